@@ -1,0 +1,85 @@
+#include "taxyear/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace reventa {
+
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+double IntPart(double value) { return std::floor(value); }
+
+std::optional<std::int16_t> ToInt16(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const double r = RoundHalfEven(value);
+  if (r < std::numeric_limits<std::int16_t>::min() ||
+      r > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(r);
+}
+
+double LeadingNumber(std::string_view text) {
+  std::string compact;
+  compact.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') compact.push_back(c);
+  }
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) {
+    negative = compact[i] == '-';
+    ++i;
+  }
+  const std::size_t start = i;
+  bool seenPoint = false;
+  bool seenDigit = false;
+  while (i < compact.size()) {
+    const char c = compact[i];
+    if (c >= '0' && c <= '9') {
+      seenDigit = true;
+    } else if (c == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      break;
+    }
+    ++i;
+  }
+  if (!seenDigit) return 0;
+  double value = 0;
+  const std::string number = compact.substr(start, i - start);
+  std::from_chars(number.data(), number.data() + number.size(), value);
+  return negative ? -value : value;
+}
+
+std::string FormatAmount(double value, int decimals) {
+  if (!std::isfinite(value)) return "0";
+  const double scale = std::pow(10.0, decimals);
+  double rounded = RoundHalfEven(value * scale) / scale;
+  if (rounded == 0) rounded = 0;  // no "-0.00"
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(rounded));
+  std::string digits(buffer);
+  const std::size_t point = digits.find('.');
+  std::string whole = digits.substr(0, point);
+  const std::string fraction = point == std::string::npos ? "" : digits.substr(point);
+  std::string grouped;
+  const int n = static_cast<int>(whole.size());
+  for (int k = 0; k < n; ++k) {
+    grouped.push_back(whole[static_cast<std::size_t>(k)]);
+    const int left = n - k - 1;
+    if (left > 0 && left % 3 == 0) grouped.push_back(' ');
+  }
+  return (rounded < 0 ? "-" : "") + grouped + fraction;
+}
+
+std::string FormatShortest(double value) {
+  char buffer[64];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (ec != std::errc()) return "0";
+  return std::string(buffer, end);
+}
+
+}  // namespace reventa
