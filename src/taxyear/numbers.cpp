@@ -76,8 +76,14 @@ std::string FormatAmount(double value, int decimals) {
 }
 
 std::string FormatShortest(double value) {
-  char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  char buffer[400];
+  // Plain decimals for the amounts people read (500000, not 5e+05); the
+  // exponent form only for values far outside any amount.
+  const double magnitude = std::fabs(value);
+  const bool plain = magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+  const auto [end, ec] =
+      plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+            : std::to_chars(buffer, buffer + sizeof buffer, value);
   if (ec != std::errc()) return "0";
   return std::string(buffer, end);
 }

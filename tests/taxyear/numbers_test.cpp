@@ -44,6 +44,9 @@ TEST(FormatAmount, SpaceThousandsAndFixedDecimals) {
   EXPECT_EQ(FormatAmount(12344.5, 0), "12 344");
   EXPECT_EQ(FormatAmount(99999999.99), "99 999 999.99");
   EXPECT_EQ(FormatShortest(23.501400000000001), "23.5014");
+  EXPECT_EQ(FormatShortest(500000), "500000");
+  EXPECT_EQ(FormatShortest(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(FormatShortest(1e300), "1e+300");
 }
 
 TEST(DaySerial, TaxYearLimitsAndRoundTrips) {

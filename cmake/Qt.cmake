@@ -1,0 +1,43 @@
+# The Qt parts: stores and report engine, windows, the program, and their tests.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Test)
+set(CMAKE_AUTOMOC ON)
+add_compile_definitions(QT_NO_KEYWORDS)
+
+file(GLOB_RECURSE REVENTA_STORE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/store/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/store/*.h)
+add_library(reventa_store STATIC ${REVENTA_STORE_SOURCES})
+target_link_libraries(reventa_store PUBLIC reventa_core Qt6::Core Qt6::Gui Qt6::Sql
+  Qt6::PrintSupport Qt6::Widgets)
+
+file(GLOB_RECURSE REVENTA_UI_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/widgets/*.cpp ${CMAKE_SOURCE_DIR}/src/widgets/*.h
+  ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/shell/*.h
+  ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.h)
+add_library(reventa_ui OBJECT ${REVENTA_UI_SOURCES} ${CMAKE_SOURCE_DIR}/resources/reventa.qrc)
+target_link_libraries(reventa_ui PUBLIC reventa_store Qt6::Widgets)
+target_compile_definitions(reventa_ui PUBLIC
+  REVENTA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+  REVENTA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+  REVENTA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+set_target_properties(reventa_ui PROPERTIES AUTORCC ON)
+
+add_executable(reventa ${CMAKE_SOURCE_DIR}/app/main.cpp)
+target_link_libraries(reventa PRIVATE reventa_ui)
+add_dependencies(reventa reventa_app_folder)
+install(TARGETS reventa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Window and store tests: every tests/**/tst_*.cpp is a QtTest program of its own,
+# run without a display.
+file(GLOB_RECURSE REVENTA_QT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tst_*.cpp)
+foreach(source IN LISTS REVENTA_QT_TESTS)
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE reventa_ui Qt6::Test)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_dependencies(${name} reventa_app_folder)
+  target_compile_definitions(${name} PRIVATE
+    REVENTA_TEST_APP_DIR="${REVENTA_APP_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS ui
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;REVENTA_APP_DIR=${REVENTA_APP_DIR}")
+endforeach()

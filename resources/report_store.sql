@@ -1,0 +1,477 @@
+-- The report data store: one table per report, read by the report templates.
+-- Single-row tables hold exactly one row that every print edits in place; the
+-- two refilled tables (compcar, Amort) are emptied and refilled by each print.
+-- The program never creates or alters a table: this file builds the pristine
+-- store that a first start copies into the user's data folder. Later
+-- calculators only add to it.
+-- Column types: TEXT for captions and texts, REAL for amounts and rates,
+-- INTEGER for ages, counts and day serials; a column without a type keeps what
+-- is written, for the fields that hold an amount or the whole number 0.
+
+PRAGMA journal_mode = DELETE;
+BEGIN;
+
+-- QuickTax report
+CREATE TABLE "kwiktax" (
+  "AGE" INTEGER,
+  "TAXINCOME" REAL,
+  "TAXTOPAY" REAL,
+  "MARGRATE" REAL,
+  "PORTION" REAL,
+  "TOTTAX" REAL,
+  "REBATE" REAL,
+  "TAXCOM4" REAL,
+  "AVRATE" REAL,
+  "AVRATEAFT" REAL,
+  "TAXCOM4/2" REAL
+);
+INSERT INTO "kwiktax" VALUES (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+
+-- Annual PAYE report (captions in the chosen language beside their values)
+CREATE TABLE "IRP5Ann" (
+  "TypeAM" TEXT,
+  "Employee" TEXT,
+  "Age" TEXT,
+  "AgeNum" INTEGER,
+  "Sal" TEXT,
+  "SalNum" REAL,
+  "DirFees" TEXT,
+  "DirFeesNum" REAL,
+  "Bonus" TEXT,
+  "BonusNum" REAL,
+  "TravAll" TEXT,
+  "RecBefNum" REAL,
+  "MedExp" TEXT,
+  "MedExpNum" REAL,
+  "PenCont" TEXT,
+  "PenContNum" REAL,
+  "RACont" TEXT,
+  "RAContNum" REAL,
+  "SDate" TEXT,
+  "SDateNum" TEXT,
+  "EDate" TEXT,
+  "EDateNum" TEXT,
+  "SITE" TEXT,
+  "SITENum" REAL,
+  "PAYE" TEXT,
+  "PAYENum",
+  "Taxliability" TEXT,
+  "Taxliabilitynum" REAL,
+  "TaxCredit" TEXT,
+  "Taxcreditnum" REAL,
+  "TaxCreditCons" TEXT,
+  "TaxcreditnumCons" REAL,
+  "NumOFBens" TEXT,
+  "EmpERMedAidCont" TEXT,
+  "EmpERMedAidContnum" REAL,
+  "EmpEEMedAidCont" TEXT,
+  "EmpEEMedAidContnum" REAL,
+  "AnnCalcBens3" TEXT,
+  "AnnCalcBens3num" INTEGER,
+  "AnnCalcBens4" TEXT,
+  "AnnCalcBens4num" INTEGER,
+  "AnnCalcBens5" TEXT,
+  "AnnCalcBens5num" INTEGER,
+  "AnnCalcBens6" TEXT,
+  "AnnCalcBens6num" INTEGER,
+  "AnnCalcBens7" TEXT,
+  "AnnCalcBens7num" INTEGER,
+  "AnnCalcBens8" TEXT,
+  "AnnCalcBens8num" INTEGER,
+  "AnnCalcBens9" TEXT,
+  "AnnCalcBens9num" INTEGER,
+  "AnnCalcBens10" TEXT,
+  "AnnCalcBens10num" INTEGER,
+  "AnnCalcBens11" TEXT,
+  "AnnCalcBens11num" INTEGER,
+  "AnnCalcBens12" TEXT,
+  "AnnCalcBens12num" INTEGER,
+  "AnnCalcBens1" TEXT,
+  "AnnCalcBens1num" INTEGER,
+  "AnnCalcBens2" TEXT,
+  "AnnCalcBens2num" INTEGER,
+  "MedAidBens" TEXT,
+  "MedAidBensnum" INTEGER,
+  "TOTAL" TEXT,
+  "TotalNum",
+  "EOE" TEXT
+);
+INSERT INTO "IRP5Ann" VALUES ('', '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', '', '', '', '', 0, '', 0, '', 0, '', 0, '', 0, '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '');
+
+-- Monthly PAYE report
+CREATE TABLE "IRP5Mon" (
+  "TypeAM" TEXT,
+  "Employee" TEXT,
+  "Age" TEXT,
+  "AgeNum" INTEGER,
+  "Sal" TEXT,
+  "SalNum" REAL,
+  "DirFees" TEXT,
+  "DirFeesNum" REAL,
+  "TravAll" TEXT,
+  "TravOne" REAL,
+  "TravTwo" REAL,
+  "RecBefNum" REAL,
+  "Bonus" TEXT,
+  "BonusNum" REAL,
+  "MedExp" TEXT,
+  "MedExpNum" REAL,
+  "PenCont" TEXT,
+  "PenContNum" REAL,
+  "RACont" TEXT,
+  "RAContNum" REAL,
+  "SDate" TEXT,
+  "SDateNum" TEXT,
+  "EDate" TEXT,
+  "EDateNum" TEXT,
+  "UIFEMPE" TEXT,
+  "UIFEMPENum" REAL,
+  "UIFEMPR" TEXT,
+  "UIFEMPRNum" REAL,
+  "SDL" TEXT,
+  "SDLNum" REAL,
+  "EOE" TEXT,
+  "Taxliability" TEXT,
+  "Taxliabilitynum" REAL,
+  "TaxCredit" TEXT,
+  "Taxcreditnum" REAL,
+  "TaxCreditCons" TEXT,
+  "TaxcreditnumCons" REAL,
+  "EmpERMedAidCont" TEXT,
+  "EmpERMedAidContnum" REAL,
+  "EmpEEMedAidCont" TEXT,
+  "EmpEEMedAidContnum" REAL,
+  "AnnCalcBens3" TEXT,
+  "AnnCalcBens3num" INTEGER,
+  "MedAidBens" TEXT,
+  "TOTAL" TEXT,
+  "TotalNum"
+);
+INSERT INTO "IRP5Mon" VALUES ('', '', '', 0, '', 0, '', 0, '', 0, 0, 0, '', 0, '', 0, '', 0, '', 0, '', '', '', '', '', 0, '', 0, '', 0, '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', '', 0);
+
+-- Weekly and fortnightly PAYE report (the two windows share it)
+CREATE TABLE "IRP5Week" (
+  "TypeAM" TEXT,
+  "Employee" TEXT,
+  "Age" TEXT,
+  "AgeNum" INTEGER,
+  "Sal" TEXT,
+  "SalNum" REAL,
+  "DirFees" TEXT,
+  "DirFeesNum" REAL,
+  "TravAll" TEXT,
+  "TravOne" REAL,
+  "TravTwo" REAL,
+  "RecBefNum" REAL,
+  "Bonus" TEXT,
+  "BonusNum" REAL,
+  "MedExp" TEXT,
+  "MedExpNum" REAL,
+  "PenCont" TEXT,
+  "PenContNum" REAL,
+  "RACont" TEXT,
+  "RAContNum" REAL,
+  "SDate" TEXT,
+  "SDateNum" TEXT,
+  "EDate" TEXT,
+  "EDateNum" TEXT,
+  "UIFEMPE" TEXT,
+  "UIFEMPENum" REAL,
+  "UIFEMPR" TEXT,
+  "UIFEMPRNum" REAL,
+  "SDL" TEXT,
+  "SDLNum" REAL,
+  "EOE" TEXT,
+  "Taxliability" TEXT,
+  "Taxliabilitynum" REAL,
+  "TaxCredit" TEXT,
+  "Taxcreditnum" REAL,
+  "TaxCreditCons" TEXT,
+  "TaxcreditnumCons" REAL,
+  "EmpERMedAidCont" TEXT,
+  "EmpERMedAidContnum" REAL,
+  "EmpEEMedAidCont" TEXT,
+  "EmpEEMedAidContnum" REAL,
+  "AnnCalcBens3" TEXT,
+  "AnnCalcBens3num" INTEGER,
+  "MedAidBens" TEXT,
+  "TOTAL" TEXT,
+  "TotalNum"
+);
+INSERT INTO "IRP5Week" VALUES ('', '', '', 0, '', 0, '', 0, '', 0, 0, 0, '', 0, '', 0, '', 0, '', 0, '', '', '', '', '', 0, '', 0, '', 0, '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', '', 0);
+
+-- Daily PAYE report
+CREATE TABLE "IRP5Day" (
+  "TypeAM" TEXT,
+  "Employee" TEXT,
+  "Age" TEXT,
+  "AgeNum" INTEGER,
+  "Sal" TEXT,
+  "SalNum" REAL,
+  "DirFees" TEXT,
+  "DirFeesNum" REAL,
+  "TravAll" TEXT,
+  "TravOne" REAL,
+  "TravTwo" REAL,
+  "RecBefNum" REAL,
+  "Bonus" TEXT,
+  "BonusNum" REAL,
+  "MedExp" TEXT,
+  "MedExpNum" REAL,
+  "PenCont" TEXT,
+  "PenContNum" REAL,
+  "RACont" TEXT,
+  "RAContNum" REAL,
+  "SDate" TEXT,
+  "SDateNum" TEXT,
+  "EDate" TEXT,
+  "EDateNum" TEXT,
+  "UIFEMPE" TEXT,
+  "UIFEMPENum" REAL,
+  "UIFEMPR" TEXT,
+  "UIFEMPRNum" REAL,
+  "SDL" TEXT,
+  "SDLNum" REAL,
+  "EOE" TEXT,
+  "Taxliability" TEXT,
+  "Taxliabilitynum" REAL,
+  "TaxCredit" TEXT,
+  "Taxcreditnum" REAL,
+  "TaxCreditCons" TEXT,
+  "TaxcreditnumCons" REAL,
+  "EmpERMedAidCont" TEXT,
+  "EmpERMedAidContnum" REAL,
+  "EmpEEMedAidCont" TEXT,
+  "EmpEEMedAidContnum" REAL,
+  "AnnCalcBens3" TEXT,
+  "AnnCalcBens3num" INTEGER,
+  "MedAidBens" TEXT,
+  "TOTAL" TEXT,
+  "TotalNum"
+);
+INSERT INTO "IRP5Day" VALUES ('', '', '', 0, '', 0, '', 0, '', 0, 0, 0, '', 0, '', 0, '', 0, '', 0, '', '', '', '', '', 0, '', 0, '', 0, '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', '', 0);
+
+-- Salary package report (the four package windows share it)
+CREATE TABLE "SalPackage" (
+  "MonAnn" TEXT,
+  "TPName" TEXT,
+  "TPAge" INTEGER,
+  "MonAnnSal" TEXT,
+  "NetMonSal" REAL,
+  "CostToComp" REAL,
+  "CompCar" REAL,
+  "CompCarCC" REAL,
+  "TravAll" REAL,
+  "TravAllCC" REAL,
+  "MedAidCont" REAL,
+  "MedAidContCC" REAL,
+  "PMems" INTEGER,
+  "AddBens" INTEGER,
+  "TaxFreeMedPrint" REAL,
+  "OtherTaxFB" REAL,
+  "OtherTaxFBCC" REAL,
+  "PenDeduct" REAL,
+  "PenDeductCC" REAL,
+  "ProvDeduct" REAL,
+  "ProvDeductCC" REAL,
+  "RADirective" TEXT,
+  "RADeduct" REAL,
+  "MedDeduct" REAL,
+  "UIFCont" REAL,
+  "UIFContCC" REAL,
+  "SkillLevy" REAL,
+  "TaxDue" REAL,
+  "TaxCredit" REAL,
+  "TaxDeduct" REAL,
+  "PrinMembers" TEXT,
+  "BenMembers" TEXT,
+  "OEXPTXT" TEXT,
+  "ODedTxt0" TEXT,
+  "ODedR0" TEXT,
+  "ODedNum0",
+  "ODedNumCC0",
+  "ODedTxt1" TEXT,
+  "ODedR1" TEXT,
+  "ODedNum1",
+  "ODedNumCC1",
+  "ODedTxt2" TEXT,
+  "ODedR2" TEXT,
+  "ODedNum2",
+  "ODedNumCC2",
+  "ODedTxt3" TEXT,
+  "ODedR3" TEXT,
+  "ODedNum3",
+  "ODedNumCC3",
+  "GSal" REAL,
+  "TotCostComp" REAL,
+  "PlusCompCar1" TEXT,
+  "PlusCompCar2" TEXT
+);
+INSERT INTO "SalPackage" VALUES ('', '', 0, '', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', 0, 0, 0, 0, 0, 0, 0, 0, '', '', '', '', '', 0, 0, '', '', 0, 0, '', '', 0, 0, '', '', 0, 0, 0, 0, '', '');
+
+-- Travel allowance report
+CREATE TABLE "traveldeduction" (
+  "TPName" TEXT,
+  "CARNO" INTEGER,
+  "mta01" TEXT,
+  "mta04" REAL,
+  "mta05" REAL,
+  "mta06" REAL,
+  "mta07" REAL,
+  "tadeduction" REAL,
+  "MTD" REAL,
+  "MBD" REAL,
+  "mpd" REAL,
+  "mta08" REAL,
+  "mta09" REAL,
+  "mta10" REAL,
+  "mta11" REAL,
+  "mta12" REAL,
+  "mta13" REAL,
+  "totcost" REAL,
+  "pu" REAL,
+  "mta03" REAL,
+  "mta14" REAL,
+  "cv" REAL,
+  "fce" REAL,
+  "fc" REAL,
+  "mc" REAL,
+  "tatc" REAL,
+  "FCDet" TEXT,
+  "MCDet" TEXT,
+  "DateStart" TEXT,
+  "DateEnd" TEXT
+);
+INSERT INTO "traveldeduction" VALUES ('', 0, '', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', '', '');
+
+-- Company car register report: emptied and refilled, one row per car
+CREATE TABLE "compcar" (
+  "CarNum" INTEGER,
+  "CMVMaxNum" INTEGER,
+  "CCRegNumber" TEXT,
+  "CCMake" TEXT,
+  "CCModel" TEXT,
+  "CCPrice" REAL,
+  "MaintIncluded" TEXT,
+  "CCMonths" REAL,
+  "EndMileage" REAL,
+  "StartMileage" REAL,
+  "TotalDistance" REAL,
+  "BusDistance" REAL,
+  "ActualExpEmployee" REAL,
+  "SARSTable" TEXT,
+  "FuelReimbEmployer" REAL,
+  "EmpPaidInsurance" REAL,
+  "EmpPaidLicence" REAL,
+  "EmpPaidMaintenance" REAL,
+  "Actual3802" REAL,
+  "FB3802ThisCar" REAL,
+  "AdjustTaxableInc" REAL,
+  "SARSDeductionClaim" REAL,
+  "TrueInclusion" REAL,
+  "PrivateDistance" REAL,
+  "FuelComponent" REAL,
+  "Arr_FuelClaim" REAL,
+  "TotAddExpense" REAL,
+  "FuelExp" REAL,
+  "BussMilage" TEXT,
+  "YearOfManfact" TEXT,
+  "CCStartDate" TEXT,
+  "CCEndDate" TEXT,
+  "IRP53802" REAL,
+  "MonFB80" REAL,
+  "MonFB20" REAL,
+  "FortFB80" REAL,
+  "FortFB20" REAL,
+  "WeekFB80" REAL,
+  "WeekFB20" REAL
+);
+
+-- Loan report
+CREATE TABLE "Loans" (
+  "Heading" TEXT,
+  "Num1" REAL,
+  "Num2" REAL,
+  "Num3" REAL,
+  "Num4" REAL,
+  "FinText1" TEXT,
+  "FinText1A" TEXT,
+  "FinNum1",
+  "FinText2" TEXT,
+  "FinNum2",
+  "YearMon" TEXT
+);
+INSERT INTO "Loans" VALUES ('', 0, 0, 0, 0, '', '', 0, '', 0, '');
+
+-- Loan amortisation schedule: emptied and refilled, one row per line
+CREATE TABLE "Amort" (
+  "Year" INTEGER,
+  "Capital" REAL,
+  "Interest" REAL,
+  "Required" REAL
+);
+
+-- Loan buster report
+CREATE TABLE "BondBust" (
+  "PAmt" REAL,
+  "Period" INTEGER,
+  "IntRate" REAL,
+  "MonRep" REAL,
+  "TotIntPaid" REAL,
+  "TotRep" REAL,
+  "XtraPay" REAL,
+  "Xper" INTEGER,
+  "XMonRep" REAL,
+  "XTotIntPaid" REAL,
+  "XTotRep" REAL,
+  "XTotSavings" REAL
+);
+INSERT INTO "BondBust" VALUES (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+
+-- Loan comparison report
+CREATE TABLE "BondComp" (
+  "PAmt" REAL,
+  "IntRate" REAL,
+  "MonRep1" REAL,
+  "IntPaid1" REAL,
+  "Total1" REAL,
+  "MonRep2" REAL,
+  "IntPaid2" REAL,
+  "Total2" REAL,
+  "MonRep3" REAL,
+  "IntPaid3" REAL,
+  "Total3" REAL,
+  "MonRep4" REAL,
+  "IntPaid4" REAL,
+  "Total4" REAL,
+  "MonRep5" REAL,
+  "IntPaid5" REAL,
+  "Total5" REAL,
+  "MonRep6" REAL,
+  "IntPaid6" REAL,
+  "Total6" REAL
+);
+INSERT INTO "BondComp" VALUES (0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+
+-- Daily balance interest report
+CREATE TABLE "DailyBal" (
+  "CapAmount" REAL,
+  "StartDate" INTEGER,
+  "EndDate" INTEGER,
+  "IntRate" REAL,
+  "ANS1" REAL,
+  "ANS2" INTEGER
+);
+INSERT INTO "DailyBal" VALUES (0, 0, 0, 0, 0, 0);
+
+-- Inflation projection report
+CREATE TABLE "Inflation" (
+  "PresCost" REAL,
+  "Period" REAL,
+  "InflaRate" REAL,
+  "Ans1" REAL,
+  "ANS2" REAL
+);
+INSERT INTO "Inflation" VALUES (0, 0, 0, 0, 0);
+
+COMMIT;

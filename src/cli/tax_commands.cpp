@@ -1,0 +1,42 @@
+// income-tax and quicktax.
+#include "calc/annual/quicktax.h"
+#include "cli/command.h"
+#include "taxyear/income_tax.h"
+
+namespace reventa::cli {
+namespace {
+
+Json IncomeTaxJson(const IncomeTaxResult& r) {
+  return Json{{"MarginalRate", r.MarginalRate},     {"BracketFloor", r.BracketFloor},
+              {"BracketCeiling", r.BracketCeiling}, {"BracketBaseTax", r.BracketBaseTax},
+              {"PortionTax", r.PortionTax},         {"TaxBeforeRebates", r.TaxBeforeRebates}};
+}
+
+const bool kIncomeTax = RegisterCommand({
+    "income-tax",
+    {"TaxableIncome"},
+    {"MarginalRate", "BracketFloor", "BracketCeiling", "BracketBaseTax", "PortionTax",
+     "TaxBeforeRebates"},
+    [](const Input& in) { return IncomeTaxJson(ComputeIncomeTax(in.Number("TaxableIncome", 0))); },
+});
+
+const bool kQuickTax = RegisterCommand({
+    "quicktax",
+    {"TaxableIncome", "QuickAge"},
+    {"QuickIncome", "QuickRebate", "QuickTotalTax", "QuickTaxCommitment", "QuickAvgBefore",
+     "QuickAvgAfter", "BracketBaseTax", "MarginalRate", "PortionTax", "TaxCom4Monthly"},
+    [](const Input& in) {
+      // The window's income field takes 0 to 9 999 999 999 and its age field 0 to 999.
+      const QuickTaxResult r = ComputeQuickTax(
+          {in.Range("TaxableIncome", 0, 0, 9999999999.0), in.Int16("QuickAge", 0, 0, 999)});
+      return Json{
+          {"QuickIncome", r.QuickIncome},           {"QuickRebate", r.QuickRebate},
+          {"QuickTotalTax", r.QuickTotalTax},       {"QuickTaxCommitment", r.QuickTaxCommitment},
+          {"QuickAvgBefore", r.QuickAvgBefore},     {"QuickAvgAfter", r.QuickAvgAfter},
+          {"BracketBaseTax", r.Tax.BracketBaseTax}, {"MarginalRate", r.Tax.MarginalRate},
+          {"PortionTax", r.Tax.PortionTax},         {"TaxCom4Monthly", r.TaxCom4Monthly()}};
+    },
+});
+
+}  // namespace
+}  // namespace reventa::cli

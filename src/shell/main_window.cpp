@@ -1,0 +1,307 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QWindow>
+
+#include "shell/about_box.h"
+#include "shell/calculator_window.h"
+#include "shell/disclaimer_dialog.h"
+#include "shell/startup_prefs.h"
+#include "store/report_engine.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/messages.h"
+
+namespace reventa {
+namespace {
+
+enum class After { Nothing, Cascade, WidenAndCascade };
+
+struct MenuItem {
+  const char* name;
+  const char* caption;
+  const char* window;  // the calculator window it opens; null for a command
+  After after = After::Nothing;
+};
+
+struct Menu {
+  const char* name;
+  const char* caption;
+  std::vector<MenuItem> items;  // a null name is a separator
+};
+
+const std::vector<Menu>& MenuBar() {
+  static const std::vector<Menu> menus = {
+      {"mnuFile",
+       "&File",
+       {{"mnuNew", "&Initialise All", nullptr},
+        {nullptr, nullptr, nullptr},
+        {"mnuPrinterSet", "&Printer Setup", nullptr},
+        {nullptr, nullptr, nullptr},
+        {"mnuExit", "E&xit", nullptr}}},
+      {"mnuReventa",
+       "&Reventa",
+       {{"mnuReventaMon", "&Monthly", "frmReventaMon", After::Cascade},
+        {"mnuReventaAnn", "&Annual", "frmReventaAnn", After::Cascade}}},
+      {"mnuVeloxa",
+       "Vel&oxa",
+       {{"mnuVeloxaMon", "&Monthly", "frmVeloxaMon", After::Cascade},
+        {"mnuVeloxaAnn", "&Annual", "frmVeloxaAnn", After::Cascade}}},
+      {"mnuTaxCalc",
+       "&TaxCalcs",
+       {{"mnuAnnual", "&Annual", "frmAnnual"},
+        {"mnuMonthly", "&Monthly", "frmMonthly"},
+        {"mnuFortNight", "&FortNightly", "frmFortNight"},
+        {"mnuWeekly", "&Weekly", "frmWeekly"},
+        {"mnuDaily", "&Daily", "frmDaily"},
+        {"QuickTax", "QuickTax", "frmKwikTax"}}},
+      {"mnuCarCalcs",
+       "&Car Calculations",
+       {{"mnuCompCar", "&Company car", "frmCompCar", After::WidenAndCascade},
+        {"mnuCarAll1", "Car Allowance", "frmCarAll1", After::Cascade}}},
+      {"mnuBusinessCalcs",
+       "Bu&siness Calculations",
+       {{"mnuInflationProject", "Inflation Projections", "frmInflation"},
+        {"mnuLoans", "Loans", "frmLoans"},
+        {"mnuLoansBuster", "Loan buster", "frmLoanBuster"},
+        {"mnuLoansComparison", "Loan comparison", "frmLoanComp"},
+        {"mnuDailyBalance", "Daily balance", "frmDayBal"}}},
+      {"mnuHelp",
+       "&Help/Videos",
+       {{"mnuContents", "Reventa 2024 Help", "frmHelpBrowser"},
+        {"VideoLectures1", "Video Lectures", nullptr},
+        {nullptr, nullptr, nullptr},
+        {"mnuAbout", "&About Reventa2024...", nullptr}}},
+  };
+  return menus;
+}
+
+// Closed by "Initialise All", in this order; QuickTax and the about box stay.
+const char* const kInitialiseAllCloses[] = {
+    "frmAnnual",      "frmMonthly",    "frmWeekly",    "frmDaily",      "frmCompCar",  "frmCarAll1",
+    "frmHelpBrowser", "frmInflation",  "frmLoans",     "frmLoanBuster", "frmLoanComp", "frmDayBal",
+    "frmReventaMon",  "frmReventaAnn", "frmVeloxaMon", "frmVeloxaAnn"};
+
+// The child-window area with the program's picture drawn to cover it; without
+// the picture it keeps its plain background.
+class PictureArea : public QMdiArea {
+ public:
+  PictureArea(const QString& picturePath, QWidget* parent) : QMdiArea(parent) {
+    picture_.load(picturePath);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (picture_.isNull()) {
+      QMdiArea::paintEvent(event);
+      return;
+    }
+    QPainter painter(viewport());
+    const QSize size = viewport()->size();
+    if (scaled_.size() != size) {
+      const QPixmap cover =
+          picture_.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+      scaled_ = cover.copy((cover.width() - size.width()) / 2, (cover.height() - size.height()) / 2,
+                           size.width(), size.height());
+    }
+    painter.drawPixmap(0, 0, scaled_);
+  }
+
+ private:
+  QPixmap picture_;
+  QPixmap scaled_;
+};
+
+// The main window's width in pixels when the company car window opens (13 405 twips).
+constexpr int kCompanyCarMainWidth = 13405 / 15;
+
+}  // namespace
+
+MainWindow::MainWindow(Options options)
+    : options_(std::move(options)),
+      area_(new PictureArea(
+          QDir(options_.appFolder).absoluteFilePath(QStringLiteral("Reventa.jpg")), this)) {
+  setObjectName(QStringLiteral("MDIForm1"));
+  if (options_.messages == nullptr) {
+    ownMessages_ = std::make_unique<ScreenMessages>();
+    messages_ = ownMessages_.get();
+  } else {
+    messages_ = options_.messages;
+  }
+  prefs_ = std::make_unique<StartupPrefs>(options_.prefsPath);
+  const QDir data(options_.dataFolder);
+  reports_ = std::make_unique<ReportEngine>(
+      options_.appFolder, data.absoluteFilePath(kReportStoreName), *messages_, this);
+  context_ = std::make_unique<AppContext>(AppContext{
+      state_,
+      *messages_,
+      *reports_,
+      {data.absoluteFilePath(kReportStoreName), data.absoluteFilePath(kSettingsStoreName)},
+      options_.appFolder});
+
+  setWindowTitle(QStringLiteral("Reventa 2024 Ver: ") + VersionText());
+  setWindowIcon(QIcon(QStringLiteral(":/reventa/reventa.png")));
+  area_->setObjectName(QStringLiteral("mdiArea"));
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(area_);
+  connect(area_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
+    if (frame == nullptr) return;
+    if (auto* calculator = qobject_cast<CalculatorWindow*>(frame->widget())) {
+      calculator->activated();
+    }
+  });
+  buildMenus();
+  resize(1100, 760);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+  for (const Menu& menu : MenuBar()) {
+    QMenu* m = menuBar()->addMenu(QString::fromLatin1(menu.caption));
+    m->setObjectName(QString::fromLatin1(menu.name));
+    for (const MenuItem& item : menu.items) {
+      if (item.name == nullptr) {
+        m->addSeparator();
+        continue;
+      }
+      QAction* action = m->addAction(QString::fromLatin1(item.caption));
+      action->setObjectName(QString::fromLatin1(item.name));
+      if (item.window != nullptr) {
+        const QString window = QString::fromLatin1(item.window);
+        action->setEnabled(FindCalculatorWindow(window) != nullptr);
+        const After after = item.after;
+        connect(action, &QAction::triggered, this, [this, window, after] {
+          const BusyCursor busy;
+          if (openCalculator(window) == nullptr) return;
+          if (after == After::WidenAndCascade &&
+              !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+            resize(kCompanyCarMainWidth, height());
+          }
+          if (after != After::Nothing) area_->cascadeSubWindows();
+        });
+      }
+    }
+  }
+  // The system calculator has a top-level menu command of its own; it and the
+  // video lectures page arrive with the help commands.
+  QAction* calculator = menuBar()->addAction(QStringLiteral("&MS-Calculator"));
+  calculator->setObjectName(QStringLiteral("mnuMSCalculator"));
+  calculator->setEnabled(false);
+  findChild<QAction*>(QStringLiteral("VideoLectures1"))->setEnabled(false);
+
+  connect(findChild<QAction*>(QStringLiteral("mnuNew")), &QAction::triggered, this,
+          &MainWindow::initialiseAll);
+  connect(findChild<QAction*>(QStringLiteral("mnuExit")), &QAction::triggered, this,
+          &QWidget::close);
+  connect(findChild<QAction*>(QStringLiteral("mnuAbout")), &QAction::triggered, this,
+          &MainWindow::showAbout);
+  connect(findChild<QAction*>(QStringLiteral("mnuPrinterSet")), &QAction::triggered, this, [this] {
+    // Cancelling changes nothing; the printer chosen serves every later direct print.
+    QPrintDialog dialog(&reports_->printer(), this);
+    dialog.setWindowTitle(tr("Printer Setup"));
+    dialog.exec();
+  });
+}
+
+bool MainWindow::start() {
+  // Let the window paint before the start-up work.
+  QApplication::processEvents();
+  InitialiseSharedState(state_);
+  const PreparedStores prepared = PrepareUserStores(options_.appFolder, options_.dataFolder);
+  for (const QString& problem : prepared.problems) {
+    messages_->Error(this, QStringLiteral("Reventa2024"), problem);
+  }
+  if (prefs_->viewAbout()) {
+    const BusyCursor busy;
+    showAbout();
+  }
+  if (CurrentVersionNumber() > prefs_->var1()) {
+    bool accepted = false;
+    if (options_.askDisclaimer) {
+      accepted = options_.askDisclaimer(this);
+    } else {
+      DisclaimerDialog dialog(this);
+      dialog.placeOver(*this);
+      dialog.exec();
+      accepted = dialog.accepted();
+    }
+    if (!accepted) {
+      close();
+      return false;
+    }
+    prefs_->setVar1(CurrentVersionNumber());
+  }
+  return true;
+}
+
+void MainWindow::showAbout() {
+  if (auto* open = findChild<AboutBox*>()) {
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  auto* box = new AboutBox(*prefs_, this);
+  box->placeOver(*this);
+  box->show();
+}
+
+QWidget* MainWindow::findCalculator(const QString& objectName) const {
+  for (QMdiSubWindow* frame : area_->subWindowList()) {
+    if (frame->widget() != nullptr && frame->widget()->objectName() == objectName) {
+      return frame->widget();
+    }
+  }
+  return nullptr;
+}
+
+QWidget* MainWindow::openCalculator(const QString& objectName) {
+  if (QWidget* open = findCalculator(objectName)) {
+    auto* frame = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+    if (frame->isMinimized()) frame->showNormal();
+    area_->setActiveSubWindow(frame);
+    frame->raise();
+    return open;
+  }
+  const CalculatorFactory* factory = FindCalculatorWindow(objectName);
+  if (factory == nullptr) return nullptr;
+  CalculatorWindow* window = (*factory)(*context_);
+  QMdiSubWindow* frame = area_->addSubWindow(window);
+  frame->setAttribute(Qt::WA_DeleteOnClose);
+  frame->setWindowIcon(windowIcon());
+  frame->show();
+  area_->setActiveSubWindow(frame);
+  return window;
+}
+
+void MainWindow::initialiseAll() {
+  InitialiseSharedState(state_);
+  for (const char* name : kInitialiseAllCloses) {
+    if (QWidget* open = findCalculator(QString::fromLatin1(name))) {
+      qobject_cast<QMdiSubWindow*>(open->parentWidget())->close();
+    }
+  }
+  // QuickTax stays open and shows the reset taxable income when next activated.
+  if (auto* quick = qobject_cast<CalculatorWindow*>(findCalculator(QStringLiteral("frmKwikTax")))) {
+    if (area_->activeSubWindow() != nullptr && area_->activeSubWindow()->widget() == quick) {
+      quick->activated();
+    }
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  area_->closeAllSubWindows();
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace reventa

@@ -1,0 +1,33 @@
+// Where the program's files are: the read-only application folder beside the
+// program (templates, pristine stores, picture), and the two stores the program
+// writes, in the user's data folder.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace reventa {
+
+inline const QString kReportStoreName = QStringLiteral("Crysprin.db");
+inline const QString kSettingsStoreName = QStringLiteral("Settings.db");
+
+// The application folder, found from the program's own location: bin/../share/
+// reventa2024 both in the build tree and when installed.
+QString FindAppFolder();
+
+struct StorePaths {
+  QString reportDb;    // the report data store
+  QString settingsDb;  // the settings store
+};
+
+struct PreparedStores {
+  StorePaths paths;
+  QStringList problems;  // stores that could not be put in place
+};
+
+// The two stores in the data folder. On a first start (a store file absent) the
+// pristine store is copied from the application folder. A store that exists is
+// never replaced, damaged or not.
+PreparedStores PrepareUserStores(const QString& appFolder, const QString& dataFolder);
+
+}  // namespace reventa

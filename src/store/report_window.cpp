@@ -1,0 +1,133 @@
+#include "store/report_window.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QToolBar>
+
+#include "widgets/messages.h"
+
+namespace reventa {
+
+void ReportWindow::PreparePrinter(QPrinter& printer) {
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                    QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
+}
+
+ReportWindow::ReportWindow(std::unique_ptr<QTextDocument> document, const QString& title,
+                           Messages& messages, QWidget* parent)
+    : QMainWindow(parent, Qt::Window),
+      document_(std::move(document)),
+      previewPrinter_(std::make_unique<QPrinter>(QPrinter::ScreenResolution)),
+      messages_(messages) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setObjectName(QStringLiteral("ReportWindow"));
+  setWindowTitle(title);
+  PreparePrinter(*previewPrinter_);
+  preview_ = new QPrintPreviewWidget(previewPrinter_.get(), this);
+  preview_->setObjectName(QStringLiteral("preview"));
+  connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+          [this](QPrinter* printer) { document_->print(printer); });
+  connect(preview_, &QPrintPreviewWidget::previewChanged, this, &ReportWindow::updatePageLabel);
+  setCentralWidget(preview_);
+
+  QToolBar* bar = addToolBar(tr("Report"));
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  auto add = [&](const QString& text, const QKeySequence& key, auto slot) {
+    QAction* a = bar->addAction(text);
+    a->setShortcut(key);
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  add(tr("&Export..."), QKeySequence::SaveAs, &ReportWindow::exportWithDialog)
+      ->setObjectName(QStringLiteral("actExport"));
+  add(tr("&Print..."), QKeySequence::Print, &ReportWindow::printWithDialog)
+      ->setObjectName(QStringLiteral("actPrint"));
+  bar->addSeparator();
+  add(tr("First"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { preview_->setCurrentPage(1); });
+  add(tr("Previous"), QKeySequence(Qt::Key_PageUp),
+      [this] { preview_->setCurrentPage(preview_->currentPage() - 1); });
+  pageLabel_ = new QLabel(this);
+  pageLabel_->setMinimumWidth(90);
+  pageLabel_->setAlignment(Qt::AlignCenter);
+  bar->addWidget(pageLabel_);
+  add(tr("Next"), QKeySequence(Qt::Key_PageDown),
+      [this] { preview_->setCurrentPage(preview_->currentPage() + 1); });
+  add(tr("Last"), QKeySequence(Qt::CTRL | Qt::Key_End),
+      [this] { preview_->setCurrentPage(preview_->pageCount()); });
+  bar->addSeparator();
+  add(tr("Zoom &in"), QKeySequence::ZoomIn, [this] { preview_->zoomIn(); });
+  add(tr("Zoom &out"), QKeySequence::ZoomOut, [this] { preview_->zoomOut(); });
+  add(tr("Fit &width"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { preview_->fitToWidth(); });
+  add(tr("&Close"), QKeySequence(Qt::Key_Escape), [this] { close(); });
+
+  resize(860, 980);
+  preview_->fitToWidth();
+  updatePageLabel();
+}
+
+ReportWindow::~ReportWindow() = default;
+
+int ReportWindow::pageCount() const { return preview_->pageCount(); }
+int ReportWindow::currentPage() const { return preview_->currentPage(); }
+
+void ReportWindow::updatePageLabel() {
+  pageLabel_->setText(tr("Page %1 of %2").arg(preview_->currentPage()).arg(preview_->pageCount()));
+}
+
+std::optional<QString> ReportWindow::exportTo(const QString& path) const {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("pdf")) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setDocName(windowTitle());
+    PreparePrinter(pdf);
+    document_->print(&pdf);
+    if (!QFileInfo::exists(path)) return tr("The report could not be written to %1.").arg(path);
+    return std::nullopt;
+  }
+  if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return tr("%1 cannot be written.").arg(path);
+    file.write(document_->toHtml().toUtf8());
+    if (!file.commit()) return tr("%1 cannot be written.").arg(path);
+    return std::nullopt;
+  }
+  if (suffix == QLatin1String("odt")) {
+    QTextDocumentWriter writer(path, "odf");
+    if (!writer.write(document_.get())) return tr("%1 cannot be written.").arg(path);
+    return std::nullopt;
+  }
+  return tr("Choose a PDF (.pdf), HTML (.html) or OpenDocument text (.odt) file.");
+}
+
+void ReportWindow::exportWithDialog() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString selected;
+  const QString path = QFileDialog::getSaveFileName(
+      this, tr("Export report"), folder + QStringLiteral("/report.pdf"),
+      tr("PDF document (*.pdf);;HTML page (*.html);;OpenDocument text (*.odt)"), &selected);
+  if (path.isEmpty()) return;
+  if (const auto problem = exportTo(path)) messages_.Error(this, tr("Export"), *problem);
+}
+
+void ReportWindow::printWithDialog() {
+  QPrinter printer(QPrinter::HighResolution);
+  PreparePrinter(printer);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  document_->print(&printer);
+}
+
+}  // namespace reventa

@@ -1,0 +1,60 @@
+// The user's preferences for the tax calculators: the one row of Setup in the
+// settings store. Every window reads it when it opens and writes back, from its
+// settings panel, only the fields it shows.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace reventa {
+
+struct SetupRecord {
+  double PensionCont = 0;          // employee retirement-fund contribution, %
+  double EmployerPenCont = 0;      // employer retirement-fund contribution, %
+  double EmployeeUIF = 1;          // %
+  double EmployerUIF = 1;          // %
+  double SkillLevy = 1;            // %
+  double ProvCont = 0;             // employee provident fund contribution, %
+  double EmployerProvCont = 0;     // employer provident fund contribution, %
+  double UIFLimit = 17712;         // rand a month
+  double TAIncRate8020 = 0.8;      // travel allowance inclusion rate
+  double CompCarFBRate8020 = 0.8;  // company car fringe benefit inclusion rate
+  bool CompCarMPYesNo = false;     // the company car has a maintenance plan
+};
+
+// The fields a window writes back.
+enum SetupField : unsigned {
+  kPensionCont = 1u << 0,
+  kEmployerPenCont = 1u << 1,
+  kEmployeeUIF = 1u << 2,
+  kEmployerUIF = 1u << 3,
+  kSkillLevy = 1u << 4,
+  kProvCont = 1u << 5,
+  kEmployerProvCont = 1u << 6,
+  kUIFLimit = 1u << 7,
+  kTAIncRate8020 = 1u << 8,
+  kCompCarFBRate8020 = 1u << 9,
+  kCompCarMPYesNo = 1u << 10,
+};
+// The five fields of the annual and pay-period windows' settings panel.
+inline constexpr unsigned kPayrollSetupFields =
+    kEmployeeUIF | kEmployerUIF | kSkillLevy | kUIFLimit | kTAIncRate8020;
+// All eleven, shown by the package windows.
+inline constexpr unsigned kAllSetupFields = (1u << 11) - 1;
+
+struct SettingsRead {
+  SetupRecord record;              // the stored row, or the defaults when it cannot be read
+  std::optional<QString> problem;  // why the defaults are used
+};
+
+SettingsRead ReadSettings(const QString& settingsDbPath);
+// Writes the chosen fields of the row; the others keep their stored values.
+std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupRecord& record,
+                                     unsigned fields);
+
+// Which option of an 80%/20% pair a stored rate selects: exactly 0.8 or 0.2, or
+// neither (the rate is then used as stored).
+enum class RateOption { Eighty, Twenty, Neither };
+RateOption OptionForRate(double rate);
+
+}  // namespace reventa

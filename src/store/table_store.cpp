@@ -1,0 +1,225 @@
+#include "store/table_store.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+namespace reventa {
+namespace {
+
+QString Quoted(const QString& identifier) {
+  QString q = identifier;
+  q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + q + QLatin1Char('"');
+}
+
+}  // namespace
+
+// One open connection for the length of one access.
+class TableStore::Connection {
+ public:
+  Connection(const QString& path, const QString& kind, bool readOnly)
+      : name_(QStringLiteral("reventa-store-%1").arg(counter_.fetchAndAddRelaxed(1))),
+        path_(path),
+        kind_(kind) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+      problem_ = QStringLiteral("The %1 cannot be found:\n%2").arg(kind, path);
+      return;
+    }
+    if (!readOnly && !info.isWritable()) {
+      problem_ = QStringLiteral("The %1 is read-only, so nothing can be written to it:\n%2")
+                     .arg(kind, path);
+      return;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+    db.setDatabaseName(path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
+    if (readOnly) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    if (!db.open()) {
+      problem_ = Describe(db.lastError());
+      return;
+    }
+    // Opening succeeds on any file; the first read shows whether it is a store.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+      problem_ = Describe(probe.lastError());
+    }
+  }
+
+  ~Connection() {
+    {
+      QSqlDatabase db = QSqlDatabase::database(name_, false);
+      if (db.isOpen()) db.close();
+    }
+    QSqlDatabase::removeDatabase(name_);
+  }
+
+  const StoreProblem& problem() const { return problem_; }
+  QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+  // A message for a failed statement, in the user's terms.
+  QString Describe(const QSqlError& error) const {
+    const QString text = error.text();
+    const QString native = error.nativeErrorCode();
+    if (text.contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
+        text.contains(QLatin1String("busy"), Qt::CaseInsensitive) || native == QLatin1String("5") ||
+        native == QLatin1String("6")) {
+      return QStringLiteral(
+                 "The %1 is in use by another program. Close that program and try again:\n%2")
+          .arg(kind_, path_);
+    }
+    if (text.contains(QLatin1String("readonly"), Qt::CaseInsensitive) ||
+        text.contains(QLatin1String("read-only"), Qt::CaseInsensitive)) {
+      return QStringLiteral("The %1 is read-only, so nothing can be written to it:\n%2")
+          .arg(kind_, path_);
+    }
+    if (text.contains(QLatin1String("not a database"), Qt::CaseInsensitive) ||
+        text.contains(QLatin1String("malformed"), Qt::CaseInsensitive) ||
+        text.contains(QLatin1String("unable to open"), Qt::CaseInsensitive)) {
+      return QStringLiteral("The %1 is damaged and cannot be read:\n%2").arg(kind_, path_);
+    }
+    return QStringLiteral("The %1 could not be used (%2):\n%3").arg(kind_, text.trimmed(), path_);
+  }
+
+  // The table's field names; a problem when the table does not exist.
+  std::variant<QStringList, QString> Fields(const QString& table) const {
+    QSqlQuery q(db());
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table)))) {
+      return Describe(q.lastError());
+    }
+    QStringList fields;
+    while (q.next()) fields << q.value(1).toString();
+    if (fields.isEmpty()) {
+      return QStringLiteral("The %1 has no table \"%2\":\n%3").arg(kind_, table, path_);
+    }
+    return fields;
+  }
+
+  StoreProblem CheckFields(const QString& table, const FieldList& values) const {
+    auto fields = Fields(table);
+    if (auto* p = std::get_if<QString>(&fields)) return *p;
+    const QStringList& names = std::get<QStringList>(fields);
+    for (const auto& [name, value] : values) {
+      if (!names.contains(name)) {
+        return QStringLiteral("The table \"%1\" of the %2 has no field \"%3\":\n%4")
+            .arg(table, kind_, name, path_);
+      }
+    }
+    return std::nullopt;
+  }
+
+ private:
+  static QAtomicInt counter_;
+  QString name_;
+  QString path_;
+  QString kind_;
+  StoreProblem problem_;
+};
+
+QAtomicInt TableStore::Connection::counter_;
+
+TableStore::TableStore(QString path, QString kind)
+    : path_(std::move(path)), kind_(std::move(kind)) {}
+
+StoreProblem TableStore::WriteRow(const QString& table, const FieldList& fields) const {
+  Connection c(path_, kind_, false);
+  if (c.problem()) return c.problem();
+  if (auto p = c.CheckFields(table, fields)) return p;
+  QSqlDatabase db = c.db();
+  if (!db.transaction()) return c.Describe(db.lastError());
+  QStringList assignments;
+  for (const auto& field : fields) assignments << Quoted(field.first) + QStringLiteral(" = ?");
+  QSqlQuery q(db);
+  q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT min(rowid) FROM %1)")
+                .arg(Quoted(table), assignments.join(QStringLiteral(", "))));
+  for (const auto& field : fields) q.addBindValue(field.second);
+  if (!q.exec()) {
+    const QString problem = c.Describe(q.lastError());
+    db.rollback();
+    return problem;
+  }
+  if (q.numRowsAffected() != 1) {
+    db.rollback();
+    return QStringLiteral("The table \"%1\" of the %2 has no row to hold the report:\n%3")
+        .arg(table, kind_, path_);
+  }
+  if (!db.commit()) {
+    const QString problem = c.Describe(db.lastError());
+    db.rollback();
+    return problem;
+  }
+  return std::nullopt;
+}
+
+StoreProblem TableStore::Refill(const QString& table, const QList<FieldList>& rows) const {
+  Connection c(path_, kind_, false);
+  if (c.problem()) return c.problem();
+  for (const FieldList& row : rows) {
+    if (auto p = c.CheckFields(table, row)) return p;
+  }
+  if (rows.isEmpty()) {
+    auto fields = c.Fields(table);
+    if (auto* p = std::get_if<QString>(&fields)) return *p;
+  }
+  QSqlDatabase db = c.db();
+  if (!db.transaction()) return c.Describe(db.lastError());
+  QSqlQuery q(db);
+  auto fail = [&](const QSqlError& e) {
+    const QString problem = c.Describe(e);
+    db.rollback();
+    return problem;
+  };
+  if (!q.exec(QStringLiteral("DELETE FROM %1").arg(Quoted(table)))) return fail(q.lastError());
+  for (const FieldList& row : rows) {
+    QStringList names;
+    QStringList marks;
+    for (const auto& field : row) {
+      names << Quoted(field.first);
+      marks << QStringLiteral("?");
+    }
+    q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(Quoted(table), names.join(QStringLiteral(", ")),
+                       marks.join(QStringLiteral(", "))));
+    for (const auto& field : row) q.addBindValue(field.second);
+    if (!q.exec()) return fail(q.lastError());
+  }
+  if (!db.commit()) return fail(db.lastError());
+  return std::nullopt;
+}
+
+std::variant<QList<QVariantMap>, QString> TableStore::ReadRows(const QString& table) const {
+  Connection c(path_, kind_, true);
+  if (c.problem()) return *c.problem();
+  auto fields = c.Fields(table);
+  if (auto* p = std::get_if<QString>(&fields)) return *p;
+  QSqlQuery q(c.db());
+  if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(Quoted(table)))) {
+    return c.Describe(q.lastError());
+  }
+  QList<QVariantMap> rows;
+  while (q.next()) {
+    QVariantMap row;
+    const QSqlRecord record = q.record();
+    for (int i = 0; i < record.count(); ++i) row.insert(record.fieldName(i), q.value(i));
+    rows.append(row);
+  }
+  return rows;
+}
+
+std::variant<QVariantMap, QString> TableStore::ReadFirstRow(const QString& table) const {
+  auto rows = ReadRows(table);
+  if (auto* p = std::get_if<QString>(&rows)) return *p;
+  const auto& list = std::get<QList<QVariantMap>>(rows);
+  if (list.isEmpty()) {
+    return QStringLiteral("The table \"%1\" of the %2 has no row:\n%3").arg(table, kind_, path_);
+  }
+  return list.first();
+}
+
+}  // namespace reventa

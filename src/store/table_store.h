@@ -1,0 +1,44 @@
+// The two table stores (report data and settings) are SQLite files. Each access
+// opens the file, does its work in one transaction and closes it again, so
+// nothing stays open between prints. Every failure comes back as a message that
+// names the store and the problem; nothing is ever half written.
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+#include <optional>
+#include <variant>
+
+namespace reventa {
+
+// Field names with their values, in the order a calculator writes them.
+using FieldList = QList<QPair<QString, QVariant>>;
+using StoreProblem = std::optional<QString>;
+
+class TableStore {
+ public:
+  // kind names the store in messages: "report data store", "settings store".
+  TableStore(QString path, QString kind);
+
+  const QString& path() const { return path_; }
+
+  // Edits the first (only) row of the table: every field in one transaction.
+  StoreProblem WriteRow(const QString& table, const FieldList& fields) const;
+  // Empties the table and adds the rows, in one transaction.
+  StoreProblem Refill(const QString& table, const QList<FieldList>& rows) const;
+  // Every row of the table in the order it was added; an error text when the
+  // store or the table cannot be read.
+  std::variant<QList<QVariantMap>, QString> ReadRows(const QString& table) const;
+  // The first row, which a single-row table must have.
+  std::variant<QVariantMap, QString> ReadFirstRow(const QString& table) const;
+
+ private:
+  class Connection;
+  QString path_;
+  QString kind_;
+};
+
+}  // namespace reventa
