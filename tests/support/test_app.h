@@ -1,0 +1,92 @@
+// A main window for the window tests: the application folder of the build, the
+// stores and preferences in a temporary folder, messages recorded and answered
+// without a display, the disclaimer answered by the test.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "shell/main_window.h"
+#include "store/app_paths.h"
+#include "store/table_store.h"
+#include "widgets/messages.h"
+
+namespace reventa::test {
+
+class TestApp {
+ public:
+  // acceptDisclaimer: what the disclaimer answers; viewAbout: the stored preference.
+  explicit TestApp(bool acceptDisclaimer = true, bool startNow = true) {
+    QStandardPaths::setTestModeEnabled(true);
+    options_.appFolder = QStringLiteral(REVENTA_TEST_APP_DIR);
+    options_.dataFolder = dir_.filePath(QStringLiteral("data"));
+    options_.prefsPath = dir_.filePath(QStringLiteral("StartupPrefs.ini"));
+    options_.messages = &messages;
+    options_.askDisclaimer = [this, acceptDisclaimer](QWidget*) {
+      ++disclaimerShown;
+      return acceptDisclaimer;
+    };
+    // No about box unless a test asks for it.
+    QFile ini(options_.prefsPath);
+    if (ini.open(QIODevice::WriteOnly)) ini.write("[StartupPrefs]\nViewAbout=false\n");
+    ini.close();
+    if (startNow) start();
+  }
+
+  bool start() {
+    window = std::make_unique<MainWindow>(options_);
+    window->show();
+    return window->start();
+  }
+
+  QString reportDb() const { return dir_.filePath(QStringLiteral("data/") + kReportStoreName); }
+  QString settingsDb() const { return dir_.filePath(QStringLiteral("data/") + kSettingsStoreName); }
+  QString path(const QString& name) const { return dir_.filePath(name); }
+  MainWindow::Options& options() { return options_; }
+
+  // The first row of a report table, read back from the store.
+  QVariantMap row(const QString& table) const {
+    const auto r = TableStore(reportDb(), QStringLiteral("report data store")).ReadFirstRow(table);
+    return r.index() == 0 ? std::get<0>(r) : QVariantMap();
+  }
+
+  template <typename T = QWidget>
+  T* open(const QString& windowName) {
+    return qobject_cast<T*>(window->openCalculator(windowName));
+  }
+
+  RecordingMessages messages;
+  int disclaimerShown = 0;
+  std::unique_ptr<MainWindow> window;
+
+ private:
+  QTemporaryDir dir_;
+  MainWindow::Options options_;
+};
+
+// Types into a field as a user would: select all, then the keys.
+inline void TypeInto(QWidget* field, const QString& text) {
+  field->setFocus();
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+template <typename T = QWidget>
+T* Child(QWidget* parent, const QString& name) {
+  T* child = parent->findChild<T*>(name);
+  if (child == nullptr) qFatal("no child %s", qPrintable(name));
+  return child;
+}
+
+inline void Click(QWidget* parent, const QString& buttonName) {
+  QTest::mouseClick(Child<QPushButton>(parent, buttonName), Qt::LeftButton);
+}
+
+}  // namespace reventa::test
