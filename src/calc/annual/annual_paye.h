@@ -1,0 +1,91 @@
+// Annual PAYE: the employees' tax of one employee for the tax year, or for the part
+// of it between a start and an end date, with the retirement-fund deduction, the tax
+// on a bonus, the medical scheme fees credits month by month and the additional
+// medical credit from age 65.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "taxyear/income_tax.h"
+#include "taxyear/tax_year.h"
+
+namespace reventa {
+
+// Beneficiary counts by calendar month: index 1 is January, 12 is December; index 0
+// is unused so that the index is the month number, as in the window's grid.
+using MonthCounts = std::array<std::int16_t, 13>;
+
+struct AnnualInputs {
+  std::int16_t AnnAge = 0;
+  double AnnSalary = 0;  // without travel allowance and the employer's fund contribution
+  double AnnEmployerMedAid = 0;
+  double AnnEmployeeMedAid = 0;
+  double AnnEmployerRFund = 0;
+  double AnnEmployeeRFund = 0;
+  double AnnCommissions = 0;
+  double AnnBonus = 0;
+  double AnnTravelAllowance = 0;
+  double AnnInclusionRate = TravelInclusionHigh;  // 0.8 or 0.2
+  double AnnStartDate = TaxYearStart;
+  double AnnEndDate = TaxYearEnd;
+  MonthCounts AnnMonthBens{};
+};
+
+struct AnnualResult {
+  // Set when the calculation was refused; nothing below is then computed.
+  std::optional<std::string> Error;
+
+  double AnnAllowableRFund = 0;  // unrounded; the window shows it in whole rand
+  double AnnTaxExclBonus = 0;
+  double AnnBonusTax = 0;
+  double AnnTaxLiability = 0;
+  double AnnPAYEBeforeCredits = 0;
+  double AnnSITE = 0;  // always 0 in this tax year; the report keeps the line
+  double AnnMedCredit = 0;
+  double AnnAddMedCredit = 0;
+  double AnnTotalTaxDeduction = 0;
+  double AnnPAYE = 0;
+  // The counts after the calculation: months outside the period are cleared to 0
+  // while medical aid contributions are present. The window shows these.
+  MonthCounts AnnMonthBens{};
+
+  // The last income tax computation made (on the regular income without the bonus),
+  // for the shared state that QuickTax shows.
+  double LastTaxableIncome = 0;
+  IncomeTaxResult LastIncomeTax;
+};
+
+// Runs the annual calculation in the order the tax rules fix: medical credits month
+// by month, rebate, allowable fund deduction, annualisation by 366 / days, tax with
+// and without the bonus (whole rands when there is a travel allowance or commission),
+// the period's share, the additional credit, and the floors at 0.
+//
+// Refuses (Error set) a start date after the end date, and a month count whose
+// credit does not fit the 16-bit arithmetic the credits use (above 132 beneficiaries
+// in a month); the window's fields keep both from happening.
+AnnualResult CalculateAnnual(const AnnualInputs& inputs);
+
+// The limits of the window's fields, for inputs that do not come through the window.
+inline constexpr double AnnualMaxAge = 999;
+inline constexpr double AnnualMaxAmount = 99999999;
+inline constexpr int AnnualMaxMonthBens = 24;
+
+struct AnnualInputError {
+  std::string Field;    // the input's name, e.g. "AnnStartDate"
+  std::string Message;  // what is wrong, without the field name
+};
+
+// Checks the inputs against what the window's fields accept: age 0 to 999, amounts
+// 0 to 99 999 999, an inclusion rate from 0 to 1, month counts 0 to 24, a start date
+// in the tax year and an end date from the start date to the end of the tax year.
+// The date messages are the window's own.
+std::optional<AnnualInputError> ValidateAnnualInputs(const AnnualInputs& inputs);
+
+// The window's messages for a refused start or end date.
+std::string AnnualStartDateMessage();
+std::string AnnualEndDateMessage(double startDate);
+
+}  // namespace reventa
