@@ -31,7 +31,12 @@ class TableStore::Connection {
       problem_ = QStringLiteral("The %1 cannot be found:\n%2").arg(kind, path);
       return;
     }
-    if (!readOnly && !info.isWritable()) {
+    // A file without any write permission is read-only by intent, even for a
+    // user (such as root) whom the system would let write it.
+    const bool writeBits =
+        (info.permissions() &
+         (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+    if (!readOnly && (!info.isWritable() || !writeBits)) {
       problem_ = QStringLiteral("The %1 is read-only, so nothing can be written to it:\n%2")
                      .arg(kind, path);
       return;

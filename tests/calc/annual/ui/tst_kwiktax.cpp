@@ -25,6 +25,8 @@ class TestKwikTax : public QObject {
   void printWritesTheRowAndOpensTheReport();
   void cancelWritesNothing();
   void printingTwiceKeepsOneRow();
+  void storeFaultsLeaveTheWindowUsable_data();
+  void storeFaultsLeaveTheWindowUsable();
 };
 
 static QString Shown(QWidget* w, int index) {
@@ -179,6 +181,56 @@ void TestKwikTax::printingTwiceKeepsOneRow() {
                         .ReadRows(QStringLiteral("kwiktax"));
   QCOMPARE(std::get<0>(rows).size(), 1);
   QCOMPARE(std::get<0>(rows).first().value(QStringLiteral("TAXINCOME")).toDouble(), 300000.0);
+}
+
+void TestKwikTax::storeFaultsLeaveTheWindowUsable_data() {
+  QTest::addColumn<QString>("fault");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("missing store") << "missing"
+                                 << "cannot be found";
+  QTest::newRow("damaged store") << "damaged"
+                                 << "is damaged";
+  QTest::newRow("read-only store") << "read-only"
+                                   << "is read-only";
+  QTest::newRow("missing template") << "template"
+                                    << "kwiktep.rpt";
+}
+
+void TestKwikTax::storeFaultsLeaveTheWindowUsable() {
+  QFETCH(QString, fault);
+  QFETCH(QString, expected);
+  TestApp app;
+  if (fault == QLatin1String("template")) {
+    // An application folder without the QuickTax template.
+    const QString appDir = app.path(QStringLiteral("app"));
+    QDir().mkpath(appDir);
+    app.options().appFolder = appDir;
+    app.start();
+  }
+  QFile store(app.reportDb());
+  if (fault == QLatin1String("missing")) QVERIFY(store.remove());
+  if (fault == QLatin1String("damaged")) {
+    QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    store.write(QByteArray(3000, 'x'));
+    store.close();
+  }
+  if (fault == QLatin1String("read-only")) {
+    QVERIFY(store.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
+  }
+  auto* w = app.open(QStringLiteral("frmKwikTax"));
+  TypeInto(Child(w, QStringLiteral("sidbEdit1_0")), QStringLiteral("500000"));
+  Click(w, QStringLiteral("cmPrint"));
+  Click(Child(w, QStringLiteral("Frame1")), QStringLiteral("cmdVR"));
+  QCOMPARE(app.messages.shown.size(), 1);
+  QVERIFY2(app.messages.shown[0].text.contains(expected), qPrintable(app.messages.shown[0].text));
+  QCOMPARE(app.messages.shown[0].icon, Message::Icon::Critical);
+  QVERIFY(app.window->context().reports.lastWindow() == nullptr);
+  QVERIFY(!Child(w, QStringLiteral("Frame1"))->isVisible());
+  // The window goes on calculating.
+  TypeInto(Child(w, QStringLiteral("sidbEdit1_0")), QStringLiteral("2000000"));
+  Click(w, QStringLiteral("cmdCalculate"));
+  QCOMPARE(Shown(w, 5), QStringLiteral("726 839.00"));
+  store.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QTEST_MAIN(TestKwikTax)
