@@ -1,41 +1,19 @@
 // Runs the built reventa-calc on PAYE input lines and checks its answers.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/run_tool.h"
+
 namespace {
 
 using Json = nlohmann::json;
 
-// Feeds the input to the tool through a temporary file and returns what it wrote.
-std::string RunTool(const std::string& arguments, const std::string& input) {
-  char path[] = "/tmp/paye_cli_testXXXXXX";
-  const int fd = mkstemp(path);
-  if (fd < 0) return "mkstemp failed";
-  close(fd);
-  {
-    std::ofstream file(path);
-    file << input;
-  }
-  const std::string command = std::string(REVENTA_CALC_PATH) + " " + arguments + " < " + path;
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    pclose(pipe);
-  }
-  std::remove(path);
-  return output;
-}
+using reventa::test::RunTool;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

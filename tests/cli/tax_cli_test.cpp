@@ -2,31 +2,16 @@
 // the problem and never stop the run, and the CSV batch mode.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <fstream>
 #include <string>
+
+#include "cli/run_tool.h"
 
 namespace {
 
-struct CalcRun {
-  std::string out;
-  int status = -1;
-};
+using CalcRun = reventa::test::ToolRun;
 
 CalcRun Calc(const std::string& args, const std::string& input) {
-  const std::string inputPath = ::testing::TempDir() + "reventa_cli_input.txt";
-  std::ofstream(inputPath) << input;
-  const std::string command =
-      std::string(REVENTA_CALC_PATH) + " " + args + " < " + inputPath + " 2>&1";
-  CalcRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return reventa::test::RunToolWithStatus(args, input);
 }
 
 TEST(TaxCli, QuickTaxWorkedExample) {

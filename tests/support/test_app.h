@@ -85,6 +85,15 @@ T* Child(QWidget* parent, const QString& name) {
   return child;
 }
 
+// With REVENTA_SCREENSHOTS set to a folder, saves a picture of the widget there,
+// to look at the windows as a user sees them.
+inline void Snapshot(QWidget* widget, const QString& name) {
+  if (!qEnvironmentVariableIsSet("REVENTA_SCREENSHOTS")) return;
+  QApplication::processEvents();
+  widget->grab().save(qEnvironmentVariable("REVENTA_SCREENSHOTS") + QLatin1Char('/') + name +
+                      QStringLiteral(".png"));
+}
+
 inline void Click(QWidget* parent, const QString& buttonName) {
   QTest::mouseClick(Child<QPushButton>(parent, buttonName), Qt::LeftButton);
 }

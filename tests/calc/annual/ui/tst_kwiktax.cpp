@@ -117,9 +117,12 @@ void TestKwikTax::printWritesTheRowAndOpensTheReport() {
   TypeInto(Child(w, QStringLiteral("sidbEdit1_0")), QStringLiteral("500000"));
   TypeInto(Child(w, QStringLiteral("sidbEdit1_1")), QStringLiteral("40"));
   Click(w, QStringLiteral("cmdCalculate"));
+  app.window->resize(900, 600);
+  Snapshot(app.window.get(), QStringLiteral("quicktax"));
   Click(w, QStringLiteral("cmPrint"));
   auto* panel = Child(w, QStringLiteral("Frame1"));
   QVERIFY(panel->isVisible());
+  Snapshot(app.window.get(), QStringLiteral("quicktax-print-panel"));
   Click(panel, QStringLiteral("cmdVR"));
   QVERIFY(!panel->isVisible());
   QVERIFY2(app.messages.shown.isEmpty(),
@@ -140,6 +143,7 @@ void TestKwikTax::printWritesTheRowAndOpensTheReport() {
 
   ReportWindow* report = app.window->context().reports.lastWindow();
   QVERIFY(report != nullptr);
+  Snapshot(report, QStringLiteral("quicktax-report-window"));
   QCOMPARE(
       report->windowTitle(),
       QStringLiteral("QuickTax - To export printout click on the suitcase button or goto Help"));
