@@ -19,8 +19,10 @@
 namespace reventa {
 
 void ReportWindow::PreparePrinter(QPrinter& printer) {
+  // The report lays itself out with a 2 cm margin inside the page (the rich-text
+  // engine's own), so the page itself asks for none beyond what the printer needs.
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                    QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
+                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
 ReportWindow::ReportWindow(std::unique_ptr<QTextDocument> document, const QString& title,

@@ -140,7 +140,7 @@ KwikTaxWindow::KwikTaxWindow(AppContext& context)
   }
   connect(calculateButton, &QPushButton::clicked, this, &KwikTaxWindow::calculate);
   connect(printButton, &QPushButton::clicked, this,
-          [this] { printPanel_->showAt(fields_[2]->y()); });
+          [this] { printPanel_->showAt(fields_[7]->y()); });
   connect(printPanel_, &PrintPanel::printRequested, this, &KwikTaxWindow::print);
   connect(ok, &QPushButton::clicked, this, &KwikTaxWindow::closeWindow);
 
