@@ -12,6 +12,9 @@ const QRegularExpression kHeader(
     QStringLiteral(R"re(^\s*<!--\s*reventa-report\s+table="([^"]+)"\s*-->)re"));
 const QRegularExpression kPlaceholder(
     QStringLiteral(R"(\{\{\s*([A-Za-z_][^{}|\s]*)\s*(?:\|\s*([a-z0-9]+))?\s*\}\})"));
+const QRegularExpression kIfBlock(
+    QStringLiteral(R"(\{\{#if\s+([A-Za-z_][^{}|\s]*)\s*\}\}(.*?)\{\{/if\}\})"),
+    QRegularExpression::DotMatchesEverythingOption);
 const QString kRowsOpen = QStringLiteral("{{#rows}}");
 const QString kRowsClose = QStringLiteral("{{/rows}}");
 
@@ -29,7 +32,39 @@ bool IsNumber(const QVariant& v) {
   }
 }
 
-Filled Fill(const QString& text, const QVariantMap& row) {
+// A value counts as present when it is not null, not an empty text and not 0.
+bool Present(const QVariant& v) {
+  if (v.isNull()) return false;
+  if (IsNumber(v)) return v.toDouble() != 0;
+  return !v.toString().isEmpty();
+}
+
+// Keeps the inside of each {{#if Field}} ... {{/if}} block whose field is present
+// and drops the others.
+Filled Conditionals(const QString& text, const QVariantMap& row) {
+  QString out;
+  qsizetype last = 0;
+  auto it = kIfBlock.globalMatch(text);
+  while (it.hasNext()) {
+    const auto m = it.next();
+    out += text.mid(last, m.capturedStart() - last);
+    last = m.capturedEnd();
+    if (!row.contains(m.captured(1))) {
+      return {{},
+              QStringLiteral("The template names the field \"%1\", which its table does not "
+                             "have.")
+                  .arg(m.captured(1))};
+    }
+    if (Present(row.value(m.captured(1)))) out += m.captured(2);
+  }
+  out += text.mid(last);
+  return {out, std::nullopt};
+}
+
+Filled Fill(const QString& source, const QVariantMap& row) {
+  const Filled kept = Conditionals(source, row);
+  if (kept.error) return kept;
+  const QString& text = kept.text;
   QString out;
   qsizetype last = 0;
   auto it = kPlaceholder.globalMatch(text);

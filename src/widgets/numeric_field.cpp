@@ -2,17 +2,33 @@
 
 #include <QKeyEvent>
 #include <QTimer>
+#include <QValidator>
 #include <cmath>
 
 #include "taxyear/numbers.h"
 
 namespace reventa {
 
+// Refuses a keystroke or paste that would leave the field's limits, so the line
+// edit keeps its text, selection and cursor as they were.
+class NumericField::Validator : public QValidator {
+ public:
+  explicit Validator(NumericField* field) : QValidator(field), field_(field) {}
+
+  State validate(QString& input, int&) const override {
+    if (field_->acceptable(input)) return Acceptable;
+    field_->refused_ = input;
+    return Invalid;
+  }
+
+ private:
+  NumericField* field_;
+};
+
 NumericField::NumericField(QWidget* parent) : QLineEdit(parent) {
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setText(format(0));
-  lastGood_ = text();
-  connect(this, &QLineEdit::textEdited, this, &NumericField::onTextEdited);
+  setValidator(new Validator(this));
   connect(this, &QLineEdit::textChanged, this, &NumericField::onTextChanged);
 }
 
@@ -31,7 +47,10 @@ void NumericField::setGrouped(bool grouped) {
   setText(format(value_));
 }
 
-void NumericField::setFreeText(bool freeText) { freeText_ = freeText; }
+void NumericField::setFreeText(bool freeText) {
+  freeText_ = freeText;
+  setValidator(freeText ? nullptr : new Validator(this));
+}
 
 void NumericField::setOutput(bool output) {
   output_ = output;
@@ -45,7 +64,6 @@ void NumericField::setOutput(bool output) {
 void NumericField::setValue(double value) {
   const QString shown = format(value);
   if (shown != text()) setText(shown);
-  lastGood_ = text();
   // The stored value is the value given, not the rounded text, so that a result
   // keeps its full precision for whoever reads it.
   if (value != value_) {
@@ -87,16 +105,6 @@ bool NumericField::acceptable(const QString& text) const {
   return v <= maximum_ && (v >= minimum_ || minimum_ <= 0 || digits == 0);
 }
 
-void NumericField::onTextEdited(const QString& text) {
-  if (!acceptable(text)) {
-    const QString rejected = text;
-    setText(lastGood_);
-    Q_EMIT entryRefused(rejected);
-    return;
-  }
-  lastGood_ = text;
-}
-
 void NumericField::onTextChanged(const QString& text) {
   const double v = LeadingNumber(text.toStdString());
   if (v != value_) {
@@ -125,13 +133,18 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
       const QSignalBlocker block(this);
       setText(shown);
     }
-    lastGood_ = text();
   }
   Q_EMIT left();
 }
 
 void NumericField::keyPressEvent(QKeyEvent* event) {
+  refused_.reset();
   QLineEdit::keyPressEvent(event);
+  if (refused_) {
+    const QString rejected = *refused_;
+    refused_.reset();
+    Q_EMIT entryRefused(rejected);
+  }
   // Return and Enter go on to the window, which may run its default command.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->ignore();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
 
 namespace reventa {
 
@@ -48,7 +49,7 @@ class NumericField : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void onTextEdited(const QString& text);
+  class Validator;
   void onTextChanged(const QString& text);
   QString format(double value) const;
   bool acceptable(const QString& text) const;
@@ -60,7 +61,8 @@ class NumericField : public QLineEdit {
   bool freeText_ = false;
   bool output_ = false;
   double value_ = 0;
-  QString lastGood_;
+  // The text of the last refused entry, while a keystroke is handled.
+  mutable std::optional<QString> refused_;
 };
 
 }  // namespace reventa

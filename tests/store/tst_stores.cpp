@@ -346,6 +346,17 @@ void TestStores::templateRowBlockAndFaults() {
   QVERIFY(filled.text.contains(QStringLiteral("[2:")));  // texts are escaped, never markup
   QVERIFY(!filled.text.contains(QStringLiteral("<b>")));
 
+  // Lines that show only when their field holds a value.
+  ReportTemplate conditional = t;
+  conditional.html =
+      QStringLiteral("a{{#if Year}}[{{Year}}]{{/if}}b{{#if Capital}}<{{Capital}}>{{/if}}c");
+  QVariantMap blank{{QStringLiteral("Year"), 0}, {QStringLiteral("Capital"), QString()}};
+  QCOMPARE(FillReportTemplate(conditional, {blank}).text, QStringLiteral("abc"));
+  QVariantMap full{{QStringLiteral("Year"), 3}, {QStringLiteral("Capital"), QStringLiteral("R")}};
+  QCOMPARE(FillReportTemplate(conditional, {full}).text, QStringLiteral("a[3]b<R>c"));
+  conditional.html = QStringLiteral("{{#if Missing}}x{{/if}}");
+  QVERIFY(FillReportTemplate(conditional, {full}).error.has_value());
+
   ReportTemplate unknown = t;
   unknown.html = QStringLiteral("{{Nope}}");
   QVERIFY(FillReportTemplate(unknown, rows).error->contains(QStringLiteral("\"Nope\"")));
