@@ -13,24 +13,9 @@ namespace {
 
 using Json = nlohmann::json;
 
+using reventa::test::Lines;
+using reventa::test::RunLine;
 using reventa::test::RunTool;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return lines;
-}
-
-Json RunLine(const char* command, const std::string& line) {
-  const std::vector<std::string> lines = Lines(RunTool(command, line + "\n"));
-  return lines.size() == 1 ? Json::parse(lines[0], nullptr, false) : Json("no single line");
-}
 
 auto CaseName = [](const auto& info) { return std::string(info.param.name); };
 

@@ -9,7 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 namespace reventa::test {
 
@@ -38,8 +40,29 @@ inline ToolRun RunToolWithStatus(const std::string& arguments, const std::string
   return run;
 }
 
+// The lines of a text, without their line breaks.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
 inline std::string RunTool(const std::string& arguments, const std::string& input) {
   return RunToolWithStatus(arguments, input).out;
+}
+
+// One input line through the tool: its single result object, or a text saying
+// the tool did not answer with exactly one line.
+inline nlohmann::json RunLine(const std::string& arguments, const std::string& line) {
+  const std::vector<std::string> lines = Lines(RunTool(arguments, line + "\n"));
+  return lines.size() == 1 ? nlohmann::json::parse(lines[0], nullptr, false)
+                           : nlohmann::json("no single line");
 }
 
 }  // namespace reventa::test
