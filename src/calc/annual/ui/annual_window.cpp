@@ -1,0 +1,286 @@
+#include "calc/annual/ui/annual_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/print_report.h"
+#include "taxyear/day_serial.h"
+#include "taxyear/numbers.h"
+#include "taxyear/shared_state.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/date_field.h"
+#include "widgets/messages.h"
+#include "widgets/numeric_field.h"
+
+namespace reventa {
+namespace {
+
+const bool kRegistered = RegisterCalculatorWindow(
+    QStringLiteral("frmAnnual"), [](AppContext& c) { return new AnnualWindow(c); });
+
+const QString kDateTitle = QStringLiteral("Incorrect Date");
+const QString kCapMessage =
+    QStringLiteral("Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!");
+
+// The months in the order of the tax year, with their report captions.
+struct MonthCaption {
+  int month;
+  const char* english;
+  const char* afrikaans;
+};
+constexpr MonthCaption kMonths[] = {
+    {3, "Mar", "Mar"},  {4, "Apr ", "Apr "}, {5, "May", "Mei"}, {6, "Jun", "Jun"},
+    {7, "Jul", "Jul"},  {8, "Aug", "Aug"},   {9, "Sep", "Sep"}, {10, "Oct", "Okt"},
+    {11, "Nov", "Nov"}, {12, "Dec", "Dec"},  {1, "Jan", "Jan"}, {2, "Feb", "Feb"},
+};
+
+}  // namespace
+
+AnnualWindow::AnnualWindow(AppContext& context)
+    : PayrollWindow(context, QStringLiteral("frmAnnual"), QStringLiteral("Annual"),
+                    QStringLiteral("Employee name :"), {}) {
+  const BusyCursor busy;
+  age_ = addCountRow(QStringLiteral("silgEdit1"), QStringLiteral("Age"), AnnualMaxAge);
+  fieldGrid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
+  addToTabOrder(infoButton());
+  connect(age_, &NumericField::valueChanged, this,
+          [this](double v) { inputs_.AnnAge = ToInt16(v).value_or(0); });
+
+  struct Amount {
+    const char* name;
+    const char* label;
+    double AnnualInputs::*target;
+  };
+  const Amount amounts[] = {
+      {"silgEdit2", "Salary/remuneration", &AnnualInputs::AnnSalary},
+      {"numEmpERMedAidCont", "Employer's med aid contrib.", &AnnualInputs::AnnEmployerMedAid},
+      {"numEmpEEMedAidCont", "Employee's med aid contrib.", &AnnualInputs::AnnEmployeeMedAid},
+      {"numEmpRRFundCont", " Employer's R/Fund contributions ", &AnnualInputs::AnnEmployerRFund},
+      {"numEmpERFundCont", "Employee's R/Fund contributions", &AnnualInputs::AnnEmployeeRFund},
+      {"numDirFees", "Commissions", &AnnualInputs::AnnCommissions},
+      {"silgEdit4", "Bonus", &AnnualInputs::AnnBonus},
+      {"silgEdit8", "Travel allowance received", &AnnualInputs::AnnTravelAllowance},
+  };
+  for (const Amount& a : amounts) {
+    NumericField* f = addAmountRow(QString::fromLatin1(a.name), QString::fromLatin1(a.label));
+    f->setRange(0, AnnualMaxAmount);
+    const auto target = a.target;
+    connect(f, &NumericField::valueChanged, this,
+            [this, target](double v) { inputs_.*target = v; });
+  }
+
+  addSpanningRow(buildBeneficiaries());
+  allowable_ = addResultRow(QStringLiteral("numAllowableRFundDed"),
+                            QStringLiteral("Allowable R/Fund deduction"), 0);
+  start_ = addDateRow(QStringLiteral("dtStartDate"), QStringLiteral("Start date"));
+  end_ = addDateRow(QStringLiteral("dtEndDate"), QStringLiteral("End date"));
+  addSeparator();
+  taxLiability_ = addResultRow(QStringLiteral("numMAns"), QStringLiteral("Tax liability"), 2);
+  medCredit_ = addResultRow(QStringLiteral("numTaxCredit"),
+                            QStringLiteral("Tax credits for beneficiaries"), 2);
+  addMedCredit_ = addResultRow(QStringLiteral("numMTCForContri"),
+                               QStringLiteral("Tax credits for contributions"), 2);
+  total_ =
+      addResultRow(QStringLiteral("numTaxLiability"), QStringLiteral("Total tax deduction"), 2);
+  paye_ = addResultRow(QStringLiteral("numAns_1"), QStringLiteral("PAYE"), 2);
+  finishLayout();
+
+  connect(start_, &DateField::valueChanged, this,
+          [this](double serial) { inputs_.AnnStartDate = serial; });
+  connect(end_, &DateField::valueChanged, this,
+          [this](double serial) { inputs_.AnnEndDate = serial; });
+  // Each date's bound that follows the other date is refreshed as the field is
+  // entered, so the start never passes the end.
+  connect(start_, &DateField::entered, this, [this] { start_->setMaximum(end_->value()); });
+  connect(end_, &DateField::entered, this, [this] { end_->setMinimum(start_->value()); });
+  connect(start_, &DateField::refused, this, [this] {
+    showError(kDateTitle, QString::fromStdString(AnnualStartDateMessage()), start_);
+  });
+  connect(end_, &DateField::refused, this, [this] {
+    showError(kDateTitle, QString::fromStdString(AnnualEndDateMessage(start_->value())), end_);
+  });
+
+  // Opening: the stored settings, the defaults, one calculation (all results 0).
+  loadSettings();
+  start_->setRange(TaxYearStart, TaxYearEnd);
+  end_->setRange(TaxYearStart, TaxYearEnd);
+  start_->setValue(TaxYearStart);
+  end_->setValue(TaxYearEnd);
+  calculate();
+}
+
+QWidget* AnnualWindow::buildBeneficiaries() {
+  auto* frame = new QGroupBox(QStringLiteral("Number of Medical Aid Beneficiaries "), this);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  auto* grid = new QGridLayout;
+  int column = 0;
+  for (const MonthCaption& m : kMonths) {
+    auto* field = new NumericField(frame);
+    field->setObjectName(QStringLiteral("numAnnCalcBens_%1").arg(m.month));
+    field->setDecimals(0);
+    field->setGrouped(false);
+    // Two digits can be typed; a count above 24 is capped when the field is left.
+    field->setRange(0, 99);
+    field->setFixedWidth(38);
+    auto* caption = new QLabel(QString::fromLatin1(m.english).trimmed(), frame);
+    caption->setBuddy(field);
+    caption->setAlignment(Qt::AlignCenter);
+    field->setAccessibleName(QStringLiteral("Beneficiaries in ") + caption->text());
+    grid->addWidget(caption, 0, column);
+    grid->addWidget(field, 1, column);
+    ++column;
+    months_[static_cast<std::size_t>(m.month)] = field;
+    addToTabOrder(field);
+    calculateOnEnter(field);
+    const int month = m.month;
+    connect(field, &NumericField::valueChanged, this, [this, month](double v) {
+      inputs_.AnnMonthBens[static_cast<std::size_t>(month)] = ToInt16(v).value_or(0);
+    });
+    connect(field, &NumericField::left, this, [this, month] { capMonth(month); });
+  }
+  auto* duplicate = new QPushButton(QStringLiteral("Duplicate March to all 12 months "), frame);
+  duplicate->setObjectName(QStringLiteral("cmdDuplicate"));
+  addToTabOrder(duplicate);
+  connect(duplicate, &QPushButton::clicked, this, &AnnualWindow::duplicateMarch);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(duplicate);
+  auto* layout = new QVBoxLayout(frame);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+  return frame;
+}
+
+void AnnualWindow::capMonth(int month) {
+  NumericField* field = months_[static_cast<std::size_t>(month)];
+  if (field->value() <= AnnualMaxMonthBens) return;
+  context().messages.Info(this, kCapMessage);
+  field->setValue(AnnualMaxMonthBens);
+}
+
+void AnnualWindow::duplicateMarch() {
+  for (int month = 1; month <= 12; ++month) capMonth(month);
+  const double march = months_[3]->value();
+  for (int month = 1; month <= 12; ++month)
+    months_[static_cast<std::size_t>(month)]->setValue(march);
+}
+
+void AnnualWindow::calculate() {
+  // A date still being typed, or a count not yet capped, is dealt with first, as
+  // leaving its field would.
+  if (!start_->commit() || !end_->commit()) return;
+  for (const MonthCaption& m : kMonths) capMonth(m.month);
+  inputs_.AnnInclusionRate = settings().TAIncRate8020;
+  AnnualResult r;
+  {
+    const BusyCursor busy;
+    r = CalculateAnnual(inputs_);
+  }
+  if (r.Error) {
+    showError(kAppTitle, QString::fromStdString(*r.Error), nullptr);
+    return;
+  }
+  calculated_ = inputs_;
+  calculated_.AnnMonthBens = r.AnnMonthBens;
+  result_ = r;
+  SharedState& state = context().state;
+  state.TaxableIncome = r.LastTaxableIncome;
+  state.IncomeTax = r.LastIncomeTax;
+  showResult(r);
+}
+
+void AnnualWindow::showResult(const AnnualResult& r) {
+  // The months outside the period, cleared by the calculation.
+  for (int month = 1; month <= 12; ++month) {
+    months_[static_cast<std::size_t>(month)]->setValue(
+        r.AnnMonthBens[static_cast<std::size_t>(month)]);
+  }
+  allowable_->setValue(r.AnnAllowableRFund);  // whole rand, half to even
+  taxLiability_->setValue(r.AnnTaxLiability);
+  medCredit_->setValue(r.AnnMedCredit);
+  addMedCredit_->setValue(r.AnnAddMedCredit);
+  total_->setValue(r.AnnTotalTaxDeduction);
+  paye_->setValue(r.AnnPAYE);
+}
+
+void AnnualWindow::writeReport() {
+  const FieldList fields =
+      AnnualReportFields(reportLanguage(), employeeName(), calculated_, result_);
+  PrintSingleRowReport(context(), this, QStringLiteral("IRP5Ann"), fields,
+                       QString::fromLatin1(kTemplate), QString::fromLatin1(kReportTitle));
+}
+
+FieldList AnnualReportFields(std::int16_t language, const QString& employeeName,
+                             const AnnualInputs& in, const AnnualResult& r) {
+  const bool english = language == 0;
+  auto text = [english](const char* en, const char* af) {
+    return QVariant(QString::fromUtf8(english ? en : af));
+  };
+  // An amount that the credits may have taken to nothing is written as the whole
+  // number 0.
+  auto amountOrZero = [](double v) { return v > 0 ? QVariant(v) : QVariant(int(0)); };
+  FieldList f;
+  f.append({QStringLiteral("TypeAM"), text("Annual Check", "Jaarlikse Inkomste")});
+  f.append({QStringLiteral("Employee"),
+            (english ? QStringLiteral(" For : ") : QStringLiteral("Vir : ")) + employeeName});
+  f.append({QStringLiteral("Age"), text("Age : ", "Ouderdom : ")});
+  f.append({QStringLiteral("AgeNum"), int(in.AnnAge)});
+  f.append({QStringLiteral("Sal"), text("Remuneration/salary", "Besoldiging")});
+  f.append({QStringLiteral("SalNum"), in.AnnSalary});
+  f.append({QStringLiteral("DirFees"), text("Commissions", "Kommissie")});
+  f.append({QStringLiteral("DirFeesNum"), in.AnnCommissions});
+  f.append({QStringLiteral("Bonus"), text("Bonus", "Bonus")});
+  f.append({QStringLiteral("BonusNum"), in.AnnBonus});
+  f.append({QStringLiteral("TravAll"), text("Travel allowance received", "Reistoelae ontvang")});
+  f.append({QStringLiteral("RecBefNum"), in.AnnTravelAllowance});
+  f.append({QStringLiteral("MedExp"), text("Medical expenses", "Mediese onkoste")});
+  f.append({QStringLiteral("MedExpNum"), 0.0});  // the window has no medical expenses input
+  f.append({QStringLiteral("PenCont"),
+            text("Employer's R/Fund contributions ", "Toelaatbare pension bydrae")});
+  f.append({QStringLiteral("PenContNum"), in.AnnEmployerRFund});
+  f.append({QStringLiteral("RACont"),
+            text("Employee's R/Fund contributions", "Toelaatbare U/T bydrae")});
+  f.append({QStringLiteral("RAContNum"), in.AnnEmployeeRFund});
+  f.append({QStringLiteral("SDate"), text("Start date", "Begin datum")});
+  f.append({QStringLiteral("SDateNum"), QString::fromStdString(FormatDate(in.AnnStartDate))});
+  f.append({QStringLiteral("EDate"), text("End date", "Eind datum")});
+  f.append({QStringLiteral("EDateNum"), QString::fromStdString(FormatDate(in.AnnEndDate))});
+  f.append({QStringLiteral("SITE"), text("SITE", "SIBW")});
+  f.append({QStringLiteral("SITENum"), r.AnnSITE});
+  f.append({QStringLiteral("PAYE"), text("PAYE", "LBS")});
+  f.append({QStringLiteral("PAYENum"), amountOrZero(r.AnnPAYE)});
+  f.append({QStringLiteral("Taxliability"), text("Tax liability", "Belasting verpligting")});
+  f.append({QStringLiteral("Taxliabilitynum"), r.AnnTaxLiability});
+  f.append({QStringLiteral("TaxCredit"),
+            text("Tax credits for beneficiaries", "Belastingkrediete vir begunstigdes")});
+  f.append({QStringLiteral("Taxcreditnum"), r.AnnMedCredit});
+  f.append({QStringLiteral("TaxCreditCons"),
+            text("Tax credits for contributions", "Belastingkrediete vir bydraes")});
+  f.append({QStringLiteral("TaxcreditnumCons"), r.AnnAddMedCredit});
+  f.append({QStringLiteral("NumOFBens"),
+            text("Number of Medical Aid Beneficiaries", "Getal mediesefondslede en afhanklikes")});
+  f.append({QStringLiteral("EmpERMedAidCont"),
+            text("Employer's med aid contrib.", "Werkgewer se bydrae aan mediesefonds")});
+  f.append({QStringLiteral("EmpERMedAidContnum"), in.AnnEmployerMedAid});
+  f.append({QStringLiteral("EmpEEMedAidCont"),
+            text("Employee's med aid contrib.", "Werknemer se bydrae aan mediesefonds")});
+  f.append({QStringLiteral("EmpEEMedAidContnum"), in.AnnEmployeeMedAid});
+  for (const MonthCaption& m : kMonths) {
+    const QString field = QStringLiteral("AnnCalcBens%1").arg(m.month);
+    f.append({field, text(m.english, m.afrikaans)});
+    f.append(
+        {field + QStringLiteral("num"), int(in.AnnMonthBens[static_cast<std::size_t>(m.month)])});
+  }
+  f.append({QStringLiteral("MedAidBens"),
+            text("Med Aid contribution deduction", "Mediesfondsbydrae afrekking")});
+  f.append({QStringLiteral("MedAidBensnum"), int(0)});  // the window has no input for it
+  f.append({QStringLiteral("TOTAL"), text("Total tax deduction", "Totaal")});
+  f.append({QStringLiteral("TotalNum"), amountOrZero(r.AnnTotalTaxDeduction)});
+  f.append({QStringLiteral("EOE"), text("(E.& O.E.)", "(B.& F.W.)")});
+  return f;
+}
+
+}  // namespace reventa

@@ -1,0 +1,68 @@
+// The annual PAYE window: the employees' tax for the tax year or part of it, with
+// the medical aid beneficiaries month by month. Its fields feed AnnualInputs as
+// they change; "&Calculate" runs CalculateAnnual and shows the result, clearing the
+// months that lie outside the period.
+#pragma once
+
+#include <array>
+
+#include "calc/annual/annual_paye.h"
+#include "calc/period/ui/payroll_window.h"
+#include "store/table_store.h"
+
+namespace reventa {
+
+class DateField;
+class NumericField;
+
+class AnnualWindow : public PayrollWindow {
+  Q_OBJECT
+
+ public:
+  explicit AnnualWindow(AppContext& context);
+
+  void calculate() override;
+
+  // The window's state, as the fields and the settings panel have set it.
+  const AnnualInputs& inputs() const { return inputs_; }
+  // The last calculation that ran to the end, and the state it ran on.
+  const AnnualResult& result() const { return result_; }
+  const AnnualInputs& calculatedInputs() const { return calculated_; }
+
+  static constexpr const char* kTemplate = "Annual.rpt";
+  static constexpr const char* kReportTitle =
+      "Annual - To export printout click on the suitcase button or goto Help";
+
+ protected:
+  void writeReport() override;
+
+ private:
+  QWidget* buildBeneficiaries();
+  // A month count above 24 is reported and set to 24.
+  void capMonth(int month);
+  void duplicateMarch();
+  void showResult(const AnnualResult& r);
+
+  AnnualInputs inputs_;
+  AnnualInputs calculated_;
+  AnnualResult result_;
+
+  NumericField* age_ = nullptr;
+  std::array<NumericField*, 13> months_{};  // index = calendar month; 0 unused
+  DateField* start_ = nullptr;
+  DateField* end_ = nullptr;
+  NumericField* allowable_ = nullptr;
+  NumericField* taxLiability_ = nullptr;
+  NumericField* medCredit_ = nullptr;
+  NumericField* addMedCredit_ = nullptr;
+  NumericField* total_ = nullptr;
+  NumericField* paye_ = nullptr;
+};
+
+// The report row of the annual window, field by field in the order they are
+// written: captions in the chosen language (0 English, 1 Afrikaans) beside the
+// values of the last calculation.
+FieldList AnnualReportFields(std::int16_t language, const QString& employeeName,
+                             const AnnualInputs& inputs, const AnnualResult& result);
+
+}  // namespace reventa
