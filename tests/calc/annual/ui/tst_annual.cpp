@@ -144,6 +144,9 @@ void TestAnnual::workedExamples() {
   Click(w, QStringLiteral("cmdCalculate"));
   ExpectShown(w, shown);
   QVERIFY(app.messages.shown.isEmpty());
+  app.window->resize(1000, 820);
+  Snapshot(app.window.get(),
+           QStringLiteral("annual-") + QString::fromLatin1(QTest::currentDataTag()));
 }
 
 void TestAnnual::refusedDates_data() {

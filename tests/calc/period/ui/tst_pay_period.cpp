@@ -191,6 +191,9 @@ void TestPayPeriod::workedExamples() {
   Enter(w, typed);
   ExpectShown(w, shown);
   QVERIFY2(app.messages.shown.isEmpty(), qPrintable(ShownTexts(app)));
+  app.window->resize(900, 760);
+  Snapshot(app.window.get(),
+           window + QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag()));
 }
 
 void TestPayPeriod::refusedDatesAndPeriods_data() {
