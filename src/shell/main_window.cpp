@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -281,6 +282,22 @@ QWidget* MainWindow::openCalculator(const QString& objectName) {
   frame->setWindowIcon(windowIcon());
   frame->show();
   area_->setActiveSubWindow(frame);
+  // The top-left field of the window takes the keyboard, ready for typing.
+  QWidget* first = nullptr;
+  QPoint firstAt;
+  for (QLineEdit* w : window->findChildren<QLineEdit*>()) {
+    if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || w->isReadOnly() ||
+        !w->isVisibleTo(window)) {
+      continue;
+    }
+    const QPoint at = w->mapTo(window, QPoint(0, 0));
+    if (first == nullptr || at.y() < firstAt.y() ||
+        (at.y() == firstAt.y() && at.x() < firstAt.x())) {
+      first = w;
+      firstAt = at;
+    }
+  }
+  if (first != nullptr) first->setFocus(Qt::OtherFocusReason);
   return window;
 }
 

@@ -44,6 +44,8 @@ class TestShell : public QObject {
   void aboutBoxStoresOnEveryClose();
   void menuBarCaptionsAndAccessKeys();
   void calculatorOpensOnce();
+  void calculatorOpensReadyForTyping_data();
+  void calculatorOpensReadyForTyping();
   void initialiseAllClosesTheListedWindows();
   void startsWithoutThePicture();
   void exitClosesEverything();
@@ -207,6 +209,30 @@ void TestShell::calculatorOpensOnce() {
   QCOMPARE(app.window->findCalculator(QStringLiteral("frmKwikTax")), first);
   QCOMPARE(app.window->area()->activeSubWindow()->widget(), first);
   QVERIFY(QApplication::overrideCursor() == nullptr);  // the busy pointer is restored
+}
+
+void TestShell::calculatorOpensReadyForTyping_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QStringList>("tabOrder");
+  QTest::newRow("QuickTax") << "frmKwikTax" << QStringList{"sidbEdit1_0", "sidbEdit1_1"};
+  QTest::newRow("annual") << "frmAnnual" << QStringList{"silgEdit1", "silgEdit2"};
+  QTest::newRow("monthly") << "frmMonthly" << QStringList{"silgEdit9", "numSalRemun"};
+  QTest::newRow("fortnightly") << "frmFortNight" << QStringList{"silgEdit14", "numSalRemun"};
+  QTest::newRow("weekly") << "frmWeekly" << QStringList{"silgEdit14", "numSalRemun"};
+  QTest::newRow("daily") << "frmDaily" << QStringList{"silgEdit23", "numSalRemun"};
+  QTest::newRow("net-to-gross") << "frmReventaAnn" << QStringList{"numAge", "numNetMonSalReq"};
+  QTest::newRow("gross-to-net") << "frmVeloxaMon" << QStringList{"numAge", "numNetMonSalReq"};
+}
+
+void TestShell::calculatorOpensReadyForTyping() {
+  QFETCH(QString, window);
+  QFETCH(QStringList, tabOrder);
+  TestApp app;
+  QVERIFY(app.window->openCalculator(window) != nullptr);
+  // The keyboard starts in the first field and Tab goes on to the next one.
+  QCOMPARE(QApplication::focusWidget()->objectName(), tabOrder[0]);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), tabOrder[1]);
 }
 
 void TestShell::initialiseAllClosesTheListedWindows() {

@@ -164,7 +164,8 @@ void PayrollWindow::finishLayout() {
     panels = qMax(panels, panel->sizeHint().width());
   }
   setMinimumWidth(panels + 2 * layout->contentsMargins().left());
-  for (QPushButton* b : {ok_, calculate_, settingsButton_, print_}) tabChain_.append(b);
+  // The information button comes last, so that Tab goes from field to field.
+  for (QPushButton* b : {ok_, calculate_, settingsButton_, print_, info_}) tabChain_.append(b);
   for (qsizetype i = 1; i < tabChain_.size(); ++i) setTabOrder(tabChain_[i - 1], tabChain_[i]);
 }
 
