@@ -1,9 +1,11 @@
 #include "shell/main_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -163,6 +165,10 @@ MainWindow::MainWindow(Options options)
   });
   buildMenus();
   resize(1100, 760);
+  // Access keys of the calculator windows' buttons share letters with the menu
+  // bar (&Calculate and &Car Calculations, &Settings and Bu&siness ...); the
+  // button of the window being worked in wins.
+  QApplication::instance()->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -314,6 +320,40 @@ void MainWindow::initialiseAll() {
       quick->activated();
     }
   }
+}
+
+QAbstractButton* MainWindow::calculatorButtonFor(const QKeyEvent& key) const {
+  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier || key.text().isEmpty() ||
+      !isActiveWindow()) {
+    return nullptr;
+  }
+  QMdiSubWindow* frame = area_->activeSubWindow();
+  if (frame == nullptr || frame->widget() == nullptr) return nullptr;
+  const QKeySequence wanted = QKeySequence(Qt::ALT | QChar(key.key()).toUpper().unicode());
+  for (QAbstractButton* button : frame->widget()->findChildren<QAbstractButton*>()) {
+    if (button->isEnabled() && button->isVisibleTo(frame->widget()) &&
+        QKeySequence::mnemonic(button->text()) == wanted) {
+      return button;
+    }
+  }
+  return nullptr;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (QAbstractButton* button = calculatorButtonFor(*key)) {
+      if (event->type() == QEvent::ShortcutOverride) {
+        // Taken as a key press instead of the menu bar's shortcut.
+        event->accept();
+        return true;
+      }
+      button->setFocus(Qt::ShortcutFocusReason);
+      button->animateClick();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,8 @@
 #include "shell/app_context.h"
 #include "taxyear/shared_state.h"
 
+class QAbstractButton;
+class QKeyEvent;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -56,9 +58,12 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();
+  // The button of the active calculator window whose access key is Alt+key.
+  QAbstractButton* calculatorButtonFor(const QKeyEvent& key) const;
 
   Options options_;
   std::unique_ptr<Messages> ownMessages_;

@@ -46,6 +46,7 @@ class TestShell : public QObject {
   void calculatorOpensOnce();
   void calculatorOpensReadyForTyping_data();
   void calculatorOpensReadyForTyping();
+  void windowAccessKeysWinOverTheMenuBar();
   void initialiseAllClosesTheListedWindows();
   void startsWithoutThePicture();
   void exitClosesEverything();
@@ -233,6 +234,18 @@ void TestShell::calculatorOpensReadyForTyping() {
   QCOMPARE(QApplication::focusWidget()->objectName(), tabOrder[0]);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QCOMPARE(QApplication::focusWidget()->objectName(), tabOrder[1]);
+}
+
+void TestShell::windowAccessKeysWinOverTheMenuBar() {
+  TestApp app;
+  QWidget* w = app.window->openCalculator(QStringLiteral("frmKwikTax"));
+  QWidget* income = Child(w, QStringLiteral("sidbEdit1_0"));
+  TypeInto(income, QStringLiteral("2000000"));
+  // Alt+C is both "&Calculate" in the window and "&Car Calculations" in the menu bar.
+  QTest::keyClick(income, Qt::Key_C, Qt::AltModifier);
+  QTRY_COMPARE(Child<QLineEdit>(w, QStringLiteral("sidbEdit1_5"))->text(),
+               QStringLiteral("726 839.00"));
+  QVERIFY(!app.window->findChild<QMenu*>(QStringLiteral("mnuCarCalcs"))->isVisible());
 }
 
 void TestShell::initialiseAllClosesTheListedWindows() {
