@@ -19,10 +19,6 @@
 namespace reventa::cli {
 namespace {
 
-// Settings a new settings store holds.
-constexpr double DefaultUifPercent = 1;
-constexpr double DefaultSkillLevy = 1;
-constexpr double DefaultUifLimit = 17712;
 // The four "Other Expenses" amounts come in as their total.
 constexpr double OtherExpenseRows = 4;
 
@@ -90,8 +86,8 @@ PackageInputs ReadInputs(const Input& in, PackageWindow window) {
   p.EmployerPct = percent("EmployerPct", 0);
   p.UifEmployeePct = percent("UifEmployeePct", DefaultUifPercent);
   p.UifEmployerPct = percent("UifEmployerPct", DefaultUifPercent);
-  p.SdlPct = percent("SdlPct", DefaultSkillLevy);
-  p.UifLimit = in.Range("UifLimit", DefaultUifLimit, 0, PackageUifLimitMax);
+  p.SdlPct = percent("SdlPct", DefaultSkillLevyPercent);
+  p.UifLimit = in.Range("UifLimit", DefaultUifMonthlyLimit, 0, PackageUifLimitMax);
   // A stored rate other than 0.8 or 0.2 is used as stored.
   p.TaRate = in.Number("TaRate", TravelInclusionHigh);
   p.CarFbRate = in.Number("CarFbRate", TravelInclusionHigh);

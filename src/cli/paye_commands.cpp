@@ -13,11 +13,6 @@
 namespace reventa::cli {
 namespace {
 
-// Settings a new settings store holds.
-constexpr double DefaultUifPercent = 1;
-constexpr double DefaultSkillLevy = 1;
-constexpr double DefaultUifLimit = 17712;
-
 // The whole-number fields: ages and beneficiary counts.
 constexpr double MaxAge = 999;
 constexpr double MaxBeneficiaries = 99;
@@ -142,8 +137,8 @@ PayPeriodInput ReadPayPeriod(const Input& in, PayPeriodKind kind) {
   }
   p.EmployeeUIF = in.Number("EmployeeUIF", DefaultUifPercent);
   p.EmployerUIF = in.Number("EmployerUIF", DefaultUifPercent);
-  p.SkillLevy = in.Number("SkillLevy", DefaultSkillLevy);
-  p.UIFLimit = in.Number("UIFLimit", DefaultUifLimit);
+  p.SkillLevy = in.Number("SkillLevy", DefaultSkillLevyPercent);
+  p.UIFLimit = in.Number("UIFLimit", DefaultUifMonthlyLimit);
   p.InclusionRate = in.Number("InclusionRate", TravelInclusionHigh);
   if (const auto e = ValidatePayPeriodInput(p, kind)) {
     throw CliError(e->Field + ": " + e->Message);

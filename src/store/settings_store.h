@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include "taxyear/tax_year.h"
+
 namespace reventa {
 
 struct SetupRecord {

@@ -51,6 +51,14 @@ inline constexpr double TravelInclusionLow = 0.2;          // at least 80% busin
 inline constexpr double CarBenefitRate = 0.035;            // 7th Schedule, a month
 inline constexpr double CarBenefitRateMaintPlan = 0.0325;  // with a maintenance plan
 
+// Preferences of a new installation (the settings store's first row) -----------
+
+// UIF: 1% each from employee and employer on remuneration up to R17 712 a month
+// (Unemployment Insurance Contributions Act); skills development levy 1%.
+inline constexpr double DefaultUifPercent = 1;
+inline constexpr double DefaultSkillLevyPercent = 1;
+inline constexpr double DefaultUifMonthlyLimit = 17712;
+
 // Medical scheme fees credit of one month for n beneficiaries: n x 364 for up to
 // two, 728 + (n - 2) x 246 above that. The arithmetic is 16-bit in the annual
 // calculator; callers keep n small enough for that (see the annual calculation).

@@ -10,6 +10,23 @@
 namespace reventa {
 namespace {
 
+// The annual tax before rebates with and without the bonus. The second income is
+// the first less the bonus, as the calculation has always formed it; the second
+// call is the one the shared state keeps.
+struct BonusTaxes {
+  double withBonus;
+  double withoutBonus;
+};
+
+BonusTaxes TaxWithAndWithoutBonus(double annualisedIncome, double bonus, PayPeriodResult& r) {
+  double taxableIncome = annualisedIncome + bonus;
+  const double withBonus = ComputeIncomeTax(taxableIncome).TaxBeforeRebates;
+  taxableIncome = taxableIncome - bonus;
+  r.LastTaxableIncome = taxableIncome;
+  r.LastIncomeTax = ComputeIncomeTax(taxableIncome);
+  return {withBonus, r.LastIncomeTax.TaxBeforeRebates};
+}
+
 constexpr const char* DateTitle = "Incorrect Date";
 constexpr const char* DaysTitle = "Incorrect Number of Days";
 
@@ -160,16 +177,11 @@ PayPeriodResult ComputeMonthlyPaye(const PayPeriodInput& in) {
   r.AnnualisedIncome = PeriodsPerYearMonthly * (periodIncome * daysInMonth / daysInPeriod);
 
   // 7. Annual tax with and without the bonus, each after the rebate and floored at 0.
-  // The second income is the first less the bonus, as the calculation has always
-  // formed it.
   const double rebate = TotalRebate(in.Age);
-  double taxableIncome = r.AnnualisedIncome + in.Bonus;
-  double withBonus = ComputeIncomeTax(taxableIncome).TaxBeforeRebates - rebate;
+  const BonusTaxes taxes = TaxWithAndWithoutBonus(r.AnnualisedIncome, in.Bonus, r);
+  double withBonus = taxes.withBonus - rebate;
   if (withBonus < 0) withBonus = 0;
-  taxableIncome = taxableIncome - in.Bonus;
-  r.LastTaxableIncome = taxableIncome;
-  r.LastIncomeTax = ComputeIncomeTax(taxableIncome);
-  double withoutBonus = r.LastIncomeTax.TaxBeforeRebates - rebate;
+  double withoutBonus = taxes.withoutBonus - rebate;
   if (withoutBonus < 0) withoutBonus = 0;
 
   // 8. The bonus tax in full, the regular tax pro rata to the days paid.
@@ -226,12 +238,7 @@ PayPeriodResult ComputeWeeklyPaye(const PayPeriodInput& in, int P, int D) {
   r.AnnualisedIncome = periodIncome * (P * (in.NormalDays / in.ThisDays));
 
   // 7. Annual tax before rebates with and without the bonus.
-  double taxableIncome = r.AnnualisedIncome + in.Bonus;
-  const double withBonus = ComputeIncomeTax(taxableIncome).TaxBeforeRebates;
-  taxableIncome = taxableIncome - in.Bonus;
-  r.LastTaxableIncome = taxableIncome;
-  r.LastIncomeTax = ComputeIncomeTax(taxableIncome);
-  const double withoutBonus = r.LastIncomeTax.TaxBeforeRebates;
+  const auto [withBonus, withoutBonus] = TaxWithAndWithoutBonus(r.AnnualisedIncome, in.Bonus, r);
 
   // 8. The regular tax after the rebate scaled to the days paid (negative below the
   // threshold) plus the bonus tax; only the sum is floored.
@@ -273,12 +280,7 @@ PayPeriodResult ComputeDailyPaye(const PayPeriodInput& in) {
   r.AnnualisedIncome = periodIncome * P;
 
   // 5.
-  double taxableIncome = r.AnnualisedIncome + in.Bonus;
-  const double withBonus = ComputeIncomeTax(taxableIncome).TaxBeforeRebates;
-  taxableIncome = taxableIncome - in.Bonus;
-  r.LastTaxableIncome = taxableIncome;
-  r.LastIncomeTax = ComputeIncomeTax(taxableIncome);
-  const double withoutBonus = r.LastIncomeTax.TaxBeforeRebates;
+  const auto [withBonus, withoutBonus] = TaxWithAndWithoutBonus(r.AnnualisedIncome, in.Bonus, r);
 
   // 6. Only the sum is floored.
   r.PeriodTax = (withoutBonus - TotalRebate(in.Age)) / P + (withBonus - withoutBonus);
