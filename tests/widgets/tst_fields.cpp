@@ -1,5 +1,8 @@
 // The numeric and date fields as a user types into them.
+#include <QClipboard>
+#include <QMenu>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 #include "taxyear/day_serial.h"
@@ -18,6 +21,8 @@ class TestFields : public QObject {
   void numericRefusesWhatLeavesItsLimits_data();
   void numericRefusesWhatLeavesItsLimits();
   void numericFormatsOnLeaving();
+  void numericReadsSeparatorsFractionsAndPastes_data();
+  void numericReadsSeparatorsFractionsAndPastes();
   void freeTextReadsTheLeadingNumber();
   void outputFieldsAreNotTabStops();
   void dateTakesCompleteDatesOnly();
@@ -67,7 +72,7 @@ void TestFields::numericRefusesWhatLeavesItsLimits_data() {
   QTest::addColumn<int>("refusals");
   QTest::newRow("above the maximum") << 0 << 999.0 << "1000" << 100.0 << 1;
   QTest::newRow("a third decimal") << 2 << 99999999.99 << "1.234" << 1.23 << 1;
-  QTest::newRow("a point in a whole field") << 0 << 99.0 << "2.5" << 25.0 << 1;
+  QTest::newRow("a point in a whole field rounds") << 0 << 99.0 << "2.5" << 2.0 << 0;
   QTest::newRow("letters") << 2 << 100.0 << "1a2" << 12.0 << 1;
   QTest::newRow("minus where no negatives") << 2 << 100.0 << "-5" << 5.0 << 1;
   QTest::newRow("refused in the middle") << 0 << 999.0 << "99x9" << 999.0 << 1;
@@ -107,6 +112,147 @@ void TestFields::numericFormatsOnLeaving() {
   QCOMPARE(number_->text(), QStringLiteral("4 783.08"));
   QCOMPARE(number_->value(), 4783.075);
   QCOMPARE(number_->shownValue(), 4783.08);
+}
+
+namespace {
+
+// The kinds of numeric field the windows use, and the hint each gives.
+struct FieldKind {
+  int decimals;
+  bool grouped;
+  double maximum;
+  bool freeText;
+  const char* hint;
+};
+
+const QMap<QString, FieldKind> kKinds = {
+    {"whole rands", {0, true, 99999999, false, "Whole rands, 0 to 99 999 999"}},
+    {"rands and cents", {2, true, 99999999.99, false, "Rands and cents, 0 to 99 999 999.99"}},
+    {"count", {0, false, 999, false, "Whole numbers, 0 to 999"}},
+    {"percentage", {3, false, 100, true, "Percentage, 0 to 100, up to 3 decimals"}},
+};
+
+// How the text goes in, and how the user finishes with the field.
+enum How { Typed, CtrlV, Menu };
+enum Finish { Leave, Enter };
+
+}  // namespace
+
+void TestFields::numericReadsSeparatorsFractionsAndPastes_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::addColumn<How>("how");
+  QTest::addColumn<QString>("entered");
+  QTest::addColumn<double>("value");  // held while still in the field
+  QTest::addColumn<int>("refusals");
+  QTest::addColumn<Finish>("finish");
+  QTest::addColumn<QString>("shown");  // after leaving, or as returnPressed sees it
+  const QString nbsp = QString(QChar(0x00A0));
+  const QString narrow = QString(QChar(0x202F));
+  QTest::newRow("whole rands, cents typed: half to even down")
+      << QStringLiteral("whole rands") << Typed << "15000.50" << 15000.0 << 0 << Leave << "15 000";
+  QTest::newRow("whole rands, .51 typed: up")
+      << QStringLiteral("whole rands") << Typed << "15000.51" << 15001.0 << 0 << Enter << "15 001";
+  QTest::newRow("whole rands, half typed: half to even up")
+      << QStringLiteral("whole rands") << Typed << "15001.5" << 15002.0 << 0 << Leave << "15 002";
+  QTest::newRow("whole rands, decimal comma typed")
+      << QStringLiteral("whole rands") << Typed << "15000,50" << 15000.0 << 0 << Enter << "15 000";
+  QTest::newRow("whole rands, fraction pasted from the menu")
+      << QStringLiteral("whole rands") << Menu << "2 500.5" << 2500.0 << 0 << Leave << "2 500";
+  QTest::newRow("whole rands, narrow no-break spaces pasted")
+      << QStringLiteral("whole rands") << CtrlV << "1" + narrow + "234" + narrow + "567"
+      << 1234567.0 << 0 << Leave << "1 234 567";
+  QTest::newRow("rands and cents, decimal comma typed")
+      << QStringLiteral("rands and cents") << Typed << "3500,75" << 3500.75 << 0 << Leave
+      << "3 500.75";
+  QTest::newRow("rands and cents, third decimal pasted: half to even")
+      << QStringLiteral("rands and cents") << CtrlV << "12.125" << 12.12 << 0 << Leave << "12.12";
+  QTest::newRow("rands and cents, spaces pasted")
+      << QStringLiteral("rands and cents") << CtrlV << "12 345.67" << 12345.67 << 0 << Leave
+      << "12 345.67";
+  QTest::newRow("rands and cents, no-break space and comma pasted from the menu")
+      << QStringLiteral("rands and cents") << Menu << "12" + nbsp + "345,67" << 12345.67 << 0
+      << Enter << "12 345.67";
+  QTest::newRow("rands and cents, two separators pasted: refused")
+      << QStringLiteral("rands and cents") << CtrlV << "1,234.56" << 0.0 << 1 << Leave << "0.00";
+  QTest::newRow("whole rands, two separators from the menu: refused")
+      << QStringLiteral("whole rands") << Menu << "1.234,5" << 0.0 << 1 << Leave << "0";
+  QTest::newRow("rands and cents, second separator typed: refused")
+      << QStringLiteral("rands and cents") << Typed << "1.2,3" << 1.23 << 1 << Leave << "1.23";
+  QTest::newRow("count, 999.4 is 999: within the maximum")
+      << QStringLiteral("count") << Typed << "999.4" << 999.0 << 0 << Enter << "999";
+  QTest::newRow("count, 999.5 is 1000: refused")
+      << QStringLiteral("count") << Typed << "999.5" << 999.0 << 1 << Leave << "999";
+  QTest::newRow("percentage, decimal comma in free text")
+      << QStringLiteral("percentage") << Typed << "12,5%" << 12.5 << 0 << Leave << "12.500";
+  QTest::newRow("percentage, second separator typed: refused")
+      << QStringLiteral("percentage") << Typed << "1,2,5" << 1.25 << 1 << Leave << "1.250";
+  QTest::newRow("percentage, fourth decimal typed: refused")
+      << QStringLiteral("percentage") << Typed << "2.3456" << 2.345 << 1 << Enter << "2.345";
+}
+
+void TestFields::numericReadsSeparatorsFractionsAndPastes() {
+  QFETCH(QString, kind);
+  QFETCH(How, how);
+  QFETCH(QString, entered);
+  QFETCH(double, value);
+  QFETCH(int, refusals);
+  QFETCH(Finish, finish);
+  QFETCH(QString, shown);
+  const FieldKind k = kKinds.value(kind);
+  number_->setDecimals(k.decimals);
+  number_->setGrouped(k.grouped);
+  number_->setRange(0, k.maximum);
+  number_->setFreeText(k.freeText);
+  if (kind == QLatin1String("percentage")) number_->setKindName(QStringLiteral("Percentage"));
+  QCOMPARE(number_->entryHint(), QString::fromUtf8(k.hint));
+
+  QSignalSpy refused(number_, &NumericField::entryRefused);
+  QString textAtReturn;
+  double valueAtReturn = -1;
+  connect(number_, &QLineEdit::returnPressed, this, [&] {
+    textAtReturn = number_->text();
+    valueAtReturn = number_->value();
+  });
+  QToolTip::hideText();
+  QTRY_VERIFY(!QToolTip::isVisible());
+  number_->setFocus();
+  number_->selectAll();
+  if (how == Typed) {
+    QTest::keyClicks(number_, entered);
+  } else {
+    QGuiApplication::clipboard()->setText(entered);
+    if (how == CtrlV) {
+      QTest::keyClick(number_, Qt::Key_V, Qt::ControlModifier);
+    } else {
+      QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                             number_->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(number_, &open);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu != nullptr);
+      const auto actions = menu->actions();
+      const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+        return a->text().startsWith(QLatin1String("&Paste"));
+      });
+      QVERIFY(paste != actions.end());
+      (*paste)->trigger();
+      menu->close();
+    }
+  }
+  QCOMPARE(refused.size(), refusals);
+  // A refusal is never silent: the hint shows at the field.
+  if (refusals > 0) QCOMPARE(QToolTip::text(), number_->entryHint());
+  QCOMPARE(number_->value(), value);
+
+  if (finish == Enter) {
+    QTest::keyClick(number_, Qt::Key_Return);
+    QCOMPARE(textAtReturn, shown);
+    QCOMPARE(valueAtReturn, value);
+  } else {
+    other_->setFocus();
+    QCOMPARE(number_->text(), shown);
+  }
+  QCOMPARE(number_->value(), value);
+  QCOMPARE(number_->shownValue(), value);
 }
 
 void TestFields::freeTextReadsTheLeadingNumber() {

@@ -7,11 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <memory>
 #include <tuple>
 
 #include "calc/package/ui/package_fields.h"
-#include "taxyear/numbers.h"
 #include "taxyear/tax_year.h"
 #include "widgets/numeric_field.h"
 
@@ -61,6 +59,7 @@ PackageSetupPanel::PackageSetupPanel(const PackageVariant& variant, QWidget* par
     f->setDecimals(3);
     f->setGrouped(false);
     f->setRange(0, PackagePercentMax);
+    f->setKindName(QStringLiteral("Percentage"));
     grid_->addWidget(new QLabel(QStringLiteral("%"), this), row_ - 1, 2);
   }
 
@@ -113,25 +112,12 @@ NumericField* PackageSetupPanel::addField(const char* name, const char* caption,
     field->setDecimals(3);
     field->setGrouped(false);
     field->setRange(0, PackagePercentMax);
+    field->setKindName(QStringLiteral("Percentage"));
     // The text typed is read when the user leaves the field: its leading number,
-    // or 0 when it has none ("12%" is 12, "abc" is 0).
+    // or 0 when it has none ("12%" is 12, "abc" is 0); the field refuses a number
+    // outside 0 to 100 as it is typed.
     field->setFreeText(true);
     grid_->addWidget(new QLabel(QStringLiteral("%"), this), row_, 2);
-    connect(field, &NumericField::left, this,
-            [field] { field->setValue(LeadingNumber(field->text().toStdString())); });
-    // Any text is taken, but not a number outside 0 to 100.
-    auto lastGood = std::make_shared<QString>(field->text());
-    connect(field, &QLineEdit::textEdited, this, [field, lastGood](const QString& text) {
-      const double v = LeadingNumber(text.toStdString());
-      if (v < field->minimum() || v > field->maximum()) {
-        field->setText(*lastGood);
-        Q_EMIT field->entryRefused(text);
-      }
-    });
-    // Only a text that stands: after a refusal the refused text is still reported.
-    connect(field, &QLineEdit::textChanged, this, [field, lastGood](const QString& text) {
-      if (text == field->text()) *lastGood = text;
-    });
   }
   connect(field, &NumericField::valueChanged, this, [this, field, value](double v) {
     values_.*value = v;

@@ -22,6 +22,7 @@ NumericField* Percentage(QWidget* parent, const QString& name) {
   f->setDecimals(3);
   f->setGrouped(false);
   f->setRange(0, 100);
+  f->setKindName(QStringLiteral("Percentage"));
   f->setMaximumWidth(90);
   return f;
 }

@@ -105,16 +105,16 @@ void TestPayPeriod::opensWithDefaultsAndCalculates() {
 
 void TestPayPeriod::fieldsKeepTheirLimits_data() {
   QTest::addColumn<QStringList>("limits");  // window, field, typed, kept
-  QTest::newRow("monthly salary is whole rand")
-      << QStringList{"frmMonthly", "numSalRemun", "1234.5", "12345"};
+  QTest::newRow("monthly salary takes a fraction to round")
+      << QStringList{"frmMonthly", "numSalRemun", "1234.5", "1234.5"};
   QTest::newRow("monthly salary eight digits")
       << QStringList{"frmMonthly", "numSalRemun", "123456789", "12345678"};
   QTest::newRow("weekly salary takes cents")
       << QStringList{"frmWeekly", "numSalRemun", "1234.567", "1234.56"};
   QTest::newRow("weekly salary below ten million")
       << QStringList{"frmWeekly", "numSalRemun", "10000000", "1000000"};
-  QTest::newRow("daily fund contribution is whole rand")
-      << QStringList{"frmDaily", "numEmpRRFundCont", "12.5", "125"};
+  QTest::newRow("daily fund contribution takes one decimal separator")
+      << QStringList{"frmDaily", "numEmpRRFundCont", "12.5.", "12.5"};
   QTest::newRow("beneficiaries two digits")
       << QStringList{"frmDaily", "numMedAidBens", "100", "10"};
   QTest::newRow("week has seven days") << QStringList{"frmWeekly", "silgEdit21", "8", "7"};
