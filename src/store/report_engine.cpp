@@ -1,5 +1,6 @@
 #include "store/report_engine.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QTextDocument>
 
+#include "store/report_export.h"
 #include "store/report_template.h"
 #include "store/report_window.h"
 #include "store/table_store.h"
@@ -16,11 +18,12 @@
 namespace reventa {
 
 ReportEngine::ReportEngine(QString appFolder, QString reportDbPath, Messages& messages,
-                           QWidget* windowParent)
+                           QWidget* windowParent, QString exportSettingsPath)
     : appFolder_(std::move(appFolder)),
       reportDbPath_(std::move(reportDbPath)),
       messages_(messages),
-      windowParent_(windowParent) {}
+      windowParent_(windowParent),
+      exportSettingsPath_(std::move(exportSettingsPath)) {}
 
 ReportEngine::~ReportEngine() = default;
 
@@ -56,7 +59,8 @@ ReportEngine::Built ReportEngine::Build(const QString& templateName) const {
     built.error = *problem;
     return built;
   }
-  const Filled filled = FillReportTemplate(report, std::get<QList<QVariantMap>>(rows));
+  const QList<QVariantMap>& read = std::get<QList<QVariantMap>>(rows);
+  const Filled filled = FillReportTemplate(report, read);
   if (filled.error) {
     built.error = QStringLiteral("The report %1 cannot be filled from the table \"%2\". %3")
                       .arg(templateName, report.table, *filled.error);
@@ -64,6 +68,8 @@ ReportEngine::Built ReportEngine::Build(const QString& templateName) const {
   }
   built.document = std::make_unique<QTextDocument>();
   built.document->setHtml(filled.text);
+  built.table = report.table;
+  if (!read.isEmpty()) built.row = read.first();
   return built;
 }
 
@@ -88,7 +94,10 @@ bool ReportEngine::Run(const QString& templateName, const QString& title, int de
     built.document->print(&p);
     return true;
   }
-  auto* window = new ReportWindow(std::move(built.document), title, messages_, windowParent_);
+  auto* window =
+      new ReportWindow(std::move(built.document), title,
+                       ProposedReportFileName(title, built.table, built.row, QDate::currentDate()),
+                       ExportFolder(exportSettingsPath_), messages_, windowParent_);
   window->show();
   window->raise();
   window->activateWindow();

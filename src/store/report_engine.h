@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QVariantMap>
 #include <memory>
 #include <optional>
 
@@ -25,8 +26,10 @@ class ReportEngine : public QObject {
  public:
   // appFolder holds the templates; reportDbPath is the report data store.
   // windowParent owns the report windows (the main window), so that they close
-  // with the program.
-  ReportEngine(QString appFolder, QString reportDbPath, Messages& messages, QWidget* windowParent);
+  // with the program. exportSettingsPath is where the export folder is
+  // remembered (empty: the user's configuration folder).
+  ReportEngine(QString appFolder, QString reportDbPath, Messages& messages, QWidget* windowParent,
+               QString exportSettingsPath = {});
   ~ReportEngine() override;
 
   const QString& appFolder() const { return appFolder_; }
@@ -40,6 +43,8 @@ class ReportEngine : public QObject {
   struct Built {
     std::unique_ptr<QTextDocument> document;
     QString error;
+    QString table;    // the table the template read
+    QVariantMap row;  // its first row (empty for an empty refilled table)
   };
   Built Build(const QString& templateName) const;
 
@@ -59,6 +64,7 @@ class ReportEngine : public QObject {
   QString reportDbPath_;
   Messages& messages_;
   QWidget* windowParent_;
+  QString exportSettingsPath_;
   std::unique_ptr<QPrinter> printer_;
   QPointer<ReportWindow> lastWindow_;
 };

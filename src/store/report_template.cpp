@@ -15,6 +15,9 @@ const QRegularExpression kPlaceholder(
 const QRegularExpression kIfBlock(
     QStringLiteral(R"(\{\{#if\s+([A-Za-z_][^{}|\s]*)\s*\}\}(.*?)\{\{/if\}\})"),
     QRegularExpression::DotMatchesEverythingOption);
+// A number standing as a word in a text: not part of a longer word or number
+// ("720pm" and "1.2.3" are left alone), a sentence's full stop after it allowed.
+const QRegularExpression kNumberInText(QStringLiteral(R"((?<![\w.])-?\d+(?:\.\d+)?(?!\w|\.\d))"));
 const QString kRowsOpen = QStringLiteral("{{#rows}}");
 const QString kRowsClose = QStringLiteral("{{/rows}}");
 
@@ -89,6 +92,22 @@ Filled Fill(const QString& source, const QVariantMap& row) {
 
 Filled Error(const QString& text) { return {{}, text}; }
 
+// A text that carries an amount (a note such as "(plus a 'once-off' cost of R
+// 350000") is stored as the window wrote it; the number format applies to each
+// number in it, so the amount reads like every other amount of the report.
+QString FormatNumbersIn(const QString& text, int decimals) {
+  QString out;
+  qsizetype last = 0;
+  auto it = kNumberInText.globalMatch(text);
+  while (it.hasNext()) {
+    const auto m = it.next();
+    out += text.mid(last, m.capturedStart() - last);
+    out += QString::fromStdString(FormatAmount(m.captured().toDouble(), decimals));
+    last = m.capturedEnd();
+  }
+  return out + text.mid(last);
+}
+
 }  // namespace
 
 std::variant<ReportTemplate, QString> ParseReportTemplate(const QString& text) {
@@ -123,7 +142,8 @@ Filled FormatReportValue(const QVariant& value, const QString& format) {
   if (decimals < 0)
     return Error(QStringLiteral("The template uses an unknown format \"%1\".").arg(format));
   // An empty text field formats as empty: the rows the report leaves blank.
-  if (value.isNull() || (!IsNumber(value) && value.toString().isEmpty())) return {};
+  if (value.isNull()) return {};
+  if (!IsNumber(value)) return {FormatNumbersIn(value.toString(), decimals), {}};
   return {QString::fromStdString(FormatAmount(value.toDouble(), decimals)), {}};
 }
 

@@ -1,6 +1,7 @@
 #include "store/report_window.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 #include <QToolBar>
@@ -26,10 +26,18 @@ void ReportWindow::PreparePrinter(QPrinter& printer) {
 }
 
 ReportWindow::ReportWindow(std::unique_ptr<QTextDocument> document, const QString& title,
-                           Messages& messages, QWidget* parent)
+                           const QString& exportName, ExportFolder exportFolder, Messages& messages,
+                           QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       document_(std::move(document)),
       previewPrinter_(std::make_unique<QPrinter>(QPrinter::ScreenResolution)),
+      exportName_(exportName.isEmpty() ? QStringLiteral("report") : exportName),
+      exportFolder_(std::move(exportFolder)),
+      chooseFile_(
+          [](QWidget* owner, const QString& proposed, const QString& filters, QString* selected) {
+            return QFileDialog::getSaveFileName(owner, tr("Export report"), proposed, filters,
+                                                selected);
+          }),
       messages_(messages) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("ReportWindow"));
@@ -114,14 +122,31 @@ std::optional<QString> ReportWindow::exportTo(const QString& path) const {
   return tr("Choose a PDF (.pdf), HTML (.html) or OpenDocument text (.odt) file.");
 }
 
+QString ReportWindow::proposedExportPath() const {
+  return QDir(exportFolder_.folder()).filePath(exportName_ + QStringLiteral(".pdf"));
+}
+
 void ReportWindow::exportWithDialog() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  QString selected;
-  const QString path = QFileDialog::getSaveFileName(
-      this, tr("Export report"), folder + QStringLiteral("/report.pdf"),
-      tr("PDF document (*.pdf);;HTML page (*.html);;OpenDocument text (*.odt)"), &selected);
+  const QString pdf = tr("PDF document (*.pdf)");
+  const QString html = tr("HTML page (*.html)");
+  const QString odt = tr("OpenDocument text (*.odt)");
+  QString selected = pdf;
+  QString path = chooseFile_(this, proposedExportPath(),
+                             QStringList{pdf, html, odt}.join(QStringLiteral(";;")), &selected);
   if (path.isEmpty()) return;
-  if (const auto problem = exportTo(path)) messages_.Error(this, tr("Export"), *problem);
+  // A name typed without a known suffix takes that of the chosen file type.
+  static const QStringList kSuffixes = {QStringLiteral("pdf"), QStringLiteral("html"),
+                                        QStringLiteral("htm"), QStringLiteral("odt")};
+  if (!kSuffixes.contains(QFileInfo(path).suffix().toLower())) {
+    path += selected == html  ? QStringLiteral(".html")
+            : selected == odt ? QStringLiteral(".odt")
+                              : QStringLiteral(".pdf");
+  }
+  if (const auto problem = exportTo(path)) {
+    messages_.Error(this, tr("Export"), *problem);
+    return;
+  }
+  exportFolder_.remember(path);
 }
 
 void ReportWindow::printWithDialog() {

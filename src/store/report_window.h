@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <optional>
+
+#include "store/report_export.h"
 
 class QLabel;
 class QPrintPreviewWidget;
@@ -19,7 +22,10 @@ class ReportWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  ReportWindow(std::unique_ptr<QTextDocument> document, const QString& title, Messages& messages,
+  // exportName: the file name, without suffix, that Export proposes in the
+  // folder `exportFolder` keeps.
+  ReportWindow(std::unique_ptr<QTextDocument> document, const QString& title,
+               const QString& exportName, ExportFolder exportFolder, Messages& messages,
                QWidget* parent = nullptr);
   ~ReportWindow() override;
 
@@ -31,6 +37,16 @@ class ReportWindow : public QMainWindow {
   // .html or .htm, .odt). An error text on failure.
   std::optional<QString> exportTo(const QString& path) const;
 
+  // The file Export proposes: the export name as a PDF in the export folder.
+  QString proposedExportPath() const;
+
+  // Asks for the file to export to, given the proposed path and the file types;
+  // sets the chosen type and returns the path, or an empty text when the user
+  // cancels. The file dialog unless a test sets another.
+  using FileChooser = std::function<QString(QWidget* parent, const QString& proposedPath,
+                                            const QString& filters, QString* selectedFilter)>;
+  void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
   // Lays a report out on A4 pages with the program's margins.
   static void PreparePrinter(QPrinter& printer);
 
@@ -41,6 +57,9 @@ class ReportWindow : public QMainWindow {
 
   std::unique_ptr<QTextDocument> document_;
   std::unique_ptr<QPrinter> previewPrinter_;
+  QString exportName_;
+  ExportFolder exportFolder_;
+  FileChooser chooseFile_;
   Messages& messages_;
   QPrintPreviewWidget* preview_;
   QLabel* pageLabel_;

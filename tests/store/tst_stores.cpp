@@ -1,15 +1,21 @@
 // The report data store, the settings store and the report engine against
 // temporary folders: the write patterns, and every fault giving its message,
 // producing no report and losing nothing already stored.
+#include <QAction>
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QtTest>
 
+#include "calc/package/ui/sal_pack_print.h"
 #include "store/app_paths.h"
 #include "store/report_engine.h"
+#include "store/report_export.h"
 #include "store/report_template.h"
 #include "store/report_window.h"
 #include "store/settings_store.h"
@@ -46,6 +52,17 @@ void Exec(const QString& path, const QStringList& statements) {
   QSqlDatabase::removeDatabase(QStringLiteral("raw"));
 }
 
+// Compares a built report with its golden text; REVENTA_UPDATE_GOLDEN rewrites it.
+void CompareWithGolden(const QTextDocument& document, const QString& name) {
+  const QString goldenPath = QFINDTESTDATA(QStringLiteral("golden/") + name);
+  QVERIFY2(!goldenPath.isEmpty(), qPrintable(name));
+  if (qEnvironmentVariableIsSet("REVENTA_UPDATE_GOLDEN")) {
+    WriteAll(goldenPath, document.toPlainText().toUtf8());
+  }
+  const QString golden = QString::fromUtf8(ReadAll(goldenPath));
+  QCOMPARE(document.toPlainText().trimmed(), golden.trimmed());
+}
+
 QList<QVariantMap> Rows(const QString& store, const QString& table) {
   const auto rows = TableStore(store, kKind).ReadRows(table);
   return rows.index() == 0 ? std::get<0>(rows) : QList<QVariantMap>();
@@ -61,6 +78,7 @@ class TestStores : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void init();
   void writeRowEditsTheOnlyRow();
   void refillReplacesEveryRow();
@@ -77,6 +95,12 @@ class TestStores : public QObject {
   void templateFormats();
   void templateRowBlockAndFaults();
   void quickTaxReportMatchesItsGolden();
+  void packageReportMatchesItsGolden();
+  void everyAmountPrintsAsMoney_data();
+  void everyAmountPrintsAsMoney();
+  void proposedExportNames_data();
+  void proposedExportNames();
+  void exportRemembersTheFolder();
   void engineFaultsProduceNoReport_data();
   void engineFaultsProduceNoReport();
   void directPrintWithoutPrinterSaysSo();
@@ -308,6 +332,17 @@ void TestStores::templateFormats_data() {
                                       << "0.00";
   QTest::newRow("money of empty text") << QVariant(QString()) << "money"
                                        << "";
+  QTest::newRow("money of an amount in a note")
+      << QVariant(QStringLiteral("(plus a 'once-off' cost of R 350000")) << "money"
+      << "(plus a 'once-off' cost of R 350 000.00";
+  QTest::newRow("money of a number stored as text") << QVariant(QStringLiteral("1234.5")) << "money"
+                                                    << "1 234.50";
+  QTest::newRow("money leaves numbers inside words")
+      << QVariant(QStringLiteral("(R 720pm each) v1.2.3")) << "money"
+      << "(R 720pm each) v1.2.3";
+  QTest::newRow("money of a text without a number")
+      << QVariant(QStringLiteral("Union fees")) << "money"
+      << "Union fees";
   QTest::newRow("whole half to even") << QVariant(12344.5) << "whole"
                                       << "12 344";
   QTest::newRow("fixed4") << QVariant(20.05440) << "fixed4"
@@ -387,12 +422,199 @@ void TestStores::quickTaxReportMatchesItsGolden() {
   ReportEngine engine(QStringLiteral(REVENTA_TEST_APP_DIR), report_, messages, nullptr);
   const ReportEngine::Built built = engine.Build(QStringLiteral("kwiktep.rpt"));
   QVERIFY2(built.document, qPrintable(built.error));
-  const QString goldenPath = QFINDTESTDATA("golden/kwiktep.txt");
-  if (qEnvironmentVariableIsSet("REVENTA_UPDATE_GOLDEN")) {
-    WriteAll(goldenPath, built.document->toPlainText().toUtf8());
+  CompareWithGolden(*built.document, QStringLiteral("kwiktep.txt"));
+}
+
+void TestStores::packageReportMatchesItsGolden() {
+  // The figures of a net-to-gross print with a company car the employer has not
+  // costed (its once-off note) and two of the four other expenses.
+  SalPackSheet s;
+  s.taxpayerName = QStringLiteral("Thandi Mokoena");
+  s.age = 45;
+  s.amount = 420000;
+  s.carValue = 350000;
+  s.travel = 36000;
+  s.travelCostToCompany = 36000;
+  s.medicalEmployee = 18000;
+  s.medicalEmployer = 9000;
+  s.beneficiaries = 36;
+  s.fundEmployee = 41234.5;
+  s.fundEmployer = 61851.75;
+  s.uifEmployee = 2125.44;
+  s.uifEmployer = 2125.44;
+  s.skillsLevy = 7012.345;
+  s.taxDue = 187654.321;
+  s.taxCredit = 13176;
+  s.taxDeduction = 174478.321;
+  s.otherExpensesTotal = 7800;
+  s.otherExpenseText = {QStringLiteral("Union fees"), QStringLiteral("Typed, no amount"),
+                        QStringLiteral("Staff loan"), QString()};
+  s.otherExpense = {1800, 0, 6000, 0};
+  s.otherExpenseCostToCompany = {1800, 0, 6000, 0};
+  s.result = 701234.567;
+  s.totalCost = 1132598.88;
+  s.onceOff = 350000.5;
+  QCOMPARE(TableStore(report_, kKind)
+               .WriteRow(QStringLiteral("SalPackage"), SalPackFields(kReventaAnnual, s)),
+           std::nullopt);
+  RecordingMessages messages;
+  ReportEngine engine(QStringLiteral(REVENTA_TEST_APP_DIR), report_, messages, nullptr);
+  const ReportEngine::Built built = engine.Build(QStringLiteral("Reventa.rpt"));
+  QVERIFY2(built.document, qPrintable(built.error));
+  // The note's amount as money, though its field keeps the amount unrounded.
+  QVERIFY(built.document->toPlainText().contains(
+      QStringLiteral("(plus a 'once-off' cost of R 350 000.50 for the company car")));
+  CompareWithGolden(*built.document, QStringLiteral("Reventa.txt"));
+}
+
+void TestStores::everyAmountPrintsAsMoney_data() {
+  QTest::addColumn<QString>("templateName");
+  for (const char* name :
+       {"Annual", "Monthly", "FortNightly", "Weekly", "Daily", "Reventa", "Veloxa", "kwiktep"}) {
+    QTest::newRow(name) << QString::fromLatin1(name) + QStringLiteral(".rpt");
   }
-  const QString golden = QString::fromUtf8(ReadAll(goldenPath));
-  QCOMPARE(built.document->toPlainText().trimmed(), golden.trimmed());
+}
+
+void TestStores::everyAmountPrintsAsMoney() {
+  QFETCH(QString, templateName);
+  QFile file(QStringLiteral(REVENTA_TEST_APP_DIR "/") + templateName);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const auto parsed = ParseReportTemplate(QString::fromUtf8(file.readAll()));
+  QCOMPARE(parsed.index(), 0u);
+  const QString table = std::get<ReportTemplate>(parsed).table;
+  // Every amount and rate column (REAL, or untyped for an amount or the whole
+  // number 0) holds a large unrounded amount; ages and counts a small number.
+  FieldList fields;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+    db.setDatabaseName(report_);
+    QVERIFY(db.open());
+    {
+      QSqlQuery q(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table), db);
+      while (q.next()) {
+        const QString type = q.value(2).toString();
+        const QVariant value = type == QLatin1String("TEXT")      ? QVariant(QStringLiteral("Text"))
+                               : type == QLatin1String("INTEGER") ? QVariant(7)
+                                                                  : QVariant(1234567.891);
+        fields.append({q.value(1).toString(), value});
+      }
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+  QVERIFY(!fields.isEmpty());
+  QCOMPARE(TableStore(report_, kKind).WriteRow(table, fields), std::nullopt);
+  RecordingMessages messages;
+  ReportEngine engine(QStringLiteral(REVENTA_TEST_APP_DIR), report_, messages, nullptr);
+  const ReportEngine::Built built = engine.Build(templateName);
+  QVERIFY2(built.document, qPrintable(built.error));
+  const QString text = built.document->toPlainText();
+  QVERIFY2(!text.contains(QStringLiteral("1234567")), qPrintable(text));
+  QVERIFY(text.contains(QStringLiteral("1 234 567.89")));
+}
+
+void TestStores::proposedExportNames_data() {
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QString>("table");
+  QTest::addColumn<QVariantMap>("row");
+  QTest::addColumn<QString>("proposed");
+  const QString monthly =
+      QStringLiteral("Monthly - To export printout click on the suitcase button or goto Help");
+  const QString package = QStringLiteral(
+      "Reventa2020 Annual - To export printout click on the suitcase button or goto Help");
+  const auto row = [](const char* name, const QVariant& start = QVariant()) {
+    return QVariantMap{{QStringLiteral("Employee"), QString::fromUtf8(name)},
+                       {QStringLiteral("TPName"), QString::fromUtf8(name)},
+                       {QStringLiteral("SDateNum"), start}};
+  };
+  const QString march = QStringLiteral("01/03/2023");
+  QTest::newRow("monthly: start month and employee")
+      << monthly << "IRP5Mon" << row(" For : Thandi Mokoena", march)
+      << "Monthly 2023-03 Thandi Mokoena";
+  QTest::newRow("monthly in Afrikaans")
+      << monthly << "IRP5Mon" << row("Vir : Thandi", march) << "Monthly 2023-03 Thandi";
+  QTest::newRow("monthly, no employee named")
+      << monthly << "IRP5Mon" << row(" For : ", march) << "Monthly 2023-03";
+  QTest::newRow("monthly, blank start date")
+      << monthly << "IRP5Mon" << row(" For : Thandi", QString()) << "Monthly 2024-06-30 Thandi";
+  QTest::newRow("annual: the period's start day")
+      << QStringLiteral("Annual - To export") << "IRP5Ann"
+      << row(" For : Thandi", QStringLiteral("15/06/2023")) << "Annual 2023-06-15 Thandi";
+  QTest::newRow("weekly counts days: today")
+      << QStringLiteral("Weekly - To export") << "IRP5Week" << row(" For : Sipho", QString(" 5"))
+      << "Weekly 2024-06-30 Sipho";
+  QTest::newRow("package: a name with a slash and a colon")
+      << package << "SalPackage" << row("Mokoena/Dlamini: T. ")
+      << "Reventa2020 Annual 2024-06-30 Mokoena_Dlamini_ T.";
+  QTest::newRow("package: control characters and quotes")
+      << package << "SalPackage" << row("A\t\"B\" <C>|*?\\")
+      << "Reventa2020 Annual 2024-06-30 A__B_ _C_____";
+  QTest::newRow("package: blank name")
+      << package << "SalPackage" << row("   ") << "Reventa2020 Annual 2024-06-30";
+  QTest::newRow("QuickTax: no name, no date") << QStringLiteral("QuickTax - To export") << "kwiktax"
+                                              << QVariantMap() << "QuickTax 2024-06-30";
+  QTest::newRow("title without a dash, unknown table")
+      << QStringLiteral("Loan Buster") << "BondBust" << row("Thandi") << "Loan Buster 2024-06-30";
+  QTest::newRow("no title") << QString() << "SalPackage" << row("Thandi") << "2024-06-30 Thandi";
+}
+
+void TestStores::proposedExportNames() {
+  QFETCH(QString, title);
+  QFETCH(QString, table);
+  QFETCH(QVariantMap, row);
+  QFETCH(QString, proposed);
+  QCOMPARE(ProposedReportFileName(title, table, row, QDate(2024, 6, 30)), proposed);
+}
+
+void TestStores::exportRemembersTheFolder() {
+  const QString settings = dir_->filePath(QStringLiteral("config/Reports.ini"));
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString chosen = dir_->filePath(QStringLiteral("exports"));
+  QVERIFY(QDir().mkpath(chosen));
+  QCOMPARE(TableStore(report_, kKind).WriteRow(QStringLiteral("kwiktax"), kQuickRow), std::nullopt);
+  RecordingMessages messages;
+  ReportEngine engine(QStringLiteral(REVENTA_TEST_APP_DIR), report_, messages, nullptr, settings);
+  const QString title = QStringLiteral("QuickTax - To export printout");
+  const QString name = QStringLiteral("QuickTax ") + QDate::currentDate().toString(Qt::ISODate);
+  const auto run = [&] {
+    return engine.Run(QStringLiteral("kwiktep.rpt"), title, 0, nullptr)
+               ? std::unique_ptr<ReportWindow>(engine.lastWindow())
+               : nullptr;
+  };
+
+  // The first export proposes the documents folder; the user picks another one
+  // and the HTML type, typing a name without a suffix.
+  auto first = run();
+  QVERIFY(first);
+  const QString proposed = first->proposedExportPath();
+  QCOMPARE(proposed, QDir(documents).filePath(name + QStringLiteral(".pdf")));
+  QString offered;
+  QString offeredTypes;
+  first->setFileChooser(
+      [&](QWidget*, const QString& path, const QString& types, QString* selected) {
+        offered = path;
+        offeredTypes = types;
+        *selected = QStringLiteral("HTML page (*.html)");
+        return chosen + QStringLiteral("/mine");
+      });
+  first->findChild<QAction*>(QStringLiteral("actExport"))->trigger();
+  QCOMPARE(offered, proposed);
+  for (const char* type : {"*.pdf", "*.html", "*.odt"}) QVERIFY(offeredTypes.contains(type));
+  QVERIFY(QFileInfo::exists(chosen + QStringLiteral("/mine.html")));
+  QVERIFY(messages.shown.isEmpty());
+
+  // A later run (a new window reading the settings) proposes the folder used.
+  auto second = run();
+  QVERIFY(second);
+  QCOMPARE(second->proposedExportPath(), QDir(chosen).filePath(name + QStringLiteral(".pdf")));
+  QCOMPARE(ExportFolder(settings).folder(), chosen);
+  // Cancelling remembers nothing; a folder that has gone gives way to documents.
+  second->setFileChooser(
+      [](QWidget*, const QString&, const QString&, QString*) { return QString(); });
+  second->findChild<QAction*>(QStringLiteral("actExport"))->trigger();
+  QCOMPARE(ExportFolder(settings).folder(), chosen);
+  QVERIFY(QDir(chosen).removeRecursively());
+  QCOMPARE(ExportFolder(settings).folder(), documents);
 }
 
 void TestStores::engineFaultsProduceNoReport_data() {

@@ -19,7 +19,9 @@ const QString kEmpty = QStringLiteral("");
 }  // namespace
 
 QString OnceOffText(double carValue) {
-  // The amount in plain decimal notation: no grouping, no fixed decimals.
+  // The amount in plain decimal notation, unrounded like every figure the report
+  // table holds (no grouping, no fixed decimals); the package templates print it
+  // as money.
   return QStringLiteral("(plus a 'once-off' cost of R ") +
          QString::fromStdString(FormatShortest(carValue));
 }

@@ -1,0 +1,42 @@
+// What Export proposes for a report: a file name made from the report, its period
+// and the person it is for, in the folder the user last exported to.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariantMap>
+
+namespace reventa {
+
+// The file name, without its suffix, that Export proposes: the report's name (its
+// window title before " - "), the report's date and the name of the person it is
+// for, each part made fit for a file name and an empty part left out, e.g.
+// "Monthly 2023-03 Thandi Mokoena". Which field of the report's table holds the
+// name and which the date is kept per table beside this function; a report with
+// no date of its own (or a blank one) takes `today`.
+QString ProposedReportFileName(const QString& title, const QString& table, const QVariantMap& row,
+                               const QDate& today);
+
+// The part with every character that cannot stand in a file name (/ \ : * ? " <
+// > | and control characters) replaced by "_", and blanks trimmed.
+QString FileNamePart(const QString& part);
+
+// The folder the export dialog opens in: the last folder the user exported to,
+// remembered across runs in a small INI file in the user's configuration folder;
+// the documents folder before the first export, or when that folder is gone.
+class ExportFolder {
+ public:
+  // settingsPath: the INI file (empty: the user's configuration folder).
+  explicit ExportFolder(QString settingsPath = {});
+
+  QString folder() const;
+  // Remembers the folder of a file the user has just exported.
+  void remember(const QString& exportedFile) const;
+
+  const QString& settingsPath() const { return path_; }
+
+ private:
+  QString path_;
+};
+
+}  // namespace reventa
