@@ -1,24 +1,28 @@
 #include "shell/main_window.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWindow>
 
 #include "shell/about_box.h"
 #include "shell/calculator_window.h"
 #include "shell/disclaimer_dialog.h"
+#include "shell/keyboard_access.h"
 #include "shell/startup_prefs.h"
 #include "store/report_engine.h"
 #include "widgets/busy_cursor.h"
@@ -164,11 +168,49 @@ MainWindow::MainWindow(Options options)
     }
   });
   buildMenus();
-  resize(1100, 760);
-  // Access keys of the calculator windows' buttons share letters with the menu
-  // bar (&Calculate and &Car Calculations, &Settings and Bu&siness ...); the
-  // button of the window being worked in wins.
-  QApplication::instance()->installEventFilter(this);
+  keyboard_ = new KeyboardAccess(*this, *area_);
+  // Once the area has laid out its scroll bars for the window just opened.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    QTimer::singleShot(0, this, [this, focus = QPointer<QWidget>(now)] { scrollIntoView(focus); });
+  });
+  bool maximise = false;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  resize(DefaultSize(screen != nullptr ? screen->availableSize() : QSize(1366, 738), &maximise));
+  if (maximise) setWindowState(Qt::WindowMaximized);
+}
+
+QSize MainWindow::DefaultSize(const QSize& room, bool* maximise) {
+  // The largest calculator (a salary package window, three others cascaded
+  // behind it) with the menu bar; checked by the window tests. A window frame
+  // of up to 40 pixels is allowed for around it.
+  const QSize fits(1180, 690);
+  const QSize frame(16, 40);
+  const bool tooSmall =
+      room.width() < fits.width() + frame.width() || room.height() < fits.height() + frame.height();
+  if (maximise != nullptr) *maximise = tooSmall;
+  return tooSmall ? room - frame : fits;
+}
+
+void MainWindow::scrollIntoView(QWidget* focus) {
+  if (focus == nullptr || !area_->viewport()->isAncestorOf(focus)) return;
+  const QRect shown = area_->viewport()->rect();
+  const QRect at(focus->mapTo(area_->viewport(), QPoint(0, 0)), focus->size());
+  if (shown.contains(at)) return;
+  // The area's scroll bars move its child windows; bring the widget inside the
+  // viewport with a small margin.
+  const int margin = 8;
+  QScrollBar* vertical = area_->verticalScrollBar();
+  if (at.bottom() > shown.bottom()) {
+    vertical->setValue(vertical->value() + at.bottom() - shown.bottom() + margin);
+  } else if (at.top() < shown.top()) {
+    vertical->setValue(vertical->value() - (shown.top() - at.top()) - margin);
+  }
+  QScrollBar* horizontal = area_->horizontalScrollBar();
+  if (at.right() > shown.right()) {
+    horizontal->setValue(horizontal->value() + at.right() - shown.right() + margin);
+  } else if (at.left() < shown.left()) {
+    horizontal->setValue(horizontal->value() - (shown.left() - at.left()) - margin);
+  }
 }
 
 MainWindow::~MainWindow() = default;
@@ -286,6 +328,13 @@ QWidget* MainWindow::openCalculator(const QString& objectName) {
   QMdiSubWindow* frame = area_->addSubWindow(window);
   frame->setAttribute(Qt::WA_DeleteOnClose);
   frame->setWindowIcon(windowIcon());
+  // No single keystroke closes a calculator and what was typed in it: the
+  // frame's Close (Ctrl+W, Ctrl+F4) stays on its menu and close box only.
+  for (QAction* action : frame->systemMenu()->actions()) {
+    if (action->shortcuts() == QKeySequence::keyBindings(QKeySequence::Close)) {
+      action->setShortcuts({});
+    }
+  }
   frame->show();
   area_->setActiveSubWindow(frame);
   // The top-left field of the window takes the keyboard, ready for typing.
@@ -320,40 +369,6 @@ void MainWindow::initialiseAll() {
       quick->activated();
     }
   }
-}
-
-QAbstractButton* MainWindow::calculatorButtonFor(const QKeyEvent& key) const {
-  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier || key.text().isEmpty() ||
-      !isActiveWindow()) {
-    return nullptr;
-  }
-  QMdiSubWindow* frame = area_->activeSubWindow();
-  if (frame == nullptr || frame->widget() == nullptr) return nullptr;
-  const QKeySequence wanted = QKeySequence(Qt::ALT | QChar(key.key()).toUpper().unicode());
-  for (QAbstractButton* button : frame->widget()->findChildren<QAbstractButton*>()) {
-    if (button->isEnabled() && button->isVisibleTo(frame->widget()) &&
-        QKeySequence::mnemonic(button->text()) == wanted) {
-      return button;
-    }
-  }
-  return nullptr;
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (QAbstractButton* button = calculatorButtonFor(*key)) {
-      if (event->type() == QEvent::ShortcutOverride) {
-        // Taken as a key press instead of the menu bar's shortcut.
-        event->accept();
-        return true;
-      }
-      button->setFocus(Qt::ShortcutFocusReason);
-      button->animateClick();
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -10,13 +10,12 @@
 #include "shell/app_context.h"
 #include "taxyear/shared_state.h"
 
-class QAbstractButton;
-class QKeyEvent;
 class QMdiArea;
 class QMdiSubWindow;
 
 namespace reventa {
 
+class KeyboardAccess;
 class Messages;
 class ReportEngine;
 class StartupPrefs;
@@ -55,15 +54,21 @@ class MainWindow : public QMainWindow {
   AppContext& context() { return *context_; }
   QMdiArea* area() const { return area_; }
   StartupPrefs& prefs() { return *prefs_; }
+  KeyboardAccess& keyboard() { return *keyboard_; }
+
+  // The main window's size on a screen with this much room: enough for the
+  // largest calculator with the package windows cascaded, or the whole room
+  // (maximised) where the screen is smaller than that.
+  static QSize DefaultSize(const QSize& room, bool* maximise = nullptr);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenus();
-  // The button of the active calculator window whose access key is Alt+key.
-  QAbstractButton* calculatorButtonFor(const QKeyEvent& key) const;
+  // A calculator that does not fit the room scrolls with the child-window area;
+  // the field or button the keyboard moves to is scrolled into view.
+  void scrollIntoView(QWidget* focus);
 
   Options options_;
   std::unique_ptr<Messages> ownMessages_;
@@ -73,6 +78,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<ReportEngine> reports_;
   std::unique_ptr<AppContext> context_;
   QMdiArea* area_;
+  KeyboardAccess* keyboard_;
 };
 
 }  // namespace reventa
