@@ -1,10 +1,12 @@
 #include "store/print_panel.h"
 
 #include <QHBoxLayout>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "widgets/busy_cursor.h"
+#include "widgets/panel.h"
 
 namespace reventa {
 
@@ -19,6 +21,7 @@ PrintPanel::PrintPanel(std::int16_t& destination, QWidget* parent, const QString
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Raised);
   setAutoFillBackground(true);
+  MarkAsPanel(this);
   view_->setObjectName(QStringLiteral("cmdVR"));
   print_->setObjectName(QStringLiteral("cmdPD"));
   cancel_->setObjectName(QStringLiteral("cmdCancel"));
@@ -34,20 +37,43 @@ PrintPanel::PrintPanel(std::int16_t& destination, QWidget* parent, const QString
   connect(view_, &QPushButton::clicked, this, [this] { run(0); });
   connect(print_, &QPushButton::clicked, this, [this] { run(1); });
   connect(cancel_, &QPushButton::clicked, this, [this] {
-    hide();
+    hidePanel();
     Q_EMIT cancelled();
     Q_EMIT closed();
   });
   hide();
 }
 
-void PrintPanel::showAt(int top) {
+QWidget* PrintPanel::frame() const {
+  QWidget* window = parentWidget();
+  if (window == nullptr) return nullptr;
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget())) return sub;
+  return window;
+}
+
+void PrintPanel::showBelow(const QWidget* anchor) {
+  QWidget* window = parentWidget();
   adjustSize();
-  const int width = parentWidget() ? parentWidget()->width() : this->width();
-  move(qMax(0, (width - this->width()) / 2), top);
+  const int gap = 8;
+  const int top = anchor->mapTo(window, QPoint(0, anchor->height())).y() + gap;
+  if (!isVisible()) {
+    const int needed = top + height() + gap - window->height();
+    if (needed > 0 && frame() != nullptr) {
+      frame()->resize(frame()->width(), frame()->height() + needed);
+      grown_ = needed;
+    }
+  }
+  move(qMax(0, (window->width() - width()) / 2), top);
   show();
   raise();
   view_->setFocus();
+}
+
+void PrintPanel::hidePanel() {
+  hide();
+  if (grown_ > 0 && frame() != nullptr)
+    frame()->resize(frame()->width(), frame()->height() - grown_);
+  grown_ = 0;
 }
 
 void PrintPanel::run(std::int16_t destination) {
@@ -56,7 +82,7 @@ void PrintPanel::run(std::int16_t destination) {
     const BusyCursor busy;
     Q_EMIT printRequested();
   }
-  hide();
+  hidePanel();
   Q_EMIT closed();
 }
 

@@ -1,6 +1,7 @@
 // The print panel every tax and vehicle calculator shares: "View/Export report",
-// "Print directly to printer" and "Cancel", shown in front of the window's fields
-// when "Print" is pressed. The two print buttons set the report destination, show
+// "Print directly to printer" and "Cancel", shown below the window's buttons when
+// "Print" is pressed, the window growing to hold it, so the figures being printed
+// stay in view. The two print buttons set the report destination, show
 // the busy pointer while the window writes its report, then hide the panel;
 // "Cancel" hides it and nothing is written.
 #pragma once
@@ -26,8 +27,9 @@ class PrintPanel : public QFrame {
   QPushButton* printButton() const { return print_; }
   QPushButton* cancelButton() const { return cancel_; }
 
-  // Shows the panel in front of the other controls with its top at `top` pixels.
-  void showAt(int top);
+  // Shows the panel below `anchor` (the window's row of buttons), growing the
+  // window as much as the panel needs; the window shrinks back when it closes.
+  void showBelow(const QWidget* anchor);
 
  Q_SIGNALS:
   // The window writes its rows and runs its report here.
@@ -38,12 +40,16 @@ class PrintPanel : public QFrame {
 
  private:
   void run(std::int16_t destination);
+  void hidePanel();
+  // The window's frame: the child window around the calculator, or the window.
+  QWidget* frame() const;
 
   std::int16_t& destination_;
   QVBoxLayout* options_;
   QPushButton* view_;
   QPushButton* print_;
   QPushButton* cancel_;
+  int grown_ = 0;  // pixels the window grew by to hold the panel
 };
 
 }  // namespace reventa

@@ -159,6 +159,8 @@ void AnnualWindow::capMonth(int month) {
   if (field->value() <= AnnualMaxMonthBens) return;
   context().messages.Info(this, kCapMessage);
   field->setValue(AnnualMaxMonthBens);
+  // Back to the box that was refused, as after every range message.
+  field->setFocus(Qt::OtherFocusReason);
 }
 
 void AnnualWindow::duplicateMarch() {

@@ -37,7 +37,8 @@ KwikTaxWindow::KwikTaxWindow(AppContext& context)
   }
   fields_[0]->setRange(0, 9999999999.99);
   fields_[1]->setGrouped(false);
-  fields_[1]->setDecimals(1);
+  // A whole number; a fraction typed rounds half to even, as the age does.
+  fields_[1]->setDecimals(0);
   fields_[1]->setRange(0, 999);
   fields_[3]->setDecimals(0);
   fields_[3]->setGrouped(false);
@@ -128,6 +129,8 @@ KwikTaxWindow::KwikTaxWindow(AppContext& context)
   layout->addLayout(grid);
   layout->addSpacing(8);
   layout->addLayout(buttons);
+  // The rows keep to the top; the print panel opens in the room below them.
+  layout->addStretch();
 
   printPanel_ = new PrintPanel(context.state.ReportDestination, this, QStringLiteral("Frame1"));
 
@@ -139,8 +142,7 @@ KwikTaxWindow::KwikTaxWindow(AppContext& context)
     connect(fields_[i], &QLineEdit::returnPressed, this, &KwikTaxWindow::calculate);
   }
   connect(calculateButton, &QPushButton::clicked, this, &KwikTaxWindow::calculate);
-  connect(printButton, &QPushButton::clicked, this,
-          [this] { printPanel_->showAt(fields_[7]->y()); });
+  connect(printButton, &QPushButton::clicked, this, [this, ok] { printPanel_->showBelow(ok); });
   connect(printPanel_, &PrintPanel::printRequested, this, &KwikTaxWindow::print);
   connect(ok, &QPushButton::clicked, this, &KwikTaxWindow::closeWindow);
 

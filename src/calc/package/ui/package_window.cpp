@@ -24,6 +24,7 @@
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/messages.h"
+#include "widgets/panel.h"
 
 namespace reventa {
 namespace {
@@ -55,13 +56,17 @@ NumericField* NewWholeField(QWidget* parent, const QString& name, double maximum
   return field;
 }
 
-// The cost-to-company column's frame sits behind its fields, in the same grid as
-// the employee's figures so that each row lines up across both.
+// The window's figures stand in two blocks side by side, the inputs on the left
+// and the results on the right, so that the window fits a small screen. In each
+// block a cost-to-company column's frame sits behind its fields, in the same grid
+// as the employee's figures so that each row lines up across both. These are the
+// columns of one block; the results block starts at kBlockWidth.
 constexpr int kCaptionColumn = 0;
 constexpr int kMainColumn = 1;
 constexpr int kFrameLeft = 2;
 constexpr int kCostColumn = 3;
 constexpr int kFrameRight = 4;
+constexpr int kBlockWidth = 6;  // the five columns and a gap
 
 }  // namespace
 
@@ -121,6 +126,8 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
 
   setupPanel_ = new PackageSetupPanel(variant_, this);
   explainPanel_ = new RetirementAnnuityPanel(this);
+  MarkAsPanel(setupPanel_);
+  MarkAsPanel(explainPanel_);
   printPanel_ = new PrintPanel(context.state.ReportDestination, this, QStringLiteral("fraPrint"));
   // The name on a line of its own under its caption, so the panel fits the window.
   auto* nameRows = new QGridLayout;
@@ -139,6 +146,12 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   setMinimumWidth(printPanel_->sizeHint().width() + 2 * layout->contentsMargins().left());
 
   connectInputs();
+  // Enter in any field of the window calculates; it does nothing while
+  // Calculate is off (a panel is open).
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+    if (edit->isReadOnly() || IsPanel(edit->parentWidget())) continue;
+    connect(edit, &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
+  }
   connect(calculateButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::calculate);
   connect(okButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::closeWindow);
   connect(settingsButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::openSettings);
@@ -166,28 +179,29 @@ NumericField* PackageCalculatorWindow::field(const char* name) const {
 
 void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   const bool grossToNet = !variant_.netToGross();
-  int row = 1;  // row 0 leaves room for the frame's caption
+  int row = 1;   // row 0 leaves room for the frame's caption
+  int base = 0;  // the first column of the block being filled
   QList<QWidget*> tabOrder;
 
-  const auto caption = [this, grid, &row](const QString& text, QWidget* buddy) {
+  const auto caption = [this, grid, &row, &base](const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, this);
     if (buddy != nullptr) {
       label->setObjectName(QStringLiteral("lbl_") + buddy->objectName());
       label->setBuddy(buddy);
       buddy->setAccessibleName(text.trimmed());
     }
-    grid->addWidget(label, row, kCaptionColumn);
+    grid->addWidget(label, row, base + kCaptionColumn);
     return label;
   };
   // One line: the caption, the employee's field and the cost to the company.
   const auto line = [&](const char* text, QWidget* main, NumericField* cost) {
     caption(Text(text), main != nullptr ? main : cost);
     if (main != nullptr) {
-      grid->addWidget(main, row, kMainColumn);
+      grid->addWidget(main, row, base + kMainColumn);
       tabOrder.append(main);
     }
     if (cost != nullptr) {
-      grid->addWidget(cost, row, kCostColumn);
+      grid->addWidget(cost, row, base + kCostColumn);
       cost->setAccessibleName(QStringLiteral("Cost to company: ") + Text(text).trimmed());
       tabOrder.append(cost);
     }
@@ -195,6 +209,16 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   };
   const auto money = [this](const char* name, bool output = false) {
     return NewMoneyField(this, QString::fromLatin1(name), output);
+  };
+  // The cost-to-company frame behind the block's column, from its caption row to
+  // the row after its last line.
+  const auto frameBlock = [&](const QString& name, int lastRow) {
+    auto* frame = new QGroupBox(QStringLiteral("Cost to company"), this);
+    frame->setObjectName(name);
+    grid->addWidget(frame, 0, base + kFrameLeft, lastRow + 2, kFrameRight - kFrameLeft + 1);
+    frame->lower();
+    grid->setColumnMinimumWidth(base + kFrameLeft, 10);
+    grid->setColumnMinimumWidth(base + kFrameRight, 10);
   };
 
   line("Taxpayer's age", NewWholeField(this, QStringLiteral("numAge"), PackageAgeMax), nullptr);
@@ -236,7 +260,12 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
     tabOrder << text << otherExpense_[i];
     ++row;
   }
+  frameBlock(QStringLiteral("fraCostToCompany"), row - 1);
+  const int lastRow = row;
 
+  // The results, beside the inputs.
+  base = kBlockWidth;
+  row = 1;
   line("UIF contribution", money("numUIFCont", true), money("numCCUIFCont", true));
   line(variant_.skillsLevyCaption, nullptr, money("numCCSkillLev", true));
   // Tax due and tax credit are shown without limits.
@@ -249,12 +278,13 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   line("Tax deduction", money("numTaxDeduct", true), nullptr);
   line(variant_.resultCaption, money("numGrossSal", true), nullptr);
   line("Total cost to company R", nullptr, money("numTotCostComp", true));
-  const int lastCostRow = row - 1;
+  frameBlock(QStringLiteral("fraCostToCompanyResults"), row - 1);
 
-  // The once-off note on a company car the employer has not costed.
+  // The once-off note on a company car the employer has not costed, below the
+  // results, wrapped to their width.
   onceOffNote_ = new QWidget(this);
   onceOffNote_->setObjectName(QStringLiteral("fraOnceOff"));
-  auto* note = new QHBoxLayout(onceOffNote_);
+  auto* note = new QGridLayout(onceOffNote_);
   note->setContentsMargins(0, 0, 0, 0);
   auto* before = new QLabel(QStringLiteral("(plus a \"once-off\" cost of R"), onceOffNote_);
   before->setObjectName(QStringLiteral("lblOnceOff_0"));
@@ -262,23 +292,22 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   onceOff->setAccessibleName(QStringLiteral("Once-off cost of the company car"));
   auto* after = new QLabel(kOnceOffTail, onceOffNote_);
   after->setObjectName(QStringLiteral("lblOnceOff_1"));
-  note->addWidget(before);
-  note->addWidget(onceOff);
-  note->addWidget(after);
-  note->addStretch();
+  after->setWordWrap(true);
+  note->addWidget(before, 0, 0);
+  note->addWidget(onceOff, 0, 1);
+  note->addWidget(after, 1, 0, 1, 3);
+  note->setColumnStretch(2, 1);
   onceOffNote_->hide();
-  // Below the frame, across the window.
-  grid->addWidget(onceOffNote_, lastCostRow + 2, kCaptionColumn, 1, kFrameRight + 1);
+  // Three rows of the inputs beside it give it room for its two lines without
+  // changing their height.
+  grid->addWidget(onceOffNote_, row + 1, base + kCaptionColumn, 3, kFrameRight + 1, Qt::AlignTop);
 
-  auto* frame = new QGroupBox(QStringLiteral("Cost to company"), this);
-  frame->setObjectName(QStringLiteral("fraCostToCompany"));
-  grid->addWidget(frame, 0, kFrameLeft, lastCostRow + 2, kFrameRight - kFrameLeft + 1);
-  frame->lower();
   grid->setRowMinimumHeight(0, fontMetrics().height() + 4);
-  grid->setRowMinimumHeight(lastCostRow + 1, 6);
-  grid->setColumnMinimumWidth(kFrameLeft, 10);
-  grid->setColumnMinimumWidth(kFrameRight, 10);
+  grid->setRowMinimumHeight(lastRow, 6);
+  grid->setColumnMinimumWidth(kBlockWidth - 1, 16);
   grid->setColumnStretch(kCaptionColumn, 1);
+  grid->setColumnStretch(kBlockWidth + kCaptionColumn, 1);
+  grid->setRowStretch(lastRow + 1, 1);
 
   for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -436,7 +465,7 @@ void PackageCalculatorWindow::openPrintPanel() {
   for (QPushButton* b : {okButton_, calculateButton_, settingsButton_, explainButton_}) {
     b->setEnabled(false);
   }
-  printPanel_->showAt(panelTop());
+  printPanel_->showBelow(okButton_);
   taxpayerName_->setFocus();
 }
 

@@ -16,6 +16,7 @@
 #include "widgets/date_field.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
+#include "widgets/panel.h"
 
 namespace reventa {
 namespace {
@@ -53,11 +54,15 @@ PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, con
       printPanel_(new PayrollPrintPanel(context.state.ReportDestination, this, employeeNameLabel)),
       infoPanel_(new PayrollInfoPanel(this)) {
   calculate_->setDefault(true);
+  MarkAsPanel(settingsPanel_);
+  MarkAsPanel(infoPanel_);
   info_->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
   info_->setAccessibleName(QStringLiteral("General Information"));
   info_->setToolTip(QStringLiteral("General Information"));
   info_->setFixedSize(26, 26);
 
+  // Rows close together, so that the annual window fits a small screen.
+  grid_->setVerticalSpacing(2);
   grid_->setColumnMinimumWidth(1, 14);
   grid_->setColumnStretch(4, 1);
   commands_->addWidget(ok_);
@@ -69,7 +74,7 @@ PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, con
   connect(calculate_, &QPushButton::clicked, this, [this] { calculate(); });
   connect(settingsButton_, &QPushButton::clicked, this, &PayrollWindow::openSettings);
   connect(settingsPanel_, &PayrollSettingsPanel::confirmed, this, &PayrollWindow::confirmSettings);
-  connect(print_, &QPushButton::clicked, this, [this] { printPanel_->showAt(tops_.print); });
+  connect(print_, &QPushButton::clicked, this, [this] { printPanel_->showBelow(print_); });
   connect(printPanel_, &PrintPanel::printRequested, this, [this] { writeReport(); });
   connect(info_, &QPushButton::clicked, this, [this] { infoPanel_->showAt(tops_.info); });
 }

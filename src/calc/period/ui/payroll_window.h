@@ -31,13 +31,13 @@ class PayrollWindow : public CalculatorWindow {
   // "&Calculate": runs the window's computation on its state and shows the result.
   virtual void calculate() = 0;
 
-  // Where each panel opens, in pixels from the top of the window: the annual
-  // window's information, settings and print panels open at 600, 1935 and 1650
-  // twips (15 twips to the pixel); the pay-period windows open theirs there too.
+  // Where the information and settings panels open, in pixels from the top of
+  // the window: the annual window's open at 600 and 1935 twips (15 twips to the
+  // pixel); the pay-period windows open theirs there too. The print panel opens
+  // below the commands, so the figures being printed stay in view.
   struct PanelTops {
     int info = 40;
     int settings = 129;
-    int print = 110;
   };
 
  protected:
