@@ -1,0 +1,65 @@
+// The deemed vehicle cost scale of the 2024 tax year and the two ways of working
+// out how much of a travel allowance may be claimed as business travel: the
+// deemed-cost method (no accurate records) and the actual-cost method (records
+// kept). The records live in the shared state (taxyear/shared_state.h) because
+// the travel allowance window keeps them between openings.
+#pragma once
+
+#include <string>
+
+#include "taxyear/shared_state.h"
+
+namespace reventa {
+
+// One band of the scale: the yearly fixed cost and the running costs per km.
+struct CostScaleBand {
+  double UpperBound;  // the band includes it; the last band has none (infinity)
+  double FixedCost;
+  double FuelCostPerKm;
+  double MaintenanceCostPerKm;
+};
+
+// The band of a vehicle value: a band includes its upper bound and excludes its
+// lower one; 0 and negative values take the first band, everything above
+// 700 000 the last.
+const CostScaleBand& DeemedCostScale(double vehicleValue);
+
+// The year the distance rules pro-rate over.
+inline constexpr double TravelYearDays = 366;
+// The cap on a claim when no allowance was stated.
+inline constexpr double TravelClaimCapWithoutAllowance = 9999999.97;
+// The window's whole-number fields and their limit.
+inline constexpr double TravelFieldMax = 9999999;
+
+// Splits the distance into business and private kilometres (TotalKm, BusinessKm,
+// PrivateKm of the results; nothing else is touched): the deemed 18 000 private
+// and at most 14 000 business km a year pro-rated by the period's days, unless a
+// recorded business distance overrides them.
+void SplitTravelDistance(const TravelClaimInputs& in, TravelClaimResults& out);
+
+// The deemed-cost method: writes the distances, FixedCost, the three rates, the
+// total rate (rounded to one decimal after the claim is worked out from the
+// unrounded one) and the claim, capped by the allowance. Leaves TotalCosts and
+// PrivateUseCost as they were.
+void ComputeDeemedCostClaim(const TravelClaimInputs& in, TravelClaimResults& out);
+
+// The actual-cost method: writes the distances, TotalCosts, PrivateUseCost and
+// the claim (the business share of the costs, or the value-based estimate when no
+// reading was given), capped by the allowance. Leaves the deemed fields as they were.
+void ComputeActualCostClaim(const TravelClaimInputs& in, TravelClaimResults& out);
+
+// What "Calculate" of the travel allowance window does: PeriodDays from the two
+// dates (end - start + 1), then the method of RecordsKept. Without records a value,
+// a period and a recorded business distance are all needed; when one of them is 0
+// the deemed fields are set to 0 and the method does not run.
+void CalculateTravelAllowance(TravelAllowanceState& travel, double startDate, double endDate);
+
+// The texts of the two date messages of the vehicle windows.
+std::string VehicleStartDateMessage();
+std::string VehicleEndDateMessage(double startDate);
+// "Single Payment": wear and tear and lease payments exclude each other.
+inline constexpr const char* SinglePaymentTitle = "Single Payment";
+inline constexpr const char* SinglePaymentText =
+    "Only one amount for either Wear & Tear or Lease payments will be accepted";
+
+}  // namespace reventa
