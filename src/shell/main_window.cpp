@@ -235,7 +235,8 @@ void MainWindow::buildMenus() {
           if (openCalculator(window) == nullptr) return;
           if (after == After::WidenAndCascade &&
               !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
-            resize(kCompanyCarMainWidth, height());
+            // Wide enough for the register; a wider window keeps its width.
+            resize(qMax(width(), kCompanyCarMainWidth), height());
           }
           if (after != After::Nothing) area_->cascadeSubWindows();
         });

@@ -31,6 +31,7 @@ constexpr std::array kNaming{
     ReportNaming{"IRP5Week", "Employee", true, "", ""},
     ReportNaming{"IRP5Day", "Employee", true, "", ""},
     ReportNaming{"SalPackage", "TPName", false, "", ""},
+    ReportNaming{"traveldeduction", "TPName", false, "DateStart", "yyyy-MM-dd"},
 };
 
 const char* const kNameCaptions[] = {"For :", "Vir :"};

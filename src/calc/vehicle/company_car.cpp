@@ -34,7 +34,8 @@ void TakeDaysAndDistance(CompanyCar& car, CompanyCarResults& r) {
 // divide by a zero total distance or a zero day total is skipped: what it sets
 // keeps its value (0 for this run's results, the earlier value for the register's
 // fields).
-void ComputeCar(CompanyCarRegister& cars, CompanyCar& car, CompanyCarResults& r) {
+// `allDays` is the days of use of all the cars together, for the automatic split.
+void ComputeCar(CompanyCarRegister& cars, double allDays, CompanyCar& car, CompanyCarResults& r) {
   if (car.BusDistance > car.TotalDistance) car.BusDistance = car.TotalDistance;
   r.PrivateDistance = car.TotalDistance - car.BusDistance;
   const bool distance = car.TotalDistance != 0;
@@ -42,11 +43,8 @@ void ComputeCar(CompanyCarRegister& cars, CompanyCar& car, CompanyCarResults& r)
   if (cars.AutoCalc3802 != 0) {
     if (HasNeitherPriceNorDistance(car)) {
       car.FB3802ThisCar = 0;
-    } else {
-      double allDays = 0;
-      for (int j = 1; j <= cars.N; ++j)
-        allDays += DaysOfUse(cars.Entries[static_cast<std::size_t>(j)]);
-      if (allDays != 0) car.FB3802ThisCar = r.DaysUsed / allDays * cars.Actual3802;
+    } else if (allDays != 0) {
+      car.FB3802ThisCar = r.DaysUsed / allDays * cars.Actual3802;
     }
   }
 
@@ -109,6 +107,14 @@ void ComputePeriodAmounts(const CompanyCar& car, CompanyCarResults& r) {
   r.WeekFB20 = week * 0.2;
 }
 
+// The days of use of every car together; the dates do not change during a run, so
+// it is summed once, not once a car.
+double AllDaysOfUse(const CompanyCarRegister& cars) {
+  double days = 0;
+  for (int j = 1; j <= cars.N; ++j) days += DaysOfUse(cars.Entries[static_cast<std::size_t>(j)]);
+  return days;
+}
+
 CompanyCar& Car(CompanyCarRegister& cars, int i) {
   return cars.Entries[static_cast<std::size_t>(i)];
 }
@@ -128,6 +134,7 @@ CompanyCarRun ComputeCompanyCars(CompanyCarRegister& cars, bool fromCalculateCom
   CompanyCarRun run;
   run.Cars.resize(static_cast<std::size_t>(cars.N));
   if (cars.N == 1 && fromCalculateCommand) Car(cars, 1).FB3802ThisCar = cars.Actual3802;
+  const double allDays = AllDaysOfUse(cars);
   for (int i = 1; i <= cars.N; ++i) {
     CompanyCar& car = Car(cars, i);
     CompanyCarResults& r = run.Cars[static_cast<std::size_t>(i - 1)];
@@ -140,7 +147,7 @@ CompanyCarRun ComputeCompanyCars(CompanyCarRegister& cars, bool fromCalculateCom
       run.StoppedAtCurrent = true;
       return run;
     }
-    ComputeCar(cars, car, r);
+    ComputeCar(cars, allDays, car, r);
     ComputePeriodAmounts(car, r);
   }
   if (cars.Current >= 1 && cars.Current <= cars.N) {
@@ -165,6 +172,7 @@ CalculateCommandResult RunCalculateCommand(CompanyCarRegister& cars) {
 
 CompanyCarRun ComputeCompanyCarsForPrint(CompanyCarRegister& cars, const CompanyCarRun& last) {
   CompanyCarRun run;
+  const double allDays = AllDaysOfUse(cars);
   run.Cars.resize(static_cast<std::size_t>(cars.N));
   for (int i = 1; i <= cars.N; ++i) {
     CompanyCar& car = Car(cars, i);
@@ -174,7 +182,7 @@ CompanyCarRun ComputeCompanyCarsForPrint(CompanyCarRegister& cars, const Company
       r = CompanyCarResults{};
       continue;
     }
-    ComputeCar(cars, car, r);
+    ComputeCar(cars, allDays, car, r);
     // The fringe benefit amounts are those of the last Calculate.
     if (static_cast<std::size_t>(i - 1) < last.Cars.size()) {
       const CompanyCarResults& before = last.Cars[static_cast<std::size_t>(i - 1)];
