@@ -141,8 +141,7 @@ void CalculateTravelAllowance(TravelAllowanceState& travel, double startDate, do
   TravelClaimInputs& in = travel.Inputs;
   TravelClaimResults& out = travel.Results;
   in.PeriodDays = endDate - startDate + 1;
-  if (in.VehicleValue == 0 || in.PeriodDays == 0 || in.RecordedBusinessKm == 0) {
-    // The deemed-cost method needs all three; its figures show 0.
+  if (!DeemedCostInputsComplete(in)) {
     out.BusinessKm = out.PrivateKm = out.TotalKm = 0;
     out.FixedCost = out.FixedCentsPerKm = out.FuelCentsPerKm = 0;
     out.MaintenanceCentsPerKm = out.TotalCentsPerKm = out.DeductionClaim = 0;
@@ -150,6 +149,10 @@ void CalculateTravelAllowance(TravelAllowanceState& travel, double startDate, do
     ComputeDeemedCostClaim(in, out);
   }
   if (travel.RecordsKept) ComputeActualCostClaim(in, out);
+}
+
+bool DeemedCostInputsComplete(const TravelClaimInputs& in) {
+  return in.VehicleValue != 0 && in.PeriodDays != 0 && in.RecordedBusinessKm != 0;
 }
 
 std::string VehicleStartDateMessage() {

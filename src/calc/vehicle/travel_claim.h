@@ -53,6 +53,9 @@ void ComputeActualCostClaim(const TravelClaimInputs& in, TravelClaimResults& out
 // a period and a recorded business distance are all needed; when one of them is 0
 // the deemed fields are set to 0 and the method does not run.
 void CalculateTravelAllowance(TravelAllowanceState& travel, double startDate, double endDate);
+// Whether the deemed-cost method has what it needs: a value, a period and a
+// recorded business distance. Without them its figures show 0.
+bool DeemedCostInputsComplete(const TravelClaimInputs& in);
 
 // The texts of the two date messages of the vehicle windows.
 std::string VehicleStartDateMessage();
