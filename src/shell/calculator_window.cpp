@@ -29,6 +29,11 @@ void CalculatorWindow::closeWindow() {
   }
 }
 
+void CalculatorWindow::discard() {
+  discarding_ = true;
+  closeWindow();
+}
+
 bool RegisterCalculatorWindow(const QString& objectName, CalculatorFactory factory) {
   Register().insert(objectName, std::move(factory));
   return true;

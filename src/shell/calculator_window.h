@@ -21,13 +21,20 @@ class CalculatorWindow : public QWidget {
   // Called each time the window becomes the active child window.
   virtual void activated() {}
 
+  // Closes the window and discards what it shows ("Initialise All"): a window
+  // that checks or calculates before it closes does neither.
+  void discard();
+
  protected:
   // Closes the window (its child window frame inside the main window).
   void closeWindow();
   AppContext& context() const { return context_; }
+  // The window is being closed by discard().
+  bool discarding() const { return discarding_; }
 
  private:
   AppContext& context_;
+  bool discarding_ = false;
 };
 
 using CalculatorFactory = std::function<CalculatorWindow*(AppContext&)>;

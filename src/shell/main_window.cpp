@@ -360,8 +360,8 @@ QWidget* MainWindow::openCalculator(const QString& objectName) {
 void MainWindow::initialiseAll() {
   InitialiseSharedState(state_);
   for (const char* name : kInitialiseAllCloses) {
-    if (QWidget* open = findCalculator(QString::fromLatin1(name))) {
-      qobject_cast<QMdiSubWindow*>(open->parentWidget())->close();
+    if (auto* open = qobject_cast<CalculatorWindow*>(findCalculator(QString::fromLatin1(name)))) {
+      open->discard();
     }
   }
   // QuickTax stays open and shows the reset taxable income when next activated.
