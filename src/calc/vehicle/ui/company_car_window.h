@@ -1,0 +1,83 @@
+// The company car window (frmCompCar): the register of the employee's company
+// cars for the tax year, one car on screen at a time. The user adds cars, moves
+// back and forward through them, deletes the one on screen and types its
+// details; Calculate works out the fringe benefit of every car. The register
+// lives in the shared state, so it outlives the window; the window only shows
+// it, stores what is typed into the car on screen and enables its controls.
+#pragma once
+
+#include <QList>
+
+#include "calc/vehicle/company_car.h"
+#include "calc/vehicle/ui/company_car_form.h"
+#include "shell/calculator_window.h"
+
+class QPushButton;
+
+namespace reventa {
+
+class PrintPanel;
+
+class CompanyCarWindow : public CalculatorWindow {
+  Q_OBJECT
+
+ public:
+  explicit CompanyCarWindow(AppContext& context);
+
+  // "&Calculate": the fringe benefit of every car, the car on screen shown.
+  // False when a date being typed is refused first.
+  bool calculate();
+  void activated() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  CompanyCarRegister& cars() const;
+  CompanyCar& car() const;
+  QPushButton* addButton(const char* caption, const char* name);
+  void connectFields();
+  void connectDates();
+
+  // Writes the stored values of the car on screen into the fields.
+  void showCar();
+  void showRun(const CompanyCarRun& run);
+  // One run of the computation (not the Calculate command), shown.
+  void compute();
+  void setCaption();
+
+  // The enabling rules: which controls a situation leaves enabled.
+  void enableOnly(const QList<QWidget*>& enabled);
+  void enableAll(bool navigation);
+  void applyTypingRule();
+  void applyNavigationRule();
+  void keepSplitFieldDisabled();
+
+  void addCar();
+  // "&Back" and "&Forward": `step` moves through the register, which wraps round.
+  void navigate(void (*step)(CompanyCarRegister&));
+  void deleteCar();
+  void openPrintPanel();
+  void writeReport();
+
+  CompanyCarForm form_;
+  QPushButton* add_ = nullptr;
+  QPushButton* back_ = nullptr;
+  QPushButton* forward_ = nullptr;
+  QPushButton* delete_ = nullptr;
+  QPushButton* calculate_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  PrintPanel* printPanel_ = nullptr;
+
+  // The results of the last run, whose pay-period amounts a print reports.
+  CompanyCarRun lastRun_;
+  // While the window writes a car into its fields: nothing is stored back.
+  bool showing_ = false;
+  // A refused end date, until the end date field loses the focus: closing is
+  // refused meanwhile.
+  bool datesWrong_ = false;
+};
+
+}  // namespace reventa
