@@ -261,11 +261,16 @@ void NumericField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
   // Coming back from a menu (the field's own context menu) keeps the selection.
   if (!isReadOnly() && event->reason() != Qt::PopupFocusReason) {
-    // Select the whole text so that typing replaces it; deferred because the
-    // mouse press that gave the focus would clear the selection again.
-    QTimer::singleShot(0, this, [this] {
-      if (hasFocus()) selectAll();
-    });
+    // Select the whole text so that typing replaces it: at once when the keyboard
+    // brought the focus, so that keys typed straight after Tab replace it too;
+    // deferred after a click, whose mouse press would clear the selection again.
+    if (event->reason() == Qt::MouseFocusReason) {
+      QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) selectAll();
+      });
+    } else {
+      selectAll();
+    }
   }
 }
 

@@ -304,6 +304,8 @@ void TestKeyboard::calculatorsFitTheDefaultSize_data() {
   QTest::newRow("weekly") << QStringList{"mnuWeekly"};
   QTest::newRow("daily") << QStringList{"mnuDaily"};
   QTest::newRow("QuickTax") << QStringList{"QuickTax"};
+  QTest::newRow("travel allowance") << QStringList{"mnuCarAll1"};
+  QTest::newRow("company car") << QStringList{"mnuCompCar"};
 }
 
 void TestKeyboard::calculatorsFitTheDefaultSize() {

@@ -47,6 +47,8 @@ class TestShell : public QObject {
   void calculatorOpensReadyForTyping_data();
   void calculatorOpensReadyForTyping();
   void windowAccessKeysWinOverTheMenuBar();
+  void companyCarWidensANarrowMainWindow_data();
+  void companyCarWidensANarrowMainWindow();
   void initialiseAllClosesTheListedWindows();
   void startsWithoutThePicture();
   void exitClosesEverything();
@@ -246,6 +248,29 @@ void TestShell::windowAccessKeysWinOverTheMenuBar() {
   QTRY_COMPARE(Child<QLineEdit>(w, QStringLiteral("sidbEdit1_5"))->text(),
                QStringLiteral("726 839.00"));
   QVERIFY(!app.window->findChild<QMenu*>(QStringLiteral("mnuCarCalcs"))->isVisible());
+}
+
+void TestShell::companyCarWidensANarrowMainWindow_data() {
+  QTest::addColumn<int>("width");
+  QTest::addColumn<bool>("maximised");
+  QTest::addColumn<int>("expected");  // 0: unchanged
+  QTest::newRow("narrow: widened to 13 405 twips") << 700 << false << 13405 / 15;
+  QTest::newRow("wider: keeps its width") << 1180 << false << 1180;
+  QTest::newRow("maximised: unchanged") << 700 << true << 0;
+}
+
+void TestShell::companyCarWidensANarrowMainWindow() {
+  QFETCH(int, width);
+  QFETCH(bool, maximised);
+  QFETCH(int, expected);
+  TestApp app;
+  app.window->resize(width, 600);
+  if (maximised) app.window->showMaximized();
+  QApplication::processEvents();
+  const int before = app.window->width();
+  Item(*app.window, QStringLiteral("mnuCompCar"))->trigger();
+  QVERIFY(app.window->findCalculator(QStringLiteral("frmCompCar")) != nullptr);
+  QCOMPARE(app.window->width(), expected == 0 ? before : expected);
 }
 
 void TestShell::initialiseAllClosesTheListedWindows() {
