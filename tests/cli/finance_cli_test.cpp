@@ -1,0 +1,155 @@
+// Runs the built reventa-calc on loan and amortisation lines and checks its answers.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/run_tool.h"
+
+namespace {
+
+using reventa::test::Lines;
+using reventa::test::RunLine;
+using reventa::test::RunTool;
+
+using Json = nlohmann::json;
+
+struct LineCase {
+  const char* name;
+  friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+  const char* command;
+  const char* line;
+  // Keys are JSON pointers ("/Rows/2/1"); numbers to a millionth.
+  std::vector<std::pair<const char*, Json>> expected;
+  std::vector<const char*> absent{};
+};
+
+class FinanceCliLines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(FinanceCliLines, Answer) {
+  const LineCase& c = GetParam();
+  const Json r = RunLine(c.command, c.line);
+  ASSERT_TRUE(r.is_object()) << r.dump();
+  for (const auto& [key, value] : c.expected) {
+    const Json::json_pointer pointer(key);
+    ASSERT_TRUE(r.contains(pointer)) << key << " in " << r.dump();
+    const Json& got = r[pointer];
+    if (value.is_number() && got.is_number()) {
+      EXPECT_NEAR(got.get<double>(), value.get<double>(), 1e-6) << key;
+    } else {
+      EXPECT_EQ(got, value) << key;
+    }
+  }
+  for (const char* key : c.absent) EXPECT_FALSE(r.contains(key)) << key << " in " << r.dump();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FinanceCliLines,
+    ::testing::Values(
+        LineCase{"Repayment",
+                 "loan",
+                 R"({"Principal":100000,"Period":60,"AnnualRate":12})",
+                 {{"/Repayment", 2224.4447684902},
+                  {"/RateError", false},
+                  {"/TotalRepayments", 133466.68610941},
+                  {"/TotalInterest", 33466.68610941}},
+                 {"Adjusted"}},
+        LineCase{"RateNotTwelve",
+                 "loan",
+                 R"({"Principal":100000,"Period":60,"Repayment":2224.44,)"
+                 R"("CalcMode":"Interest rate"})",
+                 {{"/AnnualRate", 11.99}, {"/Repayment", 2224.44}, {"/RateError", false}}},
+        LineCase{"RateError",
+                 "loan",
+                 R"({"Principal":1000,"Period":12,"Repayment":1000,"CalcMode":"Interest rate"})",
+                 {{"/RateError", true}}},
+        LineCase{"Period",
+                 "loan",
+                 R"({"Principal":100000,"AnnualRate":12,"Repayment":2000,)"
+                 R"("CalcMode":"Repayment period"})",
+                 {{"/Period", 69}, {"/Repayment", 2013.28}, {"/Principal", 100000}},
+                 {"Adjusted"}},
+        LineCase{"PeriodBeyond600Months",
+                 "loan",
+                 R"({"Principal":100000,"AnnualRate":12,"Repayment":1000,)"
+                 R"("CalcMode":"Repayment period"})",
+                 {{"/Period", 0}, {"/Repayment", 999.99}}},
+        LineCase{"PeriodAdjustedToOneMonth",
+                 "loan",
+                 R"({"Principal":1000,"AnnualRate":12,"Repayment":2000,)"
+                 R"("CalcMode":"Repayment period"})",
+                 {{"/Period", 1}, {"/Repayment", 1010}, {"/Adjusted", true}}},
+        LineCase{"WorstPeriodAnswersAtOnce",
+                 "loan",
+                 R"({"Principal":99999999.99,"AnnualRate":12,"Repayment":9999999.99,)"
+                 R"("CalcMode":"Repayment period"})",
+                 {{"/Period", 10}}},
+        LineCase{"Principal",
+                 "loan",
+                 R"({"Period":60,"AnnualRate":12,"Repayment":2224.4447684902,)"
+                 R"("CalcMode":"Principal amount"})",
+                 {{"/Principal", 100000}}},
+        LineCase{"RateAboveTheField",
+                 "loan",
+                 R"({"Principal":1000,"Period":12,"AnnualRate":50.5})",
+                 {{"/error", "AnnualRate: 50.5 is outside 0 to 50"}}},
+        LineCase{"PeriodNotWhole",
+                 "loan",
+                 R"({"Principal":1000,"Period":12.5,"AnnualRate":10})",
+                 {{"/error", "Period: 12.5 is not a whole number of months"}}},
+        LineCase{"UnknownMode",
+                 "loan",
+                 R"({"CalcMode":"Rate"})",
+                 {{"/error",
+                   "CalcMode: expected \"Monthly repayment\", \"Principal amount\", "
+                   "\"Repayment period\" or \"Interest rate\""}}},
+        LineCase{"AnnualPartYear",
+                 "amortisation",
+                 R"({"Principal":100000,"Period":30,"AnnualRate":12,"Repayment":3875,)"
+                 R"("Kind":"annual"})",
+                 {{"/WholeYears", 2},
+                  {"/YearRows", 3},
+                  {"/LastYearKind", 2},
+                  {"/Rows/2/0", 3},
+                  {"/Rows/2/3", 0}}},
+        LineCase{"MonthlyRows",
+                 "amortisation",
+                 R"({"Principal":100000,"Period":60,"AnnualRate":12,"Repayment":2224.44})",
+                 {{"/Rows/0/0", 1},
+                  {"/Rows/0/2", 1000},
+                  {"/Rows/0/1", 1224.4447684902},
+                  {"/Rows/59/0", 60},
+                  {"/Rows/59/3", 0},
+                  {"/YearRows", nullptr}}},
+        LineCase{"NoRowsWithAValueZero",
+                 "amortisation",
+                 R"({"Principal":100000,"Period":60,"AnnualRate":12,"Kind":"annual"})",
+                 {{"/Rows", Json::array()}, {"/YearRows", 0}}},
+        LineCase{"UnknownKind",
+                 "amortisation",
+                 R"({"Kind":"weekly"})",
+                 {{"/error", "Kind: expected \"monthly\" or \"annual\""}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FinanceCli, LoanCsvBatch) {
+  const std::vector<std::string> lines =
+      Lines(RunTool("loan --csv",
+                    "Principal,Period,AnnualRate,Repayment,CalcMode\n"
+                    "100000,60,12,,Monthly repayment\n"
+                    "1000,,12,2000,Repayment period\n"
+                    "1000,601,12,,\n"));
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0],
+            "Principal,Period,AnnualRate,Repayment,CalcMode,Principal,Period,AnnualRate,"
+            "Repayment,RateError,TotalInterest,TotalRepayments,Adjusted,error");
+  EXPECT_TRUE(lines[1].starts_with("100000,60,12,,Monthly repayment,100000,60,12,2224.44476849"))
+      << lines[1];
+  EXPECT_TRUE(lines[1].ends_with(",false,33466.68610941057,133466.68610941057,,")) << lines[1];
+  EXPECT_TRUE(lines[2].ends_with(",1000,1,12,1010,false,10,1010,true,")) << lines[2];
+  EXPECT_TRUE(lines[3].ends_with(",Period: 601 is outside 0 to 600")) << lines[3];
+}
+
+}  // namespace
