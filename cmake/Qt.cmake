@@ -1,5 +1,7 @@
 # The Qt parts: stores and report engine, windows, the program, and their tests.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Test)
+# Charts only for the chart widget (src/widgets/chart_view.*); reports paint their
+# charts with QPainter, so the store layer does not need it.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Charts Test)
 set(CMAKE_AUTOMOC ON)
 add_compile_definitions(QT_NO_KEYWORDS)
 
@@ -14,7 +16,7 @@ file(GLOB_RECURSE REVENTA_UI_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/shell/*.h
   ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.h)
 add_library(reventa_ui OBJECT ${REVENTA_UI_SOURCES} ${CMAKE_SOURCE_DIR}/resources/reventa.qrc)
-target_link_libraries(reventa_ui PUBLIC reventa_store Qt6::Widgets)
+target_link_libraries(reventa_ui PUBLIC reventa_store Qt6::Widgets Qt6::Charts)
 target_compile_definitions(reventa_ui PUBLIC
   REVENTA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   REVENTA_VERSION_MINOR=${PROJECT_VERSION_MINOR}

@@ -1,0 +1,171 @@
+#include "widgets/chart_view.h"
+
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "store/report_chart.h"
+#include "taxyear/numbers.h"
+
+namespace reventa {
+
+// Both axes are category axes with their labels on the tick values: that is how
+// Qt Charts takes labels of our own, so amounts read "250 000" like every other
+// amount of the program and months read as whole numbers.
+class ChartView::Impl {
+ public:
+  explicit Impl(QWidget* owner) {
+    chart = new QChart;
+    chart->setLocalizeNumbers(false);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
+    x = new QCategoryAxis(chart);
+    y = new QCategoryAxis(chart);
+    right = new QCategoryAxis(chart);
+    for (QCategoryAxis* axis : {x, y, right}) {
+      axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+      axis->setGridLineVisible(axis != right);
+      chart->addAxis(axis, axis == x   ? Qt::AlignBottom
+                           : axis == y ? Qt::AlignLeft
+                                       : Qt::AlignRight);
+    }
+    right->setVisible(false);
+    view = new QChartView(chart, owner);
+    view->setObjectName(QStringLiteral("chartView"));
+    view->setRenderHint(QPainter::Antialiasing);
+    SetTicks(x, NiceTicks(0, 1, 6, true));
+    SetTicks(y, NiceTicks(0, 1, 5));
+  }
+
+  // Labels with as many decimals as the step needs (none for rand amounts and
+  // month numbers), so that no two ticks read the same.
+  static void SetTicks(QCategoryAxis* axis, const AxisTicks& ticks) {
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+    int decimals = 0;
+    while (decimals < 8) {
+      const double scaled = ticks.step * std::pow(10.0, decimals);
+      if (std::abs(scaled - std::round(scaled)) < 1e-6) break;
+      ++decimals;
+    }
+    axis->setStartValue(ticks.first);
+    for (int i = 0; i < ticks.count; ++i) {
+      double v = ticks.at(i);
+      if (std::abs(v) < ticks.step * 1e-9) v = 0;
+      axis->append(QString::fromStdString(FormatAmount(v, decimals)), v);
+    }
+    axis->setRange(ticks.first, ticks.last());
+  }
+
+  QChart* chart;
+  QChartView* view;
+  QCategoryAxis* x;
+  QCategoryAxis* y;
+  QCategoryAxis* right;  // the stacked series' own axis, when it has a title
+};
+
+ChartView::ChartView(QWidget* parent) : QWidget(parent), impl_(new Impl(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(impl_->view);
+  setMinimumSize(360, 240);
+}
+
+ChartView::~ChartView() { delete impl_; }
+
+void ChartView::setTitle(const QString& title) { impl_->chart->setTitle(title); }
+
+void ChartView::setAxisTitles(const QString& x, const QString& y) {
+  impl_->x->setTitleText(x);
+  impl_->y->setTitleText(y);
+}
+
+void ChartView::setStackedAxisTitle(const QString& title) { impl_->right->setTitleText(title); }
+
+void ChartView::setSeries(const QList<ChartSeries>& series) {
+  series_ = series;
+  QChart* chart = impl_->chart;
+  chart->removeAllSeries();
+  const bool ownAxis = !impl_->right->titleText().isEmpty() &&
+                       std::any_of(series.begin(), series.end(), [](const ChartSeries& s) {
+                         return s.kind == ChartSeries::Kind::StackedBars;
+                       });
+  QCategoryAxis* stackedAxis = ownAxis ? impl_->right : impl_->y;
+  impl_->right->setVisible(ownAxis);
+
+  double xlo = 0, xhi = 0;
+  double lo[2] = {0, 0};  // left axis, stacked axis
+  double hi[2] = {0, 0};
+  bool any = false;
+  bool whole = true;
+  auto extend = [&](double x, double y, bool stacked) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    if (!any) xlo = xhi = x;
+    xlo = std::min(xlo, x);
+    xhi = std::max(xhi, x);
+    const int a = stacked && ownAxis ? 1 : 0;
+    lo[a] = std::min(lo[a], y);
+    hi[a] = std::max(hi[a], y);
+    whole = whole && x == std::floor(x);
+    any = true;
+  };
+
+  // Stacked series are drawn as bands, each on top of the ones before it at the
+  // same x: bars of 600 months would be slivers, bands stay readable.
+  QList<QPointF> base;
+  for (const ChartSeries& s : series) {
+    if (s.kind == ChartSeries::Kind::Line) {
+      auto* line = new QLineSeries;
+      line->setName(s.name);
+      line->replace(s.points);
+      for (const QPointF& p : s.points) extend(p.x(), p.y(), false);
+      chart->addSeries(line);
+      // Wider than the theme's line, so it stays clear over the bands.
+      QPen pen = line->pen();
+      pen.setWidthF(2.5);
+      line->setPen(pen);
+      line->attachAxis(impl_->x);
+      line->attachAxis(impl_->y);
+      continue;
+    }
+    auto* area = new QAreaSeries;
+    auto* upper = new QLineSeries(area);
+    auto* lower = new QLineSeries(area);
+    QList<QPointF> top;
+    QList<QPointF> bottom;
+    top.reserve(s.points.size());
+    bottom.reserve(s.points.size());
+    for (qsizetype i = 0; i < s.points.size(); ++i) {
+      const QPointF& p = s.points[i];
+      const double from = i < base.size() && base[i].x() == p.x() ? base[i].y() : 0.0;
+      bottom.append(QPointF(p.x(), from));
+      top.append(QPointF(p.x(), from + p.y()));
+      extend(p.x(), from + p.y(), true);
+    }
+    base = top;
+    upper->replace(top);
+    lower->replace(bottom);
+    area->setUpperSeries(upper);
+    area->setLowerSeries(lower);
+    area->setName(s.name);
+    chart->addSeries(area);
+    // Half-transparent bands, so the grid and the balance line show through.
+    QColor fill = area->color();
+    fill.setAlpha(100);
+    area->setColor(fill);
+    area->setBorderColor(fill.darker(130));
+    area->attachAxis(impl_->x);
+    area->attachAxis(stackedAxis);
+  }
+  if (!any) xlo = 0, xhi = 1;
+  Impl::SetTicks(impl_->x, NiceTicks(xlo, xhi, 6, whole));
+  Impl::SetTicks(impl_->y, NiceTicks(lo[0], hi[0], 5));
+  if (ownAxis) Impl::SetTicks(impl_->right, NiceTicks(lo[1], hi[1], 5));
+}
+
+}  // namespace reventa

@@ -1,0 +1,177 @@
+// The chart widget as a window fills it: what goes in is what the chart shows,
+// with amounts and months labelled as the program writes them.
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QElapsedTimer>
+#include <QLegend>
+#include <QLineSeries>
+#include <QtTest>
+
+#include "widgets/chart_view.h"
+
+using namespace reventa;
+
+namespace {
+
+QList<QPointF> Points(int count, double start, double step) {
+  QList<QPointF> points;
+  for (int i = 1; i <= count; ++i) points.append(QPointF(i, start + step * (i - 1)));
+  return points;
+}
+
+// The points a series draws: a band's upper edge for stacked series.
+QList<QPointF> Shown(QAbstractSeries* series) {
+  if (auto* line = qobject_cast<QLineSeries*>(series)) return line->points();
+  if (auto* area = qobject_cast<QAreaSeries*>(series)) return area->upperSeries()->points();
+  return {};
+}
+
+}  // namespace
+
+class TestChartView : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void showsWhatGoesIn_data();
+  void showsWhatGoesIn();
+  void replacingSeriesDropsTheOld();
+  void stackedSeriesOnAnAxisOfTheirOwn();
+  void layout();
+};
+
+void TestChartView::showsWhatGoesIn_data() {
+  QTest::addColumn<QList<ChartSeries>>("series");
+  QTest::addColumn<QString>("yLabel");  // a label the vertical axis must show
+  QTest::addColumn<QString>("xLabel");  // and one of the horizontal axis
+  using K = ChartSeries::Kind;
+  QTest::newRow("nothing") << QList<ChartSeries>{} << "1.0"
+                           << "1";
+  QTest::newRow("one point") << QList<ChartSeries>{{"Balance", {{1, 5000}}, K::Line}} << "5 000"
+                             << "1";
+  QTest::newRow("600 months, balance with its repayment parts")
+      << QList<ChartSeries>{{"Balance", Points(600, 250000, -416.0), K::Line},
+                            {"Capital", Points(600, 100, 3), K::StackedBars},
+                            {"Interest", Points(600, 2000, -3), K::StackedBars}}
+      << "250 000"
+      << "600";
+  QTest::newRow("negative figures")
+      << QList<ChartSeries>{{"Change", {{1, -12000}, {2, 3000}, {3, 8000}}, K::Line}} << "-10 000"
+      << "3";
+}
+
+void TestChartView::showsWhatGoesIn() {
+  QFETCH(QList<ChartSeries>, series);
+  QFETCH(QString, yLabel);
+  QFETCH(QString, xLabel);
+  ChartView view;
+  view.setTitle(QStringLiteral("Outstanding balance"));
+  view.setAxisTitles(QStringLiteral("Month"), QStringLiteral("Rand"));
+  view.resize(480, 320);
+  QElapsedTimer timer;
+  timer.start();
+  view.setSeries(series);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  QApplication::processEvents();
+  // A long schedule must not make the window wait.
+  QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+
+  if (qEnvironmentVariableIsSet("REVENTA_SCREENSHOTS")) {
+    view.grab().save(qEnvironmentVariable("REVENTA_SCREENSHOTS") + QStringLiteral("/chart_") +
+                     QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') +
+                     QStringLiteral(".png"));
+  }
+  QCOMPARE(view.series().size(), series.size());
+  QChart* chart = view.findChild<QChartView*>()->chart();
+  const QList<QAbstractSeries*> shown = chart->series();
+  QCOMPARE(shown.size(), series.size());
+  QList<double> stacked;  // the running top of the bands, per point
+  for (int s = 0; s < series.size(); ++s) {
+    QCOMPARE(shown[s]->name(), series[s].name);
+    const QList<QPointF> points = Shown(shown[s]);
+    QCOMPARE(points.size(), series[s].points.size());
+    if (series[s].kind == ChartSeries::Kind::Line) {
+      QCOMPARE(points, series[s].points);
+      continue;
+    }
+    // Each band stands on the ones before it.
+    stacked.resize(points.size(), 0.0);
+    for (int i = 0; i < points.size(); ++i) {
+      stacked[i] += series[s].points[i].y();
+      QCOMPARE(points[i].y(), stacked[i]);
+    }
+  }
+  auto* y = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).value(0));
+  auto* x = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+  QVERIFY(y && x);
+  QVERIFY2(y->categoriesLabels().contains(yLabel), qPrintable(y->categoriesLabels().join('|')));
+  QVERIFY2(x->categoriesLabels().contains(xLabel), qPrintable(x->categoriesLabels().join('|')));
+  // Every point lies inside the axes.
+  for (const ChartSeries& s : series) {
+    for (const QPointF& p : s.points) {
+      QVERIFY(p.x() >= x->min() && p.x() <= x->max());
+      QVERIFY(p.y() >= y->min() && p.y() <= y->max());
+    }
+  }
+}
+
+void TestChartView::replacingSeriesDropsTheOld() {
+  ChartView view;
+  view.setSeries(
+      {{QStringLiteral("A"), Points(10, 1, 1)}, {QStringLiteral("B"), Points(10, 2, 1)}});
+  view.setSeries({{QStringLiteral("C"), Points(3, 1, 1)}});
+  QChart* chart = view.findChild<QChartView*>()->chart();
+  QCOMPARE(chart->series().size(), 1);
+  QCOMPARE(chart->series().first()->name(), QStringLiteral("C"));
+  QCOMPARE(chart->axes().size(), 3);  // the same axes, not new ones per call
+}
+
+void TestChartView::stackedSeriesOnAnAxisOfTheirOwn() {
+  ChartView view;
+  const QList<ChartSeries> series = {
+      {QStringLiteral("Balance"), Points(120, 250000, -2000), ChartSeries::Kind::Line},
+      {QStringLiteral("Capital"), Points(120, 400, 10), ChartSeries::Kind::StackedBars},
+      {QStringLiteral("Interest"), Points(120, 2600, -10), ChartSeries::Kind::StackedBars}};
+  QChart* chart = view.findChild<QChartView*>()->chart();
+  auto* left = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical, nullptr).value(0));
+  auto* right = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical, nullptr).value(1));
+  QVERIFY(left && right);
+
+  view.setSeries(series);
+  QVERIFY(!right->isVisible());
+  QVERIFY(chart->series()[1]->attachedAxes().contains(left));
+
+  view.setStackedAxisTitle(QStringLiteral("Repayment"));
+  view.setSeries(series);
+  QVERIFY(right->isVisible());
+  QCOMPARE(right->titleText(), QStringLiteral("Repayment"));
+  QVERIFY(chart->series()[0]->attachedAxes().contains(left));
+  QVERIFY(chart->series()[2]->attachedAxes().contains(right));
+  // The bands' top (3 000 a month) fills the right axis; the balance the left.
+  QVERIFY(right->max() >= 3000 && right->max() < 10000);
+  QVERIFY(left->max() >= 250000);
+  if (qEnvironmentVariableIsSet("REVENTA_SCREENSHOTS")) {
+    view.resize(480, 320);
+    view.grab().save(qEnvironmentVariable("REVENTA_SCREENSHOTS") +
+                     QStringLiteral("/chart_stacked_axis.png"));
+  }
+}
+
+void TestChartView::layout() {
+  ChartView view;
+  view.setTitle(QStringLiteral("Outstanding balance"));
+  view.setAxisTitles(QStringLiteral("Month"), QStringLiteral("Rand"));
+  QVERIFY(view.minimumSize().width() >= 360 && view.minimumSize().height() >= 240);
+  auto* chartView = view.findChild<QChartView*>();
+  QVERIFY(chartView->renderHints().testFlag(QPainter::Antialiasing));
+  QChart* chart = chartView->chart();
+  QCOMPARE(chart->title(), QStringLiteral("Outstanding balance"));
+  QCOMPARE(chart->legend()->alignment(), Qt::AlignBottom);
+  QCOMPARE(chart->axes(Qt::Horizontal).value(0)->titleText(), QStringLiteral("Month"));
+  QCOMPARE(chart->axes(Qt::Vertical).value(0)->titleText(), QStringLiteral("Rand"));
+}
+
+QTEST_MAIN(TestChartView)
+#include "tst_chart_view.moc"
