@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QTextDocument>
 
+#include "store/report_chart.h"
 #include "store/report_export.h"
 #include "store/report_template.h"
 #include "store/report_window.h"
@@ -60,7 +61,18 @@ ReportEngine::Built ReportEngine::Build(const QString& templateName) const {
     return built;
   }
   const QList<QVariantMap>& read = std::get<QList<QVariantMap>>(rows);
-  const Filled filled = FillReportTemplate(report, read);
+  QVariantMap with;
+  if (!report.withTable.isEmpty()) {
+    const auto row = TableStore(reportDbPath_, QStringLiteral("report data store"))
+                         .ReadFirstRow(report.withTable);
+    if (const auto* problem = std::get_if<QString>(&row)) {
+      built.error = *problem;
+      return built;
+    }
+    with = std::get<QVariantMap>(row);
+  }
+  QList<ReportChart> charts;
+  const Filled filled = FillReportTemplate(report, read, &charts, with);
   if (filled.error) {
     built.error = QStringLiteral("The report %1 cannot be filled from the table \"%2\". %3")
                       .arg(templateName, report.table, *filled.error);
@@ -68,6 +80,7 @@ ReportEngine::Built ReportEngine::Build(const QString& templateName) const {
   }
   built.document = std::make_unique<QTextDocument>();
   built.document->setHtml(filled.text);
+  InsertReportCharts(*built.document, charts);
   built.table = report.table;
   if (!read.isEmpty()) built.row = read.first();
   return built;

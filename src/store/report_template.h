@@ -9,11 +9,14 @@
 #include <optional>
 #include <variant>
 
+#include "store/report_chart.h"
+
 namespace reventa {
 
 struct ReportTemplate {
-  QString table;  // the table the template reads
-  QString html;   // the template text
+  QString table;           // the table the template reads
+  QString html;            // the template text
+  QString withTable = {};  // a single-row table whose fields it reads too; may be empty
 };
 
 // Reads the template's table from its first line; an error text when the first
@@ -28,8 +31,20 @@ struct Filled {
 
 // Fills the placeholders: those outside a {{#rows}} block from the first row,
 // those inside it once per row. An error text names a placeholder whose field the
-// table lacks, or an unknown format.
-Filled FillReportTemplate(const ReportTemplate& report, const QList<QVariantMap>& rows);
+// table lacks, or an unknown format. Each {{#chart ...}} placeholder becomes a
+// chart of every row, appended to `charts`, and its marker in the text
+// (ReportChartMarker, for InsertReportCharts); without `charts` it is dropped.
+// `with` is the first row of the template's second table (withTable): its fields
+// fill the placeholders that the table's own rows lack, outside the row block
+// and inside it, also when the table has no row.
+Filled FillReportTemplate(const ReportTemplate& report, const QList<QVariantMap>& rows,
+                          QList<ReportChart>* charts = nullptr, const QVariantMap& with = {});
+
+// The chart a {{#chart ...}} placeholder's settings describe, from the rows of its
+// table (format in resources/templates/README.md), or the reason it cannot be
+// drawn.
+std::variant<ReportChart, QString> BuildReportChart(const QString& settings,
+                                                    const QList<QVariantMap>& rows);
 
 // One value in a format: "" (as stored), "money", "whole", "fixedN", "date".
 Filled FormatReportValue(const QVariant& value, const QString& format);
