@@ -306,6 +306,7 @@ void TestKeyboard::calculatorsFitTheDefaultSize_data() {
   QTest::newRow("QuickTax") << QStringList{"QuickTax"};
   QTest::newRow("travel allowance") << QStringList{"mnuCarAll1"};
   QTest::newRow("company car") << QStringList{"mnuCompCar"};
+  QTest::newRow("loans") << QStringList{"mnuLoans"};
 }
 
 void TestKeyboard::calculatorsFitTheDefaultSize() {
