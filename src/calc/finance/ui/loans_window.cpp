@@ -18,6 +18,7 @@
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/command_button.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
 
@@ -78,9 +79,7 @@ LoansWindow::LoansWindow(AppContext& context)
   columns->addStretch();
 
   const auto button = [this](const char* caption, const char* name) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+    return NewCommandButton(caption, name, this);
   };
   calculate_ = button("&Calculate", "cmdCalculate");
   finCharges_ = button("&Fin. charges", "cmdFinCharge");

@@ -23,6 +23,7 @@
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/command_button.h"
 #include "widgets/messages.h"
 #include "widgets/panel.h"
 
@@ -84,9 +85,7 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   warning_->hide();
 
   const auto button = [this](const char* caption, const char* name) {
-    auto* b = new QPushButton(Text(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+    return NewCommandButton(caption, name, this);
   };
   calculateButton_ = button("&Calculate", "cmdCalculate");
   settingsButton_ = button("&Settings", "cmdSettings");

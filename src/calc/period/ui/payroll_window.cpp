@@ -13,6 +13,7 @@
 #include "calc/period/ui/payroll_panels.h"
 #include "shell/app_context.h"
 #include "taxyear/shared_state.h"
+#include "widgets/command_button.h"
 #include "widgets/date_field.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
@@ -20,12 +21,6 @@
 
 namespace reventa {
 namespace {
-
-QPushButton* Command(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  return button;
-}
 
 // A field's name for screen readers: its caption without the access key, the
 // padding or a trailing "R".
@@ -44,11 +39,11 @@ PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, con
     : CalculatorWindow(context, objectName, caption),
       tops_(tops),
       grid_(new QGridLayout),
-      ok_(Command(QStringLiteral("&OK"), QStringLiteral("cmdOk"), this)),
-      calculate_(Command(QStringLiteral("&Calculate"), QStringLiteral("cmdCalculate"), this)),
-      settingsButton_(Command(QStringLiteral("&Settings"), QStringLiteral("cmdSettings"), this)),
-      print_(Command(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), this)),
-      info_(Command(QString(), QStringLiteral("cmdInfo_0"), this)),
+      ok_(NewCommandButton("&OK", "cmdOk", this)),
+      calculate_(NewCommandButton("&Calculate", "cmdCalculate", this)),
+      settingsButton_(NewCommandButton("&Settings", "cmdSettings", this)),
+      print_(NewCommandButton("&Print", "cmdPrint", this)),
+      info_(NewCommandButton("", "cmdInfo_0", this)),
       commands_(new QHBoxLayout),
       settingsPanel_(new PayrollSettingsPanel(this)),
       printPanel_(new PayrollPrintPanel(context.state.ReportDestination, this, employeeNameLabel)),

@@ -15,6 +15,7 @@
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/command_button.h"
 #include "widgets/date_field.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
@@ -111,9 +112,7 @@ CompanyCarWindow::CompanyCarWindow(AppContext& context)
 }
 
 QPushButton* CompanyCarWindow::addButton(const char* caption, const char* name) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), this);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
+  return NewCommandButton(caption, name, this);
 }
 
 CompanyCarRegister& CompanyCarWindow::cars() const { return context().state.Cars; }

@@ -22,6 +22,7 @@
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/command_button.h"
 #include "widgets/date_field.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
@@ -104,9 +105,7 @@ TravelAllowanceWindow::TravelAllowanceWindow(AppContext& context)
   columns->addStretch();
 
   const auto button = [this](const char* caption, const char* name) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), this);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+    return NewCommandButton(caption, name, this);
   };
   calculate_ = button("&Calculate", "cmdCalculate");
   print_ = button("&Print", "cmdPrint");
