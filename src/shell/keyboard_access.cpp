@@ -118,8 +118,8 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || widget != target || widget->window() != &window_) return false;
 
   if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
-    // After this key is done with: the menu bar must see the two events on
-    // their own, not from inside the handling of another key.
+    // The menu opens once this key's handling is over, so that the menu's own
+    // key handling starts afresh.
     if (type == QEvent::KeyPress) {
       QMetaObject::invokeMethod(this, &KeyboardAccess::activateMenuBar, Qt::QueuedConnection);
     }
