@@ -1,5 +1,7 @@
 // Reventa 2024: the main window with the calculators as its child windows.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QStandardPaths>
@@ -29,13 +31,76 @@ class StartupProbe : public QObject {
   }
 };
 
+const QString kDisplayName = QStringLiteral("Reventa 2024");
+
+QString VersionText() {
+  return QStringLiteral("%1.%2.%3")
+      .arg(REVENTA_VERSION_MAJOR)
+      .arg(REVENTA_VERSION_MINOR)
+      .arg(REVENTA_VERSION_PATCH);
+}
+
+// The names the stores and preferences are filed under: changing them moves the
+// user's data folder.
+void SetApplicationNames() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Reventa"));
+  QCoreApplication::setApplicationName(QStringLiteral("Reventa2024"));
+  QCoreApplication::setApplicationVersion(VersionText());
+}
+
+// The program takes no arguments of its own besides --help and --version.
+void DescribeOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QStringLiteral("%1: South African employees' tax, salary packages and personal finance "
+                     "for the 2024 tax year.\nThe calculators are also on the command line: "
+                     "see reventa-calc --help.")
+          .arg(kDisplayName));
+  // -stylesheet and the other single-dash options of Qt are words, not letters.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.addHelpOption();
+  parser.addVersionOption();
+}
+
+void PrintVersion() { std::printf("%s %s\n", qPrintable(kDisplayName), qPrintable(VersionText())); }
+
+// Answers --help and --version before the window system is touched, so that they
+// work without a display. Qt's own options (-platform, -style …) are not known
+// yet at this point and are left for the application object.
+void AnswerInformationOptions(int argc, char** argv) {
+  if (argc < 2) return;
+  int coreArgc = argc;
+  QCoreApplication core(coreArgc, argv);
+  SetApplicationNames();
+  QCommandLineParser parser;
+  DescribeOptions(parser);
+  parser.parse(QCoreApplication::arguments());
+  if (parser.isSet(QStringLiteral("version"))) {
+    PrintVersion();
+    std::exit(EXIT_SUCCESS);
+  }
+  if (parser.isSet(QStringLiteral("help"))) parser.showHelp(EXIT_SUCCESS);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  AnswerInformationOptions(argc, argv);
   QApplication app(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Reventa"));
-  QApplication::setApplicationName(QStringLiteral("Reventa2024"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Reventa 2024"));
+  SetApplicationNames();
+  QApplication::setApplicationDisplayName(kDisplayName);
+  // The desktop entry and icon of the installed program (Wayland's app id).
+  QGuiApplication::setDesktopFileName(QStringLiteral(REVENTA_APP_ID));
+  {
+    // What is left once Qt has taken its own options: anything unknown is refused.
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+      std::fprintf(stderr, "reventa: unexpected argument %s\nTry 'reventa --help'.\n",
+                   qPrintable(parser.positionalArguments().constFirst()));
+      return EXIT_FAILURE;
+    }
+  }
   // Amounts are typed and shown with a decimal point whatever the desktop's locale.
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
 

@@ -1,5 +1,6 @@
 // reventa-calc NAME [--csv]: runs one calculator on every line (or CSV row) of
 // standard input and writes one result per line (or row) to standard output.
+// --list, --help and --version answer without reading standard input.
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -17,6 +18,31 @@ int Usage() {
                "names:\n";
   for (const Command& c : reventa::cli::Commands()) std::cerr << "  " << c.name << '\n';
   return 2;
+}
+
+int Help() {
+  std::cout << "usage: reventa-calc NAME [--csv]\n"
+               "       reventa-calc --list | --help | --version\n"
+               "\n"
+               "Runs one Reventa 2024 calculator on every line of standard input: each line\n"
+               "is a JSON object of input keys, and each answer is one JSON object of result\n"
+               "keys on standard output, in the same order. A bad line gives {\"error\": ...}\n"
+               "and the run goes on.\n"
+               "\n"
+               "  --csv      read CSV instead (a header row of input keys, one case a row) and\n"
+               "             write the input columns, the result columns and an error column\n"
+               "  --list     print the calculator names, one a line\n"
+               "  --help     print this text\n"
+               "  --version  print the version\n"
+               "\n"
+               "names:\n";
+  for (const Command& c : reventa::cli::Commands()) std::cout << "  " << c.name << '\n';
+  std::cout << "\n"
+               "example:\n"
+               "  echo '{\"TaxableIncome\":500000,\"QuickAge\":40}' | reventa-calc quicktax\n"
+               "\n"
+               "The input and result keys of every calculator are listed in reventa-calc(1).\n";
+  return 0;
 }
 
 void RunJsonLines(const Command& command) {
@@ -90,6 +116,11 @@ int main(int argc, char** argv) {
   const std::string name = argv[1];
   if (name == "--list") {
     for (const Command& c : reventa::cli::Commands()) std::cout << c.name << '\n';
+    return 0;
+  }
+  if (name == "--help" || name == "-h") return Help();
+  if (name == "--version") {
+    std::cout << "reventa-calc (Reventa 2024) " REVENTA_VERSION "\n";
     return 0;
   }
   const Command* command = reventa::cli::FindCommand(name);

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs the build tree into a temporary prefix and checks the desktop
+# integration the way a distribution would: the desktop entry and the AppStream
+# metainfo pass their validators without a single note, the icons and the manual
+# page are where the desktop and man look for them, and both programs run from the
+# installed tree and report the project's version.
+# usage: install_check.sh BUILD_DIR VERSION APP_ID
+set -euo pipefail
+build=$1 version=$2 id=$3
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "install_check: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+[ -f "$desktop" ] || fail "no desktop entry $desktop"
+[ -f "$metainfo" ] || fail "no metainfo $metainfo"
+
+# desktop-file-validate exits 0 on warnings and hints: any output is a finding.
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate failed: $report"
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+
+# appstreamcli reports pedantic notes and info with exit 0: only a clean pass counts.
+if ! report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1); then
+  fail "appstreamcli validate failed: $report"
+fi
+grep -qE 'Validation was successful\.$' <<<"$report" || fail "appstreamcli validate: $report"
+grep -q '^[EWIP]:' <<<"$report" && fail "appstreamcli validate: $report"
+
+for size in 16 32 48 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$icon" ] || fail "no icon $icon"
+  file -b "$icon" | grep -q "^PNG image data, $size x $size," || fail "$icon: $(file -b "$icon")"
+done
+
+man=$prefix/share/man/man1/reventa-calc.1.gz
+[ -f "$man" ] || fail "no manual page $man"
+# Every calculator the tool knows is described in the manual page.
+page=$(zcat "$man")
+while read -r name; do
+  grep -qF ".B ${name//-/\\-}" <<<"$page" || fail "the manual page does not describe $name"
+done < <("$prefix/bin/reventa-calc" --list)
+
+[ "$("$prefix/bin/reventa-calc" --version)" = "reventa-calc (Reventa 2024) $version" ] ||
+  fail "reventa-calc --version: $("$prefix/bin/reventa-calc" --version)"
+"$prefix/bin/reventa-calc" --help | grep -q 'reventa-calc(1)' || fail "reventa-calc --help"
+
+# --version and --help are answered before the window system starts: no display.
+answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/reventa" --version) ||
+  fail "reventa --version needs a display"
+[ "$answer" = "Reventa 2024 $version" ] || fail "reventa --version: $answer"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/reventa" --help |
+  grep -q -- '--version' || fail "reventa --help"
+# Any other argument is refused, and the program does not start.
+if QT_QPA_PLATFORM=offscreen "$prefix/bin/reventa" --no-such-option >/dev/null 2>&1; then
+  fail "reventa accepts an unknown option"
+fi
+echo "install_check: $prefix passed"
