@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/line_case.h"
 #include "cli/run_tool.h"
 
 namespace {
@@ -18,34 +19,11 @@ using reventa::test::RunTool;
 
 using Json = nlohmann::json;
 
-struct LineCase {
-  const char* name;
-  friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
-  const char* command;
-  const char* line;
-  // Keys are JSON pointers ("/Cars/1/FB3802ThisCar"); numbers to a millionth.
-  std::vector<std::pair<const char*, Json>> expected;
-  std::vector<const char*> absent{};
-};
+using reventa::test::LineCase;
 
 class VehicleCliLines : public ::testing::TestWithParam<LineCase> {};
 
-TEST_P(VehicleCliLines, Answer) {
-  const LineCase& c = GetParam();
-  const Json r = RunLine(c.command, c.line);
-  ASSERT_TRUE(r.is_object()) << r.dump();
-  for (const auto& [key, value] : c.expected) {
-    const Json::json_pointer pointer(key);
-    ASSERT_TRUE(r.contains(pointer)) << key << " in " << r.dump();
-    const Json& got = r[pointer];
-    if (value.is_number() && got.is_number()) {
-      EXPECT_NEAR(got.get<double>(), value.get<double>(), 1e-6) << key;
-    } else {
-      EXPECT_EQ(got, value) << key;
-    }
-  }
-  for (const char* key : c.absent) EXPECT_FALSE(r.contains(key)) << key << " in " << r.dump();
-}
+TEST_P(VehicleCliLines, Answer) { reventa::test::ExpectAnswer(GetParam()); }
 
 // The worked car of the travel allowance: value 250 000, readings 20 000 and
 // 50 000, 20 000 business km.
