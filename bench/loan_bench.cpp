@@ -5,6 +5,8 @@
 //       searches of each kind (N period searches and N rate searches) and counts
 //       differences; a stepped search that needs more than STEPS evaluations
 //       (default 1 000 000) is skipped, counted, and left out of "compared"
+//   loan_bench --buster-compare N [SEED [STEPS]]   the same for N loan buster
+//       period searches (the repayment plus an extra payment of up to ten times it)
 //
 // The comparison prints "N compared, M mismatches" and each mismatch with its
 // inputs, and exits 1 when there is any.
@@ -20,6 +22,7 @@
 #include <random>
 
 #include "calc/finance/loan.h"
+#include "calc/finance/loan_buster_samples.h"
 
 namespace {
 
@@ -181,9 +184,63 @@ int Compare(std::uint64_t count, std::uint64_t seed, long long steps) {
   return mismatches == 0 ? 0 : 1;
 }
 
+int CompareBuster(std::uint64_t count, std::uint64_t seed, long long steps) {
+  reventa::test::BusterSampler sampler(seed);
+  std::uint64_t mismatches = 0;
+  std::uint64_t skipped = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for (std::uint64_t k = 0; k < count; ++k) {
+    const reventa::test::BusterSample s = sampler.Next();
+    LoanSolve stepped;
+    if (!reventa::SteppedLoanPeriod(s.principal, s.rate, s.searched(), steps, stepped)) {
+      ++skipped;
+      continue;
+    }
+    const LoanSolve fast = reventa::BPER(s.principal, s.rate, s.searched());
+    if (fast.Period != stepped.Period || fast.Repayment != stepped.Repayment ||
+        fast.Adjusted != stepped.Adjusted) {
+      ++mismatches;
+      std::printf(
+          "mismatch %llu: P=%.17g n=%d rate=%.9g extra=%.17g stepped %g %.17g fast %g %.17g\n",
+          static_cast<unsigned long long>(k), s.principal, s.period, static_cast<double>(s.rate),
+          s.extra, stepped.Period, stepped.Repayment, fast.Period, fast.Repayment);
+    }
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::printf("%llu compared, %llu mismatches\n", static_cast<unsigned long long>(count - skipped),
+              static_cast<unsigned long long>(mismatches));
+  std::printf("skipped over %lld steps: %llu; %.1f s\n", steps,
+              static_cast<unsigned long long>(skipped), seconds);
+  return mismatches == 0 ? 0 : 1;
+}
+
+// The loan buster's worst input: the largest loan over 600 months at 50% with the
+// largest extra payment searched, about ten times the repayment.
+void BM_BusterWorst(benchmark::State& state) {
+  reventa::LoanBusterState buster;
+  buster.LoanPrincipal = reventa::LoanBusterAmountMax;
+  buster.LoanRate = 50;
+  const double repayment = reventa::BRPAYMENT(buster.LoanPrincipal, 600, buster.LoanRate);
+  for (auto _ : state) {
+    buster.ExtraPayment = std::floor(repayment * 1000) / 100;
+    double loanRepayment = 0;
+    reventa::LoanBusterResult result;
+    reventa::BBCalc(buster, loanRepayment, 600, result);
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK(BM_BusterWorst)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "--buster-compare") == 0) {
+    const std::uint64_t count = std::strtoull(argv[2], nullptr, 10);
+    const std::uint64_t seed = argc >= 4 ? std::strtoull(argv[3], nullptr, 10) : 20230301;
+    const long long steps = argc >= 5 ? std::strtoll(argv[4], nullptr, 10) : 1'000'000;
+    return CompareBuster(count, seed, steps);
+  }
   if (argc >= 3 && std::strcmp(argv[1], "--compare") == 0) {
     const std::uint64_t count = std::strtoull(argv[2], nullptr, 10);
     const std::uint64_t seed = argc >= 4 ? std::strtoull(argv[3], nullptr, 10) : 20240229;
