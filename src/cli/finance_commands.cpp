@@ -1,15 +1,23 @@
-// loan and amortisation: the loans window. Each line is the loan as the window
-// holds it when Calculate is pressed (or a schedule is asked for): the three known
-// values and the mode. Values outside what the window's fields accept are refused
-// with the field's key. A period search that would never end (the repayment pays
-// off more than the whole loan in one month) answers with one month and
-// "Adjusted": true.
+// The finance calculators. loan and amortisation: the loans window; each line is
+// the loan as the window holds it when Calculate is pressed (or a schedule is
+// asked for): the three known values and the mode. loan-buster, loan-comparison,
+// daily-balance and inflation: their windows' inputs as typed, the results as
+// Calculate shows them. Values outside what the windows' fields accept are
+// refused with the field's key. A period search that would never end (the
+// repayment pays off more than the whole loan in one month) answers with one
+// month and "Adjusted": true.
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "calc/finance/daily_balance.h"
+#include "calc/finance/inflation.h"
 #include "calc/finance/loan.h"
+#include "calc/finance/loan_buster.h"
+#include "calc/finance/loan_comparison.h"
 #include "cli/command.h"
+#include "taxyear/day_serial.h"
 #include "taxyear/shared_state.h"
 
 namespace reventa::cli {
@@ -99,6 +107,117 @@ const bool kAmortisation = RegisterCommand({
     WithKeys(LoanKeys, {"Kind"}),
     {"Rows", "WholeYears", "YearRows", "LastYearKind"},
     RunAmortisation,
+});
+
+// A value the field holds in single precision, as the window keeps it.
+float Single(const Input& in, const std::string& key, double min, double max) {
+  return static_cast<float>(in.Range(key, 0, min, max));
+}
+
+Json RunLoanBuster(const Input& in) {
+  LoanBusterState buster;
+  buster.LoanPrincipal = in.Range("LoanPrincipal", 0, 0, LoanBusterAmountMax);
+  const std::int16_t period = in.Int16("Period", 0, 0, LoanPeriodMax);
+  buster.LoanRate = Single(in, "LoanRate", 0, LoanRateMax);
+  buster.ExtraPayment = in.Range("ExtraPayment", 0, 0, LoanBusterAmountMax);
+  double loanRepayment = 0;
+  LoanBusterResult r;
+  BBCalc(buster, loanRepayment, period, r);
+  // Without a search the second column is whatever the window showed before.
+  const auto worked = [&r](double value) { return r.ExtraWorked ? Json(Out(value)) : Json(); };
+  Json out{{"Repayment", Out(r.Repayment)},
+           {"TotalInterest", Out(r.TotalInterest)},
+           {"TotalRepayments", Out(r.TotalRepayments)},
+           {"ExtraPayment", Out(buster.ExtraPayment)},
+           {"LoanPrincipal", Out(buster.LoanPrincipal)},
+           {"NewPeriod", r.ExtraWorked ? Json(r.NewPeriod) : Json()},
+           {"NewRepayment", worked(r.NewRepayment)},
+           {"NewTotalInterest", worked(r.NewTotalInterest)},
+           {"NewTotalRepayments", worked(r.NewTotalRepayments)},
+           {"TotalSaving", worked(r.TotalSaving)}};
+  if (r.Adjusted) out["Adjusted"] = true;
+  return out;
+}
+
+const bool kLoanBuster = RegisterCommand({
+    "loan-buster",
+    {"LoanPrincipal", "Period", "LoanRate", "ExtraPayment"},
+    {"Repayment", "TotalInterest", "TotalRepayments", "ExtraPayment", "LoanPrincipal", "NewPeriod",
+     "NewRepayment", "NewTotalInterest", "NewTotalRepayments", "TotalSaving", "Adjusted"},
+    RunLoanBuster,
+});
+
+Json RunLoanComparison(const Input& in) {
+  const double amount = in.Range("BondAmount", 0, 0, BondAmountMax);
+  const float rate = Single(in, "BondRate", 0, BondRateMax);
+  Json rows = Json::array();
+  for (const BondTermRow& row : CompareBondTerms(amount, rate)) {
+    rows.push_back(
+        Json::array({row.Caption, Out(row.Repayment), Out(row.Interest), Out(row.Total)}));
+  }
+  return Json{{"Rows", rows}};
+}
+
+const bool kLoanComparison = RegisterCommand({
+    "loan-comparison",
+    {"BondAmount", "BondRate"},
+    {"Rows"},
+    RunLoanComparison,
+});
+
+// A day serial as the date fields hold it: a whole day from 01/01/100 to
+// 31/12/9999 (the default, 1 January 1800, is no date).
+std::int32_t Serial(const Input& in, const std::string& key) {
+  const double d = in.Range(key, NoDepositDate, -657434, 2958465);
+  if (std::floor(d) != d) throw CliError(key + ": " + FormatNumber(d) + " is not a whole day");
+  return static_cast<std::int32_t>(d);
+}
+
+Json RunDailyBalance(const Input& in) {
+  DailyBalanceState deposit;
+  deposit.DepositCapital = Single(in, "DepositCapital", 0, DepositCapitalMax);
+  deposit.DepositRate = Single(in, "DepositRate", 0, DepositRateMax);
+  deposit.DepositStart = Serial(in, "DepositStart");
+  deposit.DepositEnd = Serial(in, "DepositEnd");
+  // The end date field takes the start date up to 30 years after it.
+  const std::int32_t start = deposit.DepositStart;
+  const std::int32_t end = deposit.DepositEnd;
+  if (start > 0 && end != NoDepositDate && (end < start || end > start + DepositSpanDays)) {
+    throw CliError(std::string(DepositEndRangeText) + FormatDate(start) + ".");
+  }
+  const DailyBalanceResult r = ComputeDailyBalance(deposit);
+  return Json{{"DayCount", r.DayCount}, {"InterestAccrued", Out(r.InterestAccrued)}};
+}
+
+const bool kDailyBalance = RegisterCommand({
+    "daily-balance",
+    {"DepositCapital", "DepositRate", "DepositStart", "DepositEnd"},
+    {"DayCount", "InterestAccrued"},
+    RunDailyBalance,
+});
+
+Json RunInflation(const Input& in) {
+  InflationState s;
+  s.PresentCost = in.Range("PresentCost", 0, 0, PresentCostMax);
+  s.InflationYears = in.Range("InflationYears", 0, 0, InflationYearsMax);
+  if (std::floor(s.PresentCost) != s.PresentCost) {
+    throw CliError("PresentCost: " + FormatNumber(s.PresentCost) + " is not a whole rand");
+  }
+  if (std::floor(s.InflationYears) != s.InflationYears) {
+    throw CliError("InflationYears: " + FormatNumber(s.InflationYears) + " is not a whole year");
+  }
+  s.InflationRate = in.Range("InflationRate", 0, InflationRateMin, InflationRateMax);
+  const InflationResult r = ProjectInflation(s);
+  return Json{{"FutureCost", Out(r.FutureCost)},
+              {"BuyingPower", Out(r.BuyingPower)},
+              {"TooLarge", r.TooLarge}};
+}
+
+const bool kInflation = RegisterCommand({
+    "inflation",
+    {"PresentCost", "InflationYears", "InflationRate"},
+    {"FutureCost", "BuyingPower", "TooLarge"},
+    RunInflation,
 });
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Runs the built reventa-calc on loan and amortisation lines and checks its answers.
+// Runs the built reventa-calc on the finance calculators' lines and checks its
+// answers.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -109,7 +110,74 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"UnknownKind",
                  "amortisation",
                  R"({"Kind":"weekly"})",
-                 {{"/error", "Kind: expected \"monthly\" or \"annual\""}}}),
+                 {{"/error", "Kind: expected \"monthly\" or \"annual\""}}},
+        LineCase{"BusterExtraThousand",
+                 "loan-buster",
+                 R"({"LoanPrincipal":100000,"Period":12,"LoanRate":12,"ExtraPayment":1000})",
+                 {{"/Repayment", 8884.87886783416},
+                  {"/TotalRepayments", 106618.54641400994},
+                  {"/NewPeriod", 10},
+                  {"/NewRepayment", 10558.208867848858},
+                  {"/ExtraPayment", 1673.3300000146974},
+                  {"/TotalSaving", 1036.457735521355}},
+                 {"Adjusted"}},
+        LineCase{"BusterExtraAboveTenTimesLeavesTheColumn",
+                 "loan-buster",
+                 R"({"LoanPrincipal":100000,"Period":12,"LoanRate":12,"ExtraPayment":100000})",
+                 {{"/ExtraPayment", 100000}, {"/NewPeriod", nullptr}, {"/TotalSaving", nullptr}}},
+        LineCase{"BusterOneMonthIsAdjusted",
+                 "loan-buster",
+                 R"({"LoanPrincipal":100000,"Period":1,"LoanRate":12,"ExtraPayment":900000})",
+                 {{"/NewPeriod", 1}, {"/NewRepayment", 101000}, {"/Adjusted", true}}},
+        LineCase{"BusterWorstAnswersAtOnce",
+                 "loan-buster",
+                 R"({"LoanPrincipal":99999999.99,"Period":600,"LoanRate":50,)"
+                 R"("ExtraPayment":41666666.66})",
+                 {{"/NewPeriod", 2}}},
+        LineCase{"BusterPeriodAboveTheField",
+                 "loan-buster",
+                 R"({"Period":601})",
+                 {{"/error", "Period: 601 is outside 0 to 600"}}},
+        LineCase{"ComparisonTwentyYears",
+                 "loan-comparison",
+                 R"({"BondAmount":500000,"BondRate":12})",
+                 {{"/Rows/3/0", "20 yrs."},
+                  {"/Rows/3/1", 5505.430667848049},
+                  {"/Rows/3/2", 821303.3602835317},
+                  {"/Rows/3/3", 1321303.3602835317},
+                  {"/Rows/5/0", "30 yrs."}}},
+        LineCase{"ComparisonWithoutRate",
+                 "loan-comparison",
+                 R"({"BondAmount":500000})",
+                 {{"/Rows/0/1", 0}, {"/Rows/0/2", -500000}, {"/Rows/0/3", 0}}},
+        LineCase{"DailyBalanceMarch",
+                 "daily-balance",
+                 R"({"DepositCapital":100000,"DepositRate":10,"DepositStart":44986,)"
+                 R"("DepositEnd":45016})",
+                 {{"/DayCount", 30}, {"/InterestAccrued", 821.9177856445312}}},
+        LineCase{"DailyBalanceCapitalInSinglePrecision",
+                 "daily-balance",
+                 R"({"DepositCapital":12345678.91,"DepositRate":10,"DepositStart":44986,)"
+                 R"("DepositEnd":45351})",
+                 {{"/InterestAccrued", 1234567.875}}},
+        LineCase{
+            "DailyBalanceBeyondThirtyYears",
+            "daily-balance",
+            R"({"DepositStart":44986,"DepositEnd":55947})",
+            {{"/error", "The date entered is more than 30 years(360 months) after 01/03/2023."}}},
+        LineCase{
+            "InflationTwoYears",
+            "inflation",
+            R"({"PresentCost":1000,"InflationYears":2,"InflationRate":10})",
+            {{"/FutureCost", 1210}, {"/BuyingPower", 826.4462809917355}, {"/TooLarge", false}}},
+        LineCase{"InflationTooLarge",
+                 "inflation",
+                 R"({"PresentCost":99999999,"InflationYears":40,"InflationRate":40})",
+                 {{"/TooLarge", true}}},
+        LineCase{"InflationRateBelowTheField",
+                 "inflation",
+                 R"({"InflationRate":-5.5})",
+                 {{"/error", "InflationRate: -5.5 is outside -5 to 40"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FinanceCli, LoanCsvBatch) {
@@ -128,6 +196,17 @@ TEST(FinanceCli, LoanCsvBatch) {
   EXPECT_TRUE(lines[1].ends_with(",false,33466.68610941057,133466.68610941057,,")) << lines[1];
   EXPECT_TRUE(lines[2].ends_with(",1000,1,12,1010,false,10,1010,true,")) << lines[2];
   EXPECT_TRUE(lines[3].ends_with(",Period: 601 is outside 0 to 600")) << lines[3];
+}
+
+TEST(FinanceCli, DailyBalanceCsvBatch) {
+  const std::vector<std::string> lines =
+      Lines(RunTool("daily-balance --csv",
+                    "DepositCapital,DepositRate,DepositStart,DepositEnd\n"
+                    "100000,10,44986,45016\n"
+                    "100000,41,44986,45016\n"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1], "100000,10,44986,45016,30,821.9177856445312,") << lines[1];
+  EXPECT_TRUE(lines[2].ends_with(",DepositRate: 41 is outside 0 to 40")) << lines[2];
 }
 
 }  // namespace
