@@ -32,6 +32,7 @@ constexpr std::array kNaming{
     ReportNaming{"IRP5Day", "Employee", true, "", ""},
     ReportNaming{"SalPackage", "TPName", false, "", ""},
     ReportNaming{"traveldeduction", "TPName", false, "DateStart", "yyyy-MM-dd"},
+    ReportNaming{"DailyBal", "", false, "StartDate", "yyyy-MM-dd"},
 };
 
 const char* const kNameCaptions[] = {"For :", "Vir :"};

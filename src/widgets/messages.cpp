@@ -14,6 +14,8 @@ void Messages::Info(QWidget* parent, const QString& text) {
   Show(parent, Message{kAppTitle, text, Message::Icon::None, Message::Buttons::Ok});
 }
 
+void Messages::Beep() { QApplication::beep(); }
+
 Message::Answer ScreenMessages::Show(QWidget* parent, const Message& message) {
   QMessageBox box(parent);
   box.setWindowTitle(message.title);

@@ -33,6 +33,8 @@ class Messages {
   // The shapes the program uses.
   void Error(QWidget* parent, const QString& title, const QString& text);
   void Info(QWidget* parent, const QString& text);
+  // The warning sound a window makes when a step is refused or wraps around.
+  virtual void Beep();
 };
 
 // Message boxes on the screen.
@@ -48,6 +50,8 @@ class RecordingMessages : public Messages {
 
   QList<Message> shown;
   QList<Message::Answer> answers;
+  int beeps = 0;
+  void Beep() override { ++beeps; }
   // Called after each message, while the caller still waits for the answer.
   std::function<void(const Message&)> onShow;
 };

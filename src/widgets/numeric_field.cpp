@@ -202,7 +202,9 @@ bool NumericField::take(QString& text, int& cursor) const {
   // The range holds for the value as the field holds it: in a whole field up to
   // 999, "999.4" is 999 and taken, "999.5" is 1000 and refused.
   const double held = HeldValue(part, decimals_);
-  if (held > maximum_ || (held < minimum_ && minimum_ > 0 && part.digits)) return false;
+  // Below a negative minimum no further digit brings the value back into range.
+  if (held > maximum_ || (held < minimum_ && minimum_ < 0)) return false;
+  if (held < minimum_ && minimum_ > 0 && part.digits) return false;
 
   for (qsizetype i = 0; i < part.scanned; ++i) {
     if (IsBlank(text.at(i))) {

@@ -555,6 +555,10 @@ void TestStores::proposedExportNames_data() {
                                               << QVariantMap() << "QuickTax 2024-06-30";
   QTest::newRow("title without a dash, unknown table")
       << QStringLiteral("Loan Buster") << "BondBust" << row("Thandi") << "Loan Buster 2024-06-30";
+  QTest::newRow("daily balance: the start date")
+      << QStringLiteral("Daily Balance Calculation") << "DailyBal"
+      << QVariantMap{{QStringLiteral("StartDate"), 44986}}
+      << "Daily Balance Calculation 2023-03-01";
   QTest::newRow("no title") << QString() << "SalPackage" << row("Thandi") << "2024-06-30 Thandi";
 }
 

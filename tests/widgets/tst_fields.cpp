@@ -70,13 +70,17 @@ void TestFields::numericRefusesWhatLeavesItsLimits_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<double>("value");
   QTest::addColumn<int>("refusals");
-  QTest::newRow("above the maximum") << 0 << 999.0 << "1000" << 100.0 << 1;
-  QTest::newRow("a third decimal") << 2 << 99999999.99 << "1.234" << 1.23 << 1;
-  QTest::newRow("a point in a whole field rounds") << 0 << 99.0 << "2.5" << 2.0 << 0;
-  QTest::newRow("letters") << 2 << 100.0 << "1a2" << 12.0 << 1;
-  QTest::newRow("minus where no negatives") << 2 << 100.0 << "-5" << 5.0 << 1;
-  QTest::newRow("refused in the middle") << 0 << 999.0 << "99x9" << 999.0 << 1;
-  QTest::newRow("within limits") << 2 << 24.0 << "24" << 24.0 << 0;
+  QTest::addColumn<double>("minimum");
+  QTest::newRow("above the maximum") << 0 << 999.0 << "1000" << 100.0 << 1 << 0.0;
+  QTest::newRow("a third decimal") << 2 << 99999999.99 << "1.234" << 1.23 << 1 << 0.0;
+  QTest::newRow("a point in a whole field rounds") << 0 << 99.0 << "2.5" << 2.0 << 0 << 0.0;
+  QTest::newRow("letters") << 2 << 100.0 << "1a2" << 12.0 << 1 << 0.0;
+  QTest::newRow("minus where no negatives") << 2 << 100.0 << "-5" << 5.0 << 1 << 0.0;
+  QTest::newRow("refused in the middle") << 0 << 999.0 << "99x9" << 999.0 << 1 << 0.0;
+  QTest::newRow("within limits") << 2 << 24.0 << "24" << 24.0 << 0 << 0.0;
+  QTest::newRow("on a negative minimum") << 3 << 40.0 << "-5" << -5.0 << 0 << -5.0;
+  QTest::newRow("below a negative minimum") << 3 << 40.0 << "-5.1" << -5.0 << 1 << -5.0;
+  QTest::newRow("two digits below a negative minimum") << 3 << 40.0 << "-12" << -1.0 << 1 << -5.0;
 }
 
 void TestFields::numericRefusesWhatLeavesItsLimits() {
@@ -85,9 +89,10 @@ void TestFields::numericRefusesWhatLeavesItsLimits() {
   QFETCH(QString, typed);
   QFETCH(double, value);
   QFETCH(int, refusals);
+  QFETCH(double, minimum);
   number_->setDecimals(decimals);
   number_->setGrouped(false);
-  number_->setRange(0, maximum);
+  number_->setRange(minimum, maximum);
   QSignalSpy refused(number_, &NumericField::entryRefused);
   number_->setFocus();
   number_->selectAll();
