@@ -1,0 +1,137 @@
+#include "calc/finance/ui/finance_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/app_context.h"
+#include "store/print_panel.h"
+#include "store/report_engine.h"
+#include "taxyear/numbers.h"
+#include "taxyear/shared_state.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/command_button.h"
+#include "widgets/messages.h"
+#include "widgets/numeric_field.h"
+
+namespace reventa {
+
+FinanceWindow::FinanceWindow(AppContext& context, const QString& objectName, const QString& caption,
+                             const FinanceReport& report)
+    : CalculatorWindow(context, objectName, caption), report_(report) {}
+
+void FinanceWindow::recalculate() {
+  const BusyCursor busy;
+  calculate();
+}
+
+NumericField* FinanceWindow::addField(QGridLayout* grid, int row, int column,
+                                      const FinanceField& design) {
+  auto* field = new NumericField(this);
+  field->setObjectName(QString::fromLatin1(design.name));
+  field->setDecimals(design.decimals);
+  field->setRange(design.minimum, design.maximum);
+  field->setOutput(design.output);
+  field->setMinimumWidth(120);
+  const QString caption = QString::fromLatin1(design.caption);
+  field->setAccessibleName(caption);
+  const bool money = design.decimals == 2 || QByteArray(design.mark).contains('R');
+  if (!money) field->setGrouped(false);
+  if (QByteArray(design.unit).contains('%')) field->setKindName(QStringLiteral("Percentage"));
+  if (*design.caption != '\0') {
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+  }
+  grid->addWidget(new QLabel(QString::fromLatin1(design.mark), this), row, column + 1);
+  grid->addWidget(field, row, column + 2);
+  if (*design.unit != '\0') {
+    grid->addWidget(new QLabel(QString::fromLatin1(design.unit), this), row, column + 3);
+  }
+  if (!design.output) {
+    connect(field, &QLineEdit::returnPressed, this, &FinanceWindow::recalculate);
+    if (design.rangeTitle != nullptr) {
+      connect(field, &NumericField::entryRefused, this,
+              [this, field, design](const QString& rejected) {
+                // Only a number outside the range has a message; a decimal too
+                // many is just refused.
+                const double typed = LeadingNumber(rejected.toStdString());
+                if (typed >= design.minimum && typed <= design.maximum) return;
+                refuse(field, QString::fromLatin1(design.rangeTitle),
+                       QString::fromLatin1(design.rangeText));
+              });
+    }
+  }
+  return field;
+}
+
+void FinanceWindow::setForm(QLayout* form, QWidget* side) {
+  calculate_ = NewCommandButton("&Calculate", "cmdCalculate", this);
+  print_ = NewCommandButton("&Print", "cmdPrint", this);
+  ok_ = NewCommandButton("&OK", "cmdOK", this);
+  printPanel_ = new PrintPanel(context().state.ReportDestination, this, QStringLiteral("fraPrint"));
+  printPanel_->cancelButton()->setText(QStringLiteral("C&ancel"));
+  printPanel_->cancelButton()->setObjectName(QStringLiteral("cmdPrintCancel"));
+  connect(calculate_, &QPushButton::clicked, this, &FinanceWindow::recalculate);
+  connect(print_, &QPushButton::clicked, this, &FinanceWindow::print);
+  connect(ok_, &QPushButton::clicked, this, &FinanceWindow::closeWindow);
+  connect(printPanel_, &PrintPanel::printRequested, this, &FinanceWindow::runReport);
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(form);
+  if (side != nullptr) {
+    top->addSpacing(12);
+    top->addWidget(side, 1);
+  } else {
+    top->addStretch();
+  }
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(calculate_);
+  buttons->addWidget(print_);
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  // The print panel opens in the room below the buttons.
+  layout->addStretch();
+}
+
+void FinanceWindow::refuse(QWidget* field, const QString& title, const QString& text) {
+  context().messages.Error(this, title, text);
+  field->setFocus(Qt::OtherFocusReason);
+}
+
+void FinanceWindow::beep() { context().messages.Beep(); }
+
+void FinanceWindow::print() {
+  const std::optional<FieldList> record = reportRecord();
+  if (!record) {
+    ok_->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+  StoreProblem problem;
+  {
+    const BusyCursor busy;
+    problem = TableStore(context().stores.reportDb, QStringLiteral("report data store"))
+                  .WriteRow(QString::fromLatin1(report_.table), *record);
+  }
+  if (problem) {
+    context().messages.Error(this, QStringLiteral("Report"),
+                             *problem + QStringLiteral("\n\nNo report was produced."));
+    return;
+  }
+  printPanel_->showBelow(ok_);
+}
+
+void FinanceWindow::runReport() {
+  // The record was written when the panel opened.
+  context().reports.Run(QString::fromLatin1(report_.templateName),
+                        QString::fromLatin1(report_.title), context().state.ReportDestination,
+                        this);
+}
+
+}  // namespace reventa

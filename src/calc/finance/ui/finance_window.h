@@ -1,0 +1,92 @@
+// What the loan buster, loan comparison, daily balance and inflation windows
+// share: their fields described as data (caption, mark, unit, decimals, range and
+// the message a value outside the range gets), the "&Calculate", "&Print" and
+// "&OK" buttons, the print panel that opens below them once the report record is
+// written, and a chart beside the figures. Each window supplies its fields, its
+// calculation and its record.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "shell/calculator_window.h"
+#include "store/table_store.h"
+
+class QGridLayout;
+class QLayout;
+class QPushButton;
+
+namespace reventa {
+
+class NumericField;
+class PrintPanel;
+
+// One field of a finance window and the row it sits in.
+struct FinanceField {
+  const char* name;     // numPrinAmount ...
+  const char* caption;  // the label before it
+  const char* mark;     // ": R", ":" or "R" between the label and the field
+  const char* unit;     // after the field ("% p.a."), or ""
+  int decimals;
+  double minimum;
+  double maximum;
+  bool output = false;
+  // The message for a value typed outside the range (null: refused silently).
+  const char* rangeTitle = nullptr;
+  const char* rangeText = nullptr;
+};
+
+// The report the window writes: its table, template and report window title.
+struct FinanceReport {
+  const char* table;
+  const char* templateName;
+  const char* title;
+};
+
+class FinanceWindow : public CalculatorWindow {
+  Q_OBJECT
+
+ public:
+  // The window's calculation, with the busy pointer; "&Calculate" and Enter in an
+  // input field run it.
+  void recalculate();
+
+  QPushButton* calculateButton() const { return calculate_; }
+  QPushButton* printButton() const { return print_; }
+  QPushButton* okButton() const { return ok_; }
+  PrintPanel* printPanel() const { return printPanel_; }
+
+ protected:
+  FinanceWindow(AppContext& context, const QString& objectName, const QString& caption,
+                const FinanceReport& report);
+
+  virtual void calculate() = 0;
+  // The record "&Print" writes, or nothing when there is nothing to print (the
+  // focus then moves to "&OK").
+  virtual std::optional<FieldList> reportRecord() const = 0;
+
+  // Makes the field with its label, mark and unit in `row` of `grid`, columns
+  // `column` to `column` + 3: the label's buddy, the accessible name, Enter
+  // calculating, and the range message with the focus back in the field.
+  NumericField* addField(QGridLayout* grid, int row, int column, const FinanceField& design);
+  // Lays out the window: `form` at the top with `side` (a chart) beside it, the
+  // buttons below and the print panel's room under them. Made last, so that the
+  // buttons follow the fields in the tab order.
+  void setForm(QLayout* form, QWidget* side = nullptr);
+  // The message of a refused entry (title and text), the focus back in `field`.
+  void refuse(QWidget* field, const QString& title, const QString& text);
+  // A beep (a spin step refused or wrapped).
+  void beep();
+
+ private:
+  void print();
+  void runReport();
+
+  FinanceReport report_;
+  QPushButton* calculate_ = nullptr;
+  QPushButton* print_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  PrintPanel* printPanel_ = nullptr;
+};
+
+}  // namespace reventa
