@@ -1,0 +1,49 @@
+// The loan comparison window (frmLoanComp): one bond amount at one annual rate
+// over the six terms of 5 to 30 years, each with its level monthly repayment,
+// total interest and total paid, in a grid and as a chart of capital and
+// interest. The amount and rate are shared values, so every activation shows
+// them and recalculates; "&Print" writes the six rows of the last calculation.
+#pragma once
+
+#include "calc/finance/loan_comparison.h"
+#include "calc/finance/ui/finance_window.h"
+
+class QTableWidget;
+
+namespace reventa {
+
+class ChartView;
+
+class LoanComparisonWindow : public FinanceWindow {
+  Q_OBJECT
+
+ public:
+  explicit LoanComparisonWindow(AppContext& context);
+
+  // Shows the shared amount and rate and recalculates.
+  void activated() override;
+
+ protected:
+  void calculate() override;
+  std::optional<FieldList> reportRecord() const override;
+
+ private:
+  QTableWidget* buildGrid();
+  // Column widths from the grid's design, widened where the widest figure a
+  // bond within the fields' limits can give would not fit.
+  void sizeGrid();
+  void showRows();
+  void showChart();
+
+  NumericField* amount_ = nullptr;  // numBAmt
+  NumericField* rate_ = nullptr;    // numIntRate
+  QTableWidget* grid_ = nullptr;    // grdPayments
+  ChartView* chart_ = nullptr;
+  // The last calculation: the bond it was made for and its six rows, which the
+  // grid shows and "&Print" writes.
+  double calculatedAmount_ = 0;
+  float calculatedRate_ = 0;
+  BondComparison rows_{};
+};
+
+}  // namespace reventa
