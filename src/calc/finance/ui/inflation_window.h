@@ -1,0 +1,57 @@
+// The inflation window (frmInflation): a present cost carried over whole years at
+// a constant annual rate, the future cost and the buying power of the present
+// amount, with a chart of both year by year. The figures live in the shared
+// inflation values, so every activation shows them and projects again; two spin
+// buttons step the period and the rate.
+#pragma once
+
+#include <optional>
+
+#include "calc/finance/ui/finance_window.h"
+
+class QLabel;
+
+namespace reventa {
+
+class ChartView;
+class NumericField;
+class SpinButtons;
+struct InflationState;
+
+class InflationWindow : public FinanceWindow {
+  Q_OBJECT
+
+ public:
+  explicit InflationWindow(AppContext& context);
+
+  // Shows the shared present cost, period and rate, and projects.
+  void activated() override;
+
+ protected:
+  void calculate() override;
+  std::optional<FieldList> reportRecord() const override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // One step of a spin: the new value shown and held, projected again. A step
+  // from a spin button leaves the focus on "&OK", one from the keyboard in the
+  // field leaves it in the field, so that the key can be held down.
+  void stepRate(bool up, bool fromKeyboard);
+  void stepPeriod(bool up, bool fromKeyboard);
+  void afterStep(bool fromKeyboard);
+  void showChart();
+  SpinButtons* addSpin(const char* name, const char* caption);
+  InflationState& inflation() const;
+
+  NumericField* presentCost_ = nullptr;  // numPresCost
+  NumericField* period_ = nullptr;       // numPeriod
+  NumericField* rate_ = nullptr;         // numInflaRate
+  NumericField* futureCost_ = nullptr;   // numAns1
+  NumericField* buyingPower_ = nullptr;  // numAns2
+  QLabel* tooLarge_ = nullptr;           // in place of numAns1
+  SpinButtons* periodSpin_ = nullptr;    // spPeriod
+  SpinButtons* rateSpin_ = nullptr;      // spInflation
+  ChartView* chart_ = nullptr;
+};
+
+}  // namespace reventa
