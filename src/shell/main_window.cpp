@@ -213,7 +213,12 @@ void MainWindow::scrollIntoView(QWidget* focus) {
   }
 }
 
-MainWindow::~MainWindow() = default;
+// The calculators go first, while the state, messages and report engine they are
+// handed still exist: a field that loses the focus as its window closes may still
+// reach them.
+MainWindow::~MainWindow() {
+  for (QMdiSubWindow* sub : area_->subWindowList()) delete sub;
+}
 
 void MainWindow::buildMenus() {
   for (const Menu& menu : MenuBar()) {

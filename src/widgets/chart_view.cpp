@@ -39,6 +39,9 @@ class ChartView::Impl {
     view = new QChartView(chart, owner);
     view->setObjectName(QStringLiteral("chartView"));
     view->setRenderHint(QPainter::Antialiasing);
+    // A chart only shows figures: Tab goes past it from the fields to the buttons.
+    view->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* inner : view->findChildren<QWidget*>()) inner->setFocusPolicy(Qt::NoFocus);
     SetTicks(x, NiceTicks(0, 1, 6, true));
     SetTicks(y, NiceTicks(0, 1, 5));
   }

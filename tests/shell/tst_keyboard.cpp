@@ -211,6 +211,9 @@ void TestKeyboard::enterCalculates_data() {
   QTest::newRow("gross-to-net monthly") << "frmVeloxaMon"
                                         << "numNetMonSalReq"
                                         << "numGrossSal";
+  QTest::newRow("inflation") << "frmInflation"
+                             << "numPresCost"
+                             << "numAns2";
 }
 
 void TestKeyboard::enterCalculates() {
@@ -307,6 +310,11 @@ void TestKeyboard::calculatorsFitTheDefaultSize_data() {
   QTest::newRow("travel allowance") << QStringList{"mnuCarAll1"};
   QTest::newRow("company car") << QStringList{"mnuCompCar"};
   QTest::newRow("loans") << QStringList{"mnuLoans"};
+  QTest::newRow("four finance windows cascaded")
+      << QStringList{"mnuInflationProject", "mnuLoansBuster", "mnuLoansComparison",
+                     "mnuDailyBalance"};
+  QTest::newRow("loan buster") << QStringList{"mnuLoansBuster"};
+  QTest::newRow("loan comparison") << QStringList{"mnuLoansComparison"};
 }
 
 void TestKeyboard::calculatorsFitTheDefaultSize() {
