@@ -310,9 +310,8 @@ void TestKeyboard::calculatorsFitTheDefaultSize_data() {
   QTest::newRow("travel allowance") << QStringList{"mnuCarAll1"};
   QTest::newRow("company car") << QStringList{"mnuCompCar"};
   QTest::newRow("loans") << QStringList{"mnuLoans"};
-  QTest::newRow("four finance windows cascaded")
-      << QStringList{"mnuInflationProject", "mnuLoansBuster", "mnuLoansComparison",
-                     "mnuDailyBalance"};
+  QTest::newRow("four finance windows cascaded") << QStringList{
+      "mnuInflationProject", "mnuLoansBuster", "mnuLoansComparison", "mnuDailyBalance"};
   QTest::newRow("loan buster") << QStringList{"mnuLoansBuster"};
   QTest::newRow("loan comparison") << QStringList{"mnuLoansComparison"};
 }
