@@ -4,6 +4,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -119,7 +121,8 @@ void ChartView::setSeries(const QList<ChartSeries>& series) {
   };
 
   // Stacked series are drawn as bands, each on top of the ones before it at the
-  // same x: bars of 600 months would be slivers, bands stay readable.
+  // same x: bars of 600 months would be slivers, bands stay readable. A series
+  // with a bar width (a handful of terms) is drawn as bars.
   QList<QPointF> base;
   for (const ChartSeries& s : series) {
     if (s.kind == ChartSeries::Kind::Line) {
@@ -136,34 +139,56 @@ void ChartView::setSeries(const QList<ChartSeries>& series) {
       line->attachAxis(impl_->y);
       continue;
     }
-    auto* area = new QAreaSeries;
-    auto* upper = new QLineSeries(area);
-    auto* lower = new QLineSeries(area);
-    QList<QPointF> top;
-    QList<QPointF> bottom;
-    top.reserve(s.points.size());
-    bottom.reserve(s.points.size());
+    // The outline of a band through the points, or one outline per bar.
+    struct Outline {
+      QList<QPointF> top;
+      QList<QPointF> bottom;
+    };
+    QList<Outline> outlines(s.barWidth > 0 ? 0 : 1);
+    QList<QPointF> stackTop;
+    const double half = s.barWidth / 2;
     for (qsizetype i = 0; i < s.points.size(); ++i) {
       const QPointF& p = s.points[i];
       const double from = i < base.size() && base[i].x() == p.x() ? base[i].y() : 0.0;
-      bottom.append(QPointF(p.x(), from));
-      top.append(QPointF(p.x(), from + p.y()));
-      extend(p.x(), from + p.y(), true);
+      stackTop.append(QPointF(p.x(), from + p.y()));
+      if (half > 0) {
+        const double left = p.x() - half;
+        const double right = p.x() + half;
+        outlines.append({{QPointF(left, from + p.y()), QPointF(right, from + p.y())},
+                         {QPointF(left, from), QPointF(right, from)}});
+        extend(left, from + p.y(), true);
+        extend(right, from, true);
+      } else {
+        outlines[0].bottom.append(QPointF(p.x(), from));
+        outlines[0].top.append(QPointF(p.x(), from + p.y()));
+        extend(p.x(), from + p.y(), true);
+      }
     }
-    base = top;
-    upper->replace(top);
-    lower->replace(bottom);
-    area->setUpperSeries(upper);
-    area->setLowerSeries(lower);
-    area->setName(s.name);
-    chart->addSeries(area);
-    // Half-transparent bands, so the grid and the balance line show through.
-    QColor fill = area->color();
-    fill.setAlpha(100);
-    area->setColor(fill);
-    area->setBorderColor(fill.darker(130));
-    area->attachAxis(impl_->x);
-    area->attachAxis(stackedAxis);
+    base = stackTop;
+    QColor fill;
+    for (qsizetype k = 0; k < outlines.size(); ++k) {
+      auto* area = new QAreaSeries;
+      auto* upper = new QLineSeries(area);
+      auto* lower = new QLineSeries(area);
+      upper->replace(outlines[k].top);
+      lower->replace(outlines[k].bottom);
+      area->setUpperSeries(upper);
+      area->setLowerSeries(lower);
+      area->setName(s.name);
+      chart->addSeries(area);
+      // Half-transparent, so the grid and the balance line show through; every bar
+      // of a series in its first colour, and the legend names the series once.
+      if (k == 0) {
+        fill = area->color();
+        fill.setAlpha(100);
+      } else {
+        for (QLegendMarker* marker : chart->legend()->markers(area)) marker->setVisible(false);
+      }
+      area->setColor(fill);
+      area->setBorderColor(fill.darker(130));
+      area->attachAxis(impl_->x);
+      area->attachAxis(stackedAxis);
+    }
   }
   if (!any) xlo = 0, xhi = 1;
   Impl::SetTicks(impl_->x, NiceTicks(xlo, xhi, 6, whole));

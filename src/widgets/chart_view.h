@@ -16,6 +16,9 @@ struct ChartSeries {
   QString name;
   QList<QPointF> points;  // x: month or year number; y: rand
   Kind kind = Kind::Line;
+  // Stacked series only: each point drawn as a bar this wide around its x (a few
+  // terms side by side); 0 draws a band through the points (hundreds of months).
+  double barWidth = 0;
 };
 
 class ChartView : public QWidget {

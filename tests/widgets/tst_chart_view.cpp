@@ -38,6 +38,7 @@ class TestChartView : public QObject {
   void showsWhatGoesIn();
   void replacingSeriesDropsTheOld();
   void stackedSeriesOnAnAxisOfTheirOwn();
+  void barsStackPerTerm();
   void layout();
 };
 
@@ -171,6 +172,20 @@ void TestChartView::layout() {
   QCOMPARE(chart->legend()->alignment(), Qt::AlignBottom);
   QCOMPARE(chart->axes(Qt::Horizontal).value(0)->titleText(), QStringLiteral("Month"));
   QCOMPARE(chart->axes(Qt::Vertical).value(0)->titleText(), QStringLiteral("Rand"));
+}
+
+// A few terms as bars: one bar per point, the second series standing on the
+// first.
+void TestChartView::barsStackPerTerm() {
+  ChartView view;
+  using K = ChartSeries::Kind;
+  view.setSeries({{"Capital", {{5, 100}, {10, 100}}, K::StackedBars, 2},
+                  {"Interest", {{5, 30}, {10, 70}}, K::StackedBars, 2}});
+  const QList<QAbstractSeries*> all = view.findChild<QChartView*>()->chart()->series();
+  QCOMPARE(all.size(), 4);
+  QCOMPARE(Shown(all[3]), (QList<QPointF>{{9, 170}, {11, 170}}));
+  QCOMPARE(qobject_cast<QAreaSeries*>(all[3])->lowerSeries()->points(),
+           (QList<QPointF>{{9, 100}, {11, 100}}));
 }
 
 QTEST_MAIN(TestChartView)

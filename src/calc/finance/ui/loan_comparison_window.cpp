@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "calc/finance/loan.h"
 #include "shell/app_context.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
@@ -20,16 +21,11 @@ const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmLoanComp"), [](AppContext& c) { return new LoanComparisonWindow(c); });
 
 constexpr FinanceField kAmount{"numBAmt", "Bond amount", ": R", "", 2, 0, BondAmountMax};
-constexpr FinanceField kRate{"numIntRate",
-                             "Interest rate",
-                             ":",
-                             "%p.a.",
-                             3,
-                             0,
-                             BondRateMax,
-                             false,
-                             "Incorrect Interest Rate!",
-                             "The maximum interest rate allowed is 50%"};
+constexpr FinanceField kRate{"numIntRate", "Interest rate", ":",           "%p.a.",     3, 0,
+                             BondRateMax,  false,           LoanRateTitle, LoanRateText};
+
+// The bars of the chart, two years wide at each five-year term.
+constexpr double kBarYears = 2;
 
 // The grid's heading row; the spaces are part of the captions.
 const QStringList kHeadings{QStringLiteral(" Period "), QStringLiteral("Monthly repayment"),
@@ -203,8 +199,8 @@ void LoanComparisonWindow::showChart() {
     interest.append(QPointF(years, row.Interest));
   }
   chart_->setSeries({
-      {QStringLiteral("Capital"), capital, ChartSeries::Kind::StackedBars},
-      {QStringLiteral("Total interest"), interest, ChartSeries::Kind::StackedBars},
+      {QStringLiteral("Capital"), capital, ChartSeries::Kind::StackedBars, kBarYears},
+      {QStringLiteral("Total interest"), interest, ChartSeries::Kind::StackedBars, kBarYears},
   });
 }
 
