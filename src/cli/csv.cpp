@@ -1,55 +1,136 @@
 #include "cli/csv.h"
 
-namespace reventa::cli {
+#include <cstddef>
+#include <utility>
 
-std::optional<std::vector<std::string>> ReadCsvRecord(std::istream& in) {
-  std::vector<std::string> fields;
-  std::string field;
-  bool quoted = false;
-  bool any = false;
-  int c;
-  while ((c = in.get()) != EOF) {
-    any = true;
-    const char ch = static_cast<char>(c);
-    if (quoted) {
-      if (ch == '"') {
-        if (in.peek() == '"') {
-          in.get();
-          field.push_back('"');
-        } else {
-          quoted = false;
+namespace reventa::cli {
+namespace {
+
+enum class FieldState { Start, Unquoted, Quoted };
+
+// Adds the fields of one line to `fields`; the last field stays open (it may go on
+// on the next line). Returns the state at the end of the line.
+FieldState ParseLine(std::string_view line, FieldState state, std::vector<std::string>& fields,
+                     std::size_t& count) {
+  auto field = [&]() -> std::string& { return fields[count - 1]; };
+  auto open = [&] {
+    if (fields.size() < ++count) fields.emplace_back();
+    field().clear();
+  };
+  if (state == FieldState::Start) open();
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    switch (state) {
+      case FieldState::Start:
+        if (c == '"') {
+          state = FieldState::Quoted;
+          break;
         }
-      } else {
-        field.push_back(ch);
+        state = FieldState::Unquoted;
+        [[fallthrough]];
+      case FieldState::Unquoted: {
+        // Up to the next comma all is text, quotes included.
+        const std::size_t comma = line.find(',', i);
+        const std::size_t stop = comma == std::string_view::npos ? line.size() : comma;
+        field().append(line.data() + i, stop - i);
+        i = stop;
+        if (comma != std::string_view::npos) {
+          open();
+          state = FieldState::Start;
+        }
+        break;
       }
-    } else if (ch == '"') {
-      quoted = true;
-    } else if (ch == ',') {
-      fields.push_back(std::move(field));
-      field.clear();
-    } else if (ch == '\n') {
-      if (!field.empty() && field.back() == '\r') field.pop_back();
-      fields.push_back(std::move(field));
-      return fields;
-    } else {
-      field.push_back(ch);
+      case FieldState::Quoted:
+        if (c != '"') {
+          field().push_back(c);
+        } else if (i + 1 < line.size() && line[i + 1] == '"') {
+          field().push_back('"');
+          ++i;
+        } else {
+          // Text after the closing quote is kept as text.
+          state = FieldState::Unquoted;
+        }
+        break;
     }
   }
-  if (!any) return std::nullopt;
-  if (!field.empty() && field.back() == '\r') field.pop_back();
-  fields.push_back(std::move(field));
-  return fields;
+  return state;
 }
 
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
+void DropCarriageReturn(std::vector<std::string>& fields, std::size_t count) {
+  std::string& last = fields[count - 1];
+  if (!last.empty() && last.back() == '\r') last.pop_back();
+}
+
+}  // namespace
+
+bool IsBlankLine(std::string_view line) {
+  return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+}
+
+bool CsvReader::NextLine(std::string_view& line) {
+  if (!replay_.empty()) {
+    current_ = std::move(replay_.front());
+    replay_.pop_front();
+    line = current_;
+    return true;
+  }
+  return lines_.Next(line);
+}
+
+bool CsvReader::Next(CsvRecord& record) {
+  std::string_view line;
+  do {
+    if (!NextLine(line)) return false;
+  } while (IsBlankLine(line));
+
+  record.error.clear();
+  std::size_t count = 0;
+  FieldState state = ParseLine(line, FieldState::Start, record.fields, count);
+  bool nul = line.find('\0') != std::string_view::npos;
+  if (state == FieldState::Quoted) {
+    // The record goes on over line breaks inside the quoted field; its lines are
+    // kept in case the quote is never closed.
+    std::vector<std::string> lines{std::string(line)};
+    while (state == FieldState::Quoted) {
+      if (!NextLine(line)) {
+        for (std::size_t i = lines.size(); i-- > 1;) replay_.push_front(std::move(lines[i]));
+        count = 0;
+        ParseLine(lines[0], FieldState::Start, record.fields, count);
+        DropCarriageReturn(record.fields, count);
+        record.fields.resize(count);
+        record.error = "a quote is not closed: the row ends inside a quoted field";
+        return true;
+      }
+      lines.emplace_back(line);
+      nul = nul || line.find('\0') != std::string_view::npos;
+      record.fields[count - 1].push_back('\n');
+      state = ParseLine(line, state, record.fields, count);
+    }
+  }
+  DropCarriageReturn(record.fields, count);
+  record.fields.resize(count);
+  if (nul) record.error = "the row holds a NUL byte";
+  return true;
+}
+
+void AppendCsvField(std::string& out, std::string_view text) {
+  bool plain = true;
+  for (const char c : text) {
+    if (c == ',' || c == '"' || c == '\r' || c == '\n') {
+      plain = false;
+      break;
+    }
+  }
+  if (plain) {
+    out += text;
+    return;
+  }
+  out.push_back('"');
+  for (const char c : text) {
     if (c == '"') out.push_back('"');
     out.push_back(c);
   }
   out.push_back('"');
-  return out;
 }
 
 }  // namespace reventa::cli

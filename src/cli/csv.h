@@ -1,18 +1,48 @@
 // RFC 4180 reading and writing for the tool's batch mode.
 #pragma once
 
-#include <istream>
-#include <optional>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "cli/stream_io.h"
 
 namespace reventa::cli {
 
-// Reads one record (fields may be quoted and hold commas, quotes and line breaks);
-// empty when the stream is at its end. A trailing carriage return is dropped.
-std::optional<std::vector<std::string>> ReadCsvRecord(std::istream& in);
+// One record of a CSV file.
+struct CsvRecord {
+  std::vector<std::string> fields;
+  // Why the record cannot be used (a quote never closed, a NUL byte), or empty.
+  std::string error;
+};
 
-// One field, quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text);
+// Reads records from lines. A field may be quoted and then hold commas, quotes
+// ("" for one) and line breaks; a quote inside an unquoted field is text. A quote
+// that is still open at the end of the input makes its record an error record that
+// holds the fields of its first line, and reading goes on with the next line.
+// Lines of spaces, tabs, carriage returns, form feeds and vertical tabs only are
+// skipped; a carriage return ending a record is dropped.
+class CsvReader {
+ public:
+  explicit CsvReader(LineReader& lines) : lines_(lines) {}
+
+  // The next record, reusing the storage of `record`; false at the end.
+  bool Next(CsvRecord& record);
+
+ private:
+  bool NextLine(std::string_view& line);
+
+  LineReader& lines_;
+  // Lines read ahead for a quoted field that was never closed, to be read again.
+  std::deque<std::string> replay_;
+  std::string current_;  // the line being replayed
+};
+
+// True for a line of whitespace only (an empty line too).
+bool IsBlankLine(std::string_view line);
+
+// Appends one field, quoted when it holds a comma, a quote or a line break.
+void AppendCsvField(std::string& out, std::string_view text);
 
 }  // namespace reventa::cli

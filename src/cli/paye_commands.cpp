@@ -148,12 +148,15 @@ PayPeriodInput ReadPayPeriod(const Input& in, PayPeriodKind kind) {
 
 Json PayPeriodJson(const PayPeriodResult& r) {
   if (r.Error) return Json{{"error", r.Error->Text}};
-  return Json{
-      {"RFundAllowable", r.RFundAllowable}, {"TaxableTravelAllowance", r.TaxableTravelAllowance},
-      {"UifEmployee", r.UifEmployee},       {"UifEmployer", r.UifEmployer},
-      {"SdlAmount", r.SdlAmount},           {"PeriodTax", r.PeriodTax},
-      {"MedCredit", r.MedCredit},           {"AddMedCredit", r.AddMedCredit},
-      {"NetPeriodTax", r.NetPeriodTax}};
+  return ResultObject({{"RFundAllowable", r.RFundAllowable},
+                       {"TaxableTravelAllowance", r.TaxableTravelAllowance},
+                       {"UifEmployee", r.UifEmployee},
+                       {"UifEmployer", r.UifEmployer},
+                       {"SdlAmount", r.SdlAmount},
+                       {"PeriodTax", r.PeriodTax},
+                       {"MedCredit", r.MedCredit},
+                       {"AddMedCredit", r.AddMedCredit},
+                       {"NetPeriodTax", r.NetPeriodTax}});
 }
 
 const bool kMonthly = RegisterCommand({
