@@ -1,14 +1,16 @@
 // net-to-gross-annual, net-to-gross-monthly, gross-to-net-annual and
 // gross-to-net-monthly: the salary package calculators. Each line is one freshly
 // opened window: the settings from a new settings store unless given, and no
-// earlier calculation. Values outside the window's fields are refused with the
-// field's name; net-to-gross employee and employer percentages above 27.5 together
-// are both set to 0, without a message, as the window does.
+// earlier calculation. Values outside the window's fields and settings are refused
+// with the key's name (ValidatePackageInputs); net-to-gross employee and employer
+// percentages above 27.5 together are both set to 0, without a message, as the
+// window does.
 //
 // A net required (or package) of exactly 0 stops the window without a message and
 // leaves the previous figures on screen; a fresh window's are zeros. The line then
 // answers with those figures and "NoResult": true, with no error. The fringe check
-// answers {"error": "Fringe benefits more than salary required!", "NoResult": true}.
+// answers {"error": "Fringe benefits more than salary required!", "NoResult": true},
+// and so does a gross salary search that reaches its limit, with its own message.
 #include <string>
 #include <vector>
 
@@ -18,9 +20,6 @@
 
 namespace reventa::cli {
 namespace {
-
-// The four "Other Expenses" amounts come in as their total.
-constexpr double OtherExpenseRows = 4;
 
 std::vector<std::string> InputKeys(PackageDirection direction) {
   return {"Age",
@@ -60,38 +59,41 @@ std::vector<std::string> ResultKeys(PackageDirection direction) {
 }
 
 PackageInputs ReadInputs(const Input& in, PackageWindow window) {
-  auto money = [&](const char* key) { return in.Range(key, 0, 0, PackageMoneyMax); };
-  auto percent = [&](const char* key, double defaultValue) {
-    return in.Range(key, defaultValue, 0, PackagePercentMax);
+  auto number = [&](const char* key, double defaultValue = 0) {
+    return in.Number(key, defaultValue);
   };
   PackageInputs p;
   p.Age = in.Int16("Age", 0, 0, PackageAgeMax);
   if (window.Direction == PackageDirection::NetToGross) {
-    p.NetRequired = money("NetRequired");
+    p.NetRequired = number("NetRequired");
   } else {
-    p.Package = money("Package");
+    p.Package = number("Package");
   }
-  p.CarValue = money("CarValue");
-  p.CarCostCC = money("CarCostCC");
-  p.Travel = money("Travel");
-  p.MedEmployee = money("MedEmployee");
-  p.MedEmployer = money("MedEmployer");
+  p.CarValue = number("CarValue");
+  p.CarCostCC = number("CarCostCC");
+  p.Travel = number("Travel");
+  p.MedEmployee = number("MedEmployee");
+  p.MedEmployer = number("MedEmployer");
   p.Beneficiaries = in.Int16("Beneficiaries", 0, 0, PackageBeneficiariesMax(window.Period));
-  p.OtherFB = money("OtherFB");
-  p.MedDeduct = money("MedDeduct");
-  p.OtherDedTotal = in.Range("OtherDedTotal", 0, 0, OtherExpenseRows * PackageMoneyMax);
-  p.RFundEmployeeTyped = money("RFundEmployeeTyped");
-  p.RFundEmployerTyped = money("RFundEmployerTyped");
-  p.EmployeePct = percent("EmployeePct", 0);
-  p.EmployerPct = percent("EmployerPct", 0);
-  p.UifEmployeePct = percent("UifEmployeePct", DefaultUifPercent);
-  p.UifEmployerPct = percent("UifEmployerPct", DefaultUifPercent);
-  p.SdlPct = percent("SdlPct", DefaultSkillLevyPercent);
-  p.UifLimit = in.Range("UifLimit", DefaultUifMonthlyLimit, 0, PackageUifLimitMax);
-  // A stored rate other than 0.8 or 0.2 is used as stored.
-  p.TaRate = in.Number("TaRate", TravelInclusionHigh);
-  p.CarFbRate = in.Number("CarFbRate", TravelInclusionHigh);
+  p.OtherFB = number("OtherFB");
+  p.MedDeduct = number("MedDeduct");
+  p.OtherDedTotal = number("OtherDedTotal");
+  p.RFundEmployeeTyped = number("RFundEmployeeTyped");
+  p.RFundEmployerTyped = number("RFundEmployerTyped");
+  p.EmployeePct = number("EmployeePct");
+  p.EmployerPct = number("EmployerPct");
+  p.UifEmployeePct = number("UifEmployeePct", DefaultUifPercent);
+  p.UifEmployerPct = number("UifEmployerPct", DefaultUifPercent);
+  p.SdlPct = number("SdlPct", DefaultSkillLevyPercent);
+  p.UifLimit = number("UifLimit", DefaultUifMonthlyLimit);
+  p.TaRate = number("TaRate", TravelInclusionHigh);
+  p.CarFbRate = number("CarFbRate", TravelInclusionHigh);
   p.MaintenancePlan = in.Bool("MaintenancePlan", false);
+  // Checked before the 27.5 rule, which would otherwise turn a percentage the field
+  // refuses into 0.
+  if (const auto bad = ValidatePackageInputs(window, p)) {
+    throw CliError(bad->Field + ": " + bad->Message);
+  }
   if (window.Direction == PackageDirection::NetToGross) ApplyNetToGrossPercentLimit(p);
   return p;
 }

@@ -1,4 +1,6 @@
 // income-tax and quicktax.
+#include <cmath>
+
 #include "calc/annual/quicktax.h"
 #include "cli/command.h"
 #include "taxyear/income_tax.h"
@@ -12,12 +14,24 @@ Json IncomeTaxJson(const IncomeTaxResult& r) {
               {"PortionTax", r.PortionTax},         {"TaxBeforeRebates", r.TaxBeforeRebates}};
 }
 
+// The tax table takes any income, a negative one too, and its last row has no
+// ceiling; only an income whose tax is beyond the largest double has no answer.
+Json RunIncomeTax(const Input& in) {
+  const double income = in.Number("TaxableIncome", 0);
+  const IncomeTaxResult r = ComputeIncomeTax(income);
+  if (!std::isfinite(r.PortionTax) || !std::isfinite(r.TaxBeforeRebates)) {
+    throw CliError("TaxableIncome: the tax on " + FormatNumber(income) +
+                   " overflows the largest number");
+  }
+  return IncomeTaxJson(r);
+}
+
 const bool kIncomeTax = RegisterCommand({
     "income-tax",
     {"TaxableIncome"},
     {"MarginalRate", "BracketFloor", "BracketCeiling", "BracketBaseTax", "PortionTax",
      "TaxBeforeRebates"},
-    [](const Input& in) { return IncomeTaxJson(ComputeIncomeTax(in.Number("TaxableIncome", 0))); },
+    RunIncomeTax,
 });
 
 const bool kQuickTax = RegisterCommand({

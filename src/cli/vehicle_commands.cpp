@@ -197,6 +197,19 @@ std::int16_t ReadFlag(const Input& in, const std::string& key) {
   return static_cast<std::int16_t>(d);
 }
 
+// A text field of the window, which holds at most `maxLength` characters.
+std::string ReadText(const Input& in, const std::string& key, std::size_t maxLength) {
+  std::string text = in.Text(key, "");
+  // Characters, not bytes: UTF-8 continuation bytes do not count.
+  const auto length = static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+  if (length > maxLength) {
+    throw CliError(key + ": longer than " + std::to_string(maxLength) + " characters");
+  }
+  return text;
+}
+
 CompanyCar ReadCar(const Json& object) {
   if (!object.is_object()) throw CliError("expected an object");
   for (const auto& [key, value] : object.items()) {
@@ -212,10 +225,10 @@ CompanyCar ReadCar(const Json& object) {
     return in.Range(key, 0, -CompanyCarFieldMax, CompanyCarFieldMax);
   };
   CompanyCar car;
-  car.CCRegNumber = in.Text("CCRegNumber", "");
-  car.CCMake = in.Text("CCMake", "");
-  car.CCModel = in.Text("CCModel", "");
-  car.YearOfManfact = in.Text("YearOfManfact", "");
+  car.CCRegNumber = ReadText(in, "CCRegNumber", 10);
+  car.CCMake = ReadText(in, "CCMake", 25);
+  car.CCModel = ReadText(in, "CCModel", 25);
+  car.YearOfManfact = ReadText(in, "YearOfManfact", 25);
   car.CCPrice = field("CCPrice");
   car.MaintIncluded = ReadFlag(in, "MaintIncluded");
   car.CCStartDate =

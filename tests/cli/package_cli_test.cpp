@@ -97,6 +97,21 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"error", "unknown key: Package"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Every key takes only what its window's field or setting accepts, so no line can
+// make the search run for ever or a figure overflow.
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, PackageCliLines,
+    ::testing::Values(LineCase{"TravelRateThatNeverEnded",
+                               "net-to-gross-monthly",
+                               R"({"NetRequired":1000,"Travel":1,"TaRate":1e308})",
+                               {{"error", "TaRate: 1e+308 is outside 0 to 1"}}},
+                      // Refused as typed, not first turned into 0 by the 27.5 rule.
+                      LineCase{"PercentageAboveTheField",
+                               "net-to-gross-annual",
+                               R"({"NetRequired":1000,"EmployeePct":150})",
+                               {{"error", "EmployeePct: 150 is outside 0 to 100"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(PackageCli, ListsTheFourCommands) {
   const std::string out = RunTool("--list", "");
   for (const char* name : {"net-to-gross-annual", "net-to-gross-monthly", "gross-to-net-annual",

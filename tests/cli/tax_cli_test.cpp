@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cli/line_case.h"
 #include "cli/run_tool.h"
 
 namespace {
@@ -82,5 +83,25 @@ TEST(TaxCli, CsvBatchKeepsGoingPastBadRows) {
   EXPECT_NE(r.out.find("abc,1,,,,,,,,,,,TaxableIncome: expected a number\n"), std::string::npos);
   EXPECT_NE(r.out.find("the row has 3 fields, the header 2"), std::string::npos);
 }
+
+// income-tax takes any income, a negative one too, and its last row has no
+// ceiling; only a tax beyond the largest number is an error, naming the overflow.
+class IncomeTaxLimits : public ::testing::TestWithParam<reventa::test::LineCase> {};
+
+TEST_P(IncomeTaxLimits, Answer) { reventa::test::ExpectAnswer(GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IncomeTaxLimits,
+    ::testing::Values(
+        reventa::test::LineCase{
+            "TaxOverflows",
+            "income-tax",
+            R"({"TaxableIncome":-1e308})",
+            {{"/error", "TaxableIncome: the tax on -1e+308 overflows the largest number"}}},
+        reventa::test::LineCase{"NegativeIncomeNegativeTax",
+                                "income-tax",
+                                R"({"TaxableIncome":-500000})",
+                                {{"/TaxBeforeRebates", -90000}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

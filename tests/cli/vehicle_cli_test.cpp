@@ -227,7 +227,18 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"CarRegistrationNotText",
                  "company-car",
                  R"({"Cars":[{"CCRegNumber":123}]})",
-                 {{"/error", "Cars: car 1: CCRegNumber: expected a text"}}}),
+                 {{"/error", "Cars: car 1: CCRegNumber: expected a text"}}},
+        // The registration field holds 10 characters, the others 25; an accented
+        // letter is one character.
+        LineCase{"RegistrationOfTenCharacters",
+                 "company-car",
+                 R"({"Cars":[{"CCRegNumber":"CA 123-45\u00e9","CCPrice":1}]})",
+                 {},
+                 {"error"}},
+        LineCase{"RegistrationTooLong",
+                 "company-car",
+                 R"({"Cars":[{"CCRegNumber":"CA 123-4567"}]})",
+                 {{"/error", "Cars: car 1: CCRegNumber: longer than 10 characters"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VehicleCli, ListsTheFourCommands) {

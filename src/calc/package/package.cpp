@@ -1,6 +1,7 @@
 #include "calc/package/package.h"
 
 #include "calc/package/package_search.h"
+#include "taxyear/numbers.h"
 #include "taxyear/tax_year.h"
 
 namespace reventa {
@@ -85,14 +86,16 @@ TrialConstants NetToGrossSearchConstants(PackageWindow window, const PackageInpu
 
 namespace {
 
-// Net-to-gross after the fringe check. False when no trial salary ever gives more
-// than the net required; the figures worked out before the search then stay.
-bool RunNetToGross(PackageWindow window, PackageInputs& held, PackageResult& r) {
+// Net-to-gross after the fringe check. Returns the message that stopped it when no
+// trial salary was found; the figures worked out before the search then stay.
+std::optional<std::string> RunNetToGross(PackageWindow window, PackageInputs& held,
+                                         PackageResult& r) {
   const double credits = ApplyRebateAndCredits(window, held, r);
   const TrialConstants constants =
       MakeTrialConstants(window.Period, held, r.CarBenefit, r.Rebate, credits, held.MedDeduct);
   const SearchOutcome found = FastSearch(constants, held.NetRequired);
-  if (!found.TrialSalary) return false;
+  if (found.WorkLimitReached) return SearchLimitMessage();
+  if (!found.TrialSalary) return NoGrossSalaryMessage;
   r.TrialSalary = *found.TrialSalary;
   TakeTrial(EvaluateTrial(constants, r.TrialSalary), r);
 
@@ -102,7 +105,7 @@ bool RunNetToGross(PackageWindow window, PackageInputs& held, PackageResult& r) 
                        RFundDeductionRate;
   r.RFundAllowable = contributions < limit ? contributions : limit;
   if (r.RFundAllowable >= RFundAllowableCap(window)) r.RFundAllowable = RFundAllowableCap(window);
-  return true;
+  return std::nullopt;
 }
 
 void RunGrossToNet(PackageWindow window, PackageInputs& held, PackageResult& r) {
@@ -217,7 +220,10 @@ PackageResult CalculatePackage(PackageWindow window, const PackageInputs& inputs
   const double amount = netToGross ? held.NetRequired : held.Package;
   bool ranToEnd = false;
 
-  if (amount == 0) {
+  if (const auto bad = ValidatePackageInputs(window, inputs)) {
+    r.NoResult = true;
+    r.Error = PackageMessage{PackageMessageTitle, bad->Field + ": " + bad->Message};
+  } else if (amount == 0) {
     r.NoResult = true;
   } else if (netToGross) {
     double fringe = held.Travel + held.OtherFB + held.OtherDedTotal;
@@ -225,9 +231,9 @@ PackageResult CalculatePackage(PackageWindow window, const PackageInputs& inputs
     if (fringe > held.NetRequired) {
       r.NoResult = true;
       r.Error = PackageMessage{PackageMessageTitle, FringeBenefitsMessage};
-    } else if (!RunNetToGross(window, held, r)) {
+    } else if (const auto stopped = RunNetToGross(window, held, r)) {
       r.NoResult = true;
-      r.Error = PackageMessage{PackageMessageTitle, NoGrossSalaryMessage};
+      r.Error = PackageMessage{PackageMessageTitle, *stopped};
     } else {
       ranToEnd = true;
     }
@@ -242,6 +248,55 @@ PackageResult CalculatePackage(PackageWindow window, const PackageInputs& inputs
   }
   FillShownValues(window, held, ranToEnd, r);
   return r;
+}
+
+std::string SearchLimitMessage() {
+  return "No gross salary was found: the search stopped after " +
+         FormatAmount(static_cast<double>(SearchTrialLimit), 0) + " trial salaries.";
+}
+
+std::optional<PackageInputError> ValidatePackageInputs(PackageWindow window,
+                                                       const PackageInputs& in) {
+  const bool netToGross = window.Direction == PackageDirection::NetToGross;
+  struct Limit {
+    const char* field;
+    double value;
+    double max;
+  };
+  // The window's order: the main fields, the cost-to-company column, the settings.
+  const Limit limits[] = {
+      {"Age", static_cast<double>(in.Age), PackageAgeMax},
+      {netToGross ? "NetRequired" : "Package", netToGross ? in.NetRequired : in.Package,
+       PackageMoneyMax},
+      {"CarValue", in.CarValue, PackageMoneyMax},
+      {"Travel", in.Travel, PackageMoneyMax},
+      {"OtherFB", in.OtherFB, PackageMoneyMax},
+      {"MedEmployee", in.MedEmployee, PackageMoneyMax},
+      {"Beneficiaries", static_cast<double>(in.Beneficiaries),
+       static_cast<double>(PackageBeneficiariesMax(window.Period))},
+      {"MedDeduct", in.MedDeduct, PackageMoneyMax},
+      {"RFundEmployeeTyped", in.RFundEmployeeTyped, PackageMoneyMax},
+      {"OtherDedTotal", in.OtherDedTotal, PackageOtherExpensesMax},
+      {"CarCostCC", in.CarCostCC, PackageMoneyMax},
+      {"MedEmployer", in.MedEmployer, PackageMoneyMax},
+      {"RFundEmployerTyped", in.RFundEmployerTyped, PackageMoneyMax},
+      {"EmployeePct", in.EmployeePct, SettingPercentRange.Max},
+      {"EmployerPct", in.EmployerPct, SettingPercentRange.Max},
+      {"UifEmployeePct", in.UifEmployeePct, SettingPercentRange.Max},
+      {"UifEmployerPct", in.UifEmployerPct, SettingPercentRange.Max},
+      {"SdlPct", in.SdlPct, SettingPercentRange.Max},
+      {"UifLimit", in.UifLimit, SettingUifLimitRange.Max},
+      {"TaRate", in.TaRate, SettingInclusionRateRange.Max},
+      {"CarFbRate", in.CarFbRate, SettingInclusionRateRange.Max},
+  };
+  for (const Limit& l : limits) {
+    // Written so that NaN is refused too.
+    if (!(l.value >= 0 && l.value <= l.max)) {
+      return PackageInputError{
+          l.field, FormatShortest(l.value) + " is outside 0 to " + FormatShortest(l.max)};
+    }
+  }
+  return std::nullopt;
 }
 
 bool ApplyNetToGrossPercentLimit(PackageInputs& inputs) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "taxyear/income_tax.h"
+#include "taxyear/settings_ranges.h"
 
 namespace reventa {
 
@@ -33,8 +34,10 @@ inline constexpr PackageWindow GrossToNetMonthly{PackageDirection::GrossToNet,
 // The limits of the package windows' fields. Values outside them never reach a
 // calculation: the fields refuse them, and the command line reports them.
 inline constexpr double PackageMoneyMax = 99999999.99;
-inline constexpr double PackagePercentMax = 100;
-inline constexpr double PackageUifLimitMax = 999999;
+inline constexpr double PackagePercentMax = SettingPercentRange.Max;
+inline constexpr double PackageUifLimitMax = SettingUifLimitRange.Max;
+// The four "Other Expenses" amounts come in as their total.
+inline constexpr double PackageOtherExpensesMax = 4 * PackageMoneyMax;
 inline constexpr std::int16_t PackageAgeMax = 999;
 // Beneficiary-months a year, or beneficiaries in the monthly windows.
 constexpr std::int16_t PackageBeneficiariesMax(PackagePeriod period) {
@@ -84,11 +87,28 @@ struct PackageMessage {
 inline constexpr const char* PackageMessageTitle = "Reventa2024";
 inline constexpr const char* FringeBenefitsMessage = "Fringe benefits more than salary required!";
 inline constexpr const char* RFundWarningText = "R/Fund contributions exceed allowable limits!";
-// Only reachable by calling the calculation with values the windows refuse (an
+// Only reachable by calling the search with values the windows refuse (an
 // employee percentage of 100 or more): no whole-rand salary then ever gives more
 // than the net required, and a plain rand-by-rand search would never end.
 inline constexpr const char* NoGrossSalaryMessage =
     "No gross salary gives more than the net salary required.";
+// The search gave up at its limit of trial salaries (package_search.h) before it
+// found the gross salary; the text names the limit.
+std::string SearchLimitMessage();
+
+// An input outside what its window field or setting accepts.
+struct PackageInputError {
+  std::string Field;    // the input's name in PackageInputs, e.g. "TaRate"
+  std::string Message;  // what is wrong, without the name
+};
+
+// The first input, in the window's order, outside what the window accepts: age 0
+// to 999, beneficiaries 0 to 999 (annual) or 99 (monthly), money 0 to 99 999 999.99
+// (the other expenses together four times that), percentages 0 to 100, the UIF
+// limit 0 to 999 999, the two inclusion rates 0 to 1. Within these limits no
+// figure of either calculation overflows.
+std::optional<PackageInputError> ValidatePackageInputs(PackageWindow window,
+                                                       const PackageInputs& inputs);
 
 // What a calculation writes back into the window's own input fields.
 struct PackageFieldUpdates {
@@ -149,10 +169,14 @@ struct PackageResult {
 // Runs Calculate of the window on the inputs. `previous` is the PackageResult the
 // window holds (a default record when the window has just opened or was reset); the
 // working values are carried from it when the calculation stops early:
+// - an input that ValidatePackageInputs refuses stops with "<Field>: <what is
+//   wrong>" as the message;
 // - the net required (or package) exactly 0 stops with no message;
 // - net-to-gross only: travel allowance + other fringe benefits + other expenses
 //   (annual window: + employee - employer retirement-fund amounts typed) above the
-//   net required stops with "Fringe benefits more than salary required!".
+//   net required stops with "Fringe benefits more than salary required!";
+// - net-to-gross only: a search that reaches its limit of trials stops with
+//   SearchLimitMessage().
 // Nothing is rounded; the arithmetic follows the windows' order step by step.
 PackageResult CalculatePackage(PackageWindow window, const PackageInputs& inputs,
                                const PackageResult& previous = {});

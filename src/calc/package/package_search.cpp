@@ -207,18 +207,20 @@ Corners FindCorners(const TrialConstants& c) {
 
 class Searcher {
  public:
-  Searcher(const TrialConstants& c, double netRequired)
+  Searcher(const TrialConstants& c, double netRequired, std::uint64_t trialLimit)
       : c_(c),
         required_(netRequired),
         magnitude_(Magnitude(c)),
-        periodFactor_(c.Period == PackagePeriod::Monthly ? 12 : 1) {}
+        periodFactor_(c.Period == PackagePeriod::Monthly ? 12 : 1),
+        limit_(trialLimit) {}
 
   std::uint64_t Evaluations() const { return evaluations_; }
+  bool Spent() const { return evaluations_ >= limit_; }
 
   std::optional<double> Run() {
     const Corners corners = FindCorners(c_);
     double next = 1;
-    for (std::size_t i = 0; i < corners.Count; ++i) {
+    for (std::size_t i = 0; i < corners.Count && !Spent(); ++i) {
       const CornerZone& zone = corners.Zones[i];
       if (zone.High < next) continue;
       if (zone.Low > next) {
@@ -227,17 +229,22 @@ class Searcher {
       if (auto t = Step(std::max(zone.Low, next), zone.High)) return t;
       next = zone.High + 1;
     }
+    if (Spent()) return std::nullopt;
     return SearchLastStretch(next);
   }
 
  private:
+  // Once the limit is spent every further trial counts as not above the net
+  // required, without being evaluated: nothing is returned that a skipped trial
+  // before it might have beaten, and every remaining step ends at once.
   double Net(double trial) {
+    if (Spent()) return -std::numeric_limits<double>::infinity();
     ++evaluations_;
     return NetAtTrial(c_, trial);
   }
 
   std::optional<double> Step(double from, double to) {
-    for (double t = from; t <= to; t = t + 1) {
+    for (double t = from; t <= to && !Spent(); t = t + 1) {
       if (Net(t) > required_) return t;
     }
     return std::nullopt;
@@ -307,16 +314,20 @@ class Searcher {
   const double required_;
   const double magnitude_;
   const double periodFactor_;
+  const std::uint64_t limit_;
   std::uint64_t evaluations_ = 0;
 };
 
 }  // namespace
 
-SearchOutcome FastSearch(const TrialConstants& c, double netRequired) {
-  Searcher searcher(c, netRequired);
+SearchOutcome FastSearch(const TrialConstants& c, double netRequired, std::uint64_t trialLimit) {
   SearchOutcome out;
+  // No net pay is above a net required that is not a number.
+  if (std::isnan(netRequired)) return out;
+  Searcher searcher(c, netRequired, trialLimit);
   out.TrialSalary = searcher.Run();
   out.Evaluations = searcher.Evaluations();
+  out.WorkLimitReached = !out.TrialSalary && searcher.Spent();
   return out;
 }
 

@@ -67,10 +67,19 @@ double NetAtTrial(const TrialConstants& constants, double trialSalary);
 
 struct SearchOutcome {
   // The first whole-rand trial salary whose net is above the net required; empty
-  // when there is none (only for values the windows refuse, see FastSearch).
+  // when there is none (only for values the windows refuse, see FastSearch) or when
+  // the search stopped at its limit of trials first.
   std::optional<double> TrialSalary;
   std::uint64_t Evaluations = 0;  // trials evaluated
+  // The limit of trials was spent before the answer was settled; no trial salary.
+  bool WorkLimitReached = false;
 };
+
+// The most trials FastSearch evaluates for one calculation. The longest stretch it
+// must step through rand by rand lies below the annual UIF cap (at most 12 x 999 999)
+// where the net pay stands still on the net required; the limit leaves room above
+// that, and bounds the work (a fraction of a second) whatever the constants hold.
+inline constexpr std::uint64_t SearchTrialLimit = std::uint64_t{1} << 24;
 
 // 2^52: the highest trial salary either search tries. Whole numbers are exact well
 // beyond it, but from 2^53 adding a rand no longer changes a double and a
@@ -97,6 +106,12 @@ SearchOutcome SteppedSearch(const TrialConstants& constants, double netRequired,
 // rand), so there is always an answer. With an employee percentage of 100 or more
 // it never rises, the stepped search would run for ever, and this one returns no
 // trial salary.
-SearchOutcome FastSearch(const TrialConstants& constants, double netRequired);
+//
+// It evaluates at most `trialLimit` trials. A trial salary it returns is always the
+// stepped search's; when the limit is spent first it returns none and sets
+// WorkLimitReached. Constants that are not finite end the same way, never in an
+// endless walk.
+SearchOutcome FastSearch(const TrialConstants& constants, double netRequired,
+                         std::uint64_t trialLimit = SearchTrialLimit);
 
 }  // namespace reventa

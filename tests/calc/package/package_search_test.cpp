@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -189,6 +190,57 @@ TEST(PackageSearch, FastSearchEvaluatesFewTrials) {
     EXPECT_LE(NetAtTrial(c, *fast.TrialSalary - 1), required);
   }
 }
+
+// The search's work is bounded whatever it is given, and a trial salary it returns
+// is the stepped search's.
+struct LimitCase {
+  const char* name;
+  PackageWindow window;
+  void (*change)(PackageInputs&);
+  double required;
+  std::uint64_t limit;
+  bool found;
+  bool atLimit;
+};
+
+void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
+
+class PackageSearchLimit : public ::testing::TestWithParam<LimitCase> {};
+
+TEST_P(PackageSearchLimit, EndsWithinItsLimit) {
+  const LimitCase& c = GetParam();
+  PackageInputs in = Plain(30, 1);
+  c.change(in);
+  const TrialConstants constants = NetToGrossSearchConstants(c.window, in);
+  const SearchOutcome fast = FastSearch(constants, c.required, c.limit);
+  EXPECT_LE(fast.Evaluations, c.limit);
+  EXPECT_EQ(fast.WorkLimitReached, c.atLimit);
+  ASSERT_EQ(fast.TrialSalary.has_value(), c.found);
+  if (c.found) {
+    EXPECT_EQ(fast.TrialSalary, SteppedSearch(constants, c.required, kSteppedLimit).TrialSalary);
+  }
+}
+
+void FlatNet(PackageInputs& in) { in.UifEmployeePct = 82; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PackageSearchLimit,
+    ::testing::Values(
+        // A rate far outside the settings once sent the search one rand at a time
+        // towards 2^52.
+        LimitCase{"TravelRateOverflowing", NetToGrossMonthly,
+                  [](PackageInputs& in) {
+                    in.Travel = 1;
+                    in.TaRate = 1e308;
+                  },
+                  1000, 1000000, false, true},
+        // The net stands within rounding of the net required from 95 750 up to the
+        // UIF cap: every trial there is stepped through, and the answer lies beyond.
+        LimitCase{"FlatNetBeyondTheLimit", NetToGrossAnnual, FlatNet, 17235.000001, 1000, false,
+                  true},
+        LimitCase{"FlatNetWithinTheLimit", NetToGrossAnnual, FlatNet, 17235.000001, 1000000, true,
+                  false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace reventa

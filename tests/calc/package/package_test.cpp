@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <string>
 
@@ -420,6 +421,79 @@ TEST(PackageCalculation, NoEndIsReportedNotSearchedForEver) {
   ASSERT_TRUE(r.Error);
   EXPECT_EQ(r.Error->Text, NoGrossSalaryMessage);
 }
+
+// Values outside what a window's field or setting accepts are refused by name, in
+// the window's order, keeping the previous figures; within them every figure is
+// finite.
+struct RangeCase {
+  const char* name;
+  PackageWindow window;
+  void (*change)(PackageInputs&);
+  const char* refusedField;  // nullptr: accepted
+};
+
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
+
+class PackageInputRanges : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(PackageInputRanges, RefusedByNameOrFinite) {
+  const RangeCase& c = GetParam();
+  PackageInputs in = Net(999, PackageMoneyMax);
+  in.Package = PackageMoneyMax;
+  c.change(in);
+  const PackageResult previous = CalculatePackage(c.window, Net(40, 100000));
+  const PackageResult r = CalculatePackage(c.window, in, previous);
+  if (!c.refusedField) {
+    ASSERT_FALSE(r.Error) << r.Error->Text;
+    for (double v : {r.TrialSalary, r.CarBenefit, r.AddMedCredit, r.RFundAllowable, r.UifEmployer,
+                     r.SdlAmount, r.TaxDue, r.Shown.numGrossSal, r.Shown.numTotCostComp}) {
+      EXPECT_TRUE(std::isfinite(v)) << v;
+    }
+    return;
+  }
+  const auto bad = ValidatePackageInputs(c.window, in);
+  ASSERT_TRUE(bad && r.Error);
+  EXPECT_EQ(bad->Field, c.refusedField);
+  EXPECT_EQ(r.Error->Text, bad->Field + ": " + bad->Message);
+  EXPECT_EQ(r.TrialSalary, previous.TrialSalary);
+}
+
+void AllAtMaximum(PackageInputs& in) {
+  in.CarValue = in.CarCostCC = in.Travel = in.OtherFB = in.MedEmployee = in.MedEmployer =
+      in.MedDeduct = in.RFundEmployeeTyped = in.RFundEmployerTyped = PackageMoneyMax;
+  in.OtherDedTotal = PackageOtherExpensesMax;
+  in.TaRate = in.CarFbRate = 1;
+  in.EmployeePct = in.EmployerPct = in.UifEmployeePct = in.SdlPct = 100;
+  in.UifLimit = PackageUifLimitMax;
+}
+
+// As far as the fringe check and the 27.5 rule of the net-to-gross windows allow.
+void NetToGrossAtMaximum(PackageInputs& in) {
+  AllAtMaximum(in);
+  in.Travel = in.OtherFB = in.OtherDedTotal = 0;
+  in.EmployeePct = 20;
+  in.EmployerPct = 7.5;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PackageInputRanges,
+    ::testing::Values(
+        RangeCase{"TravelRateHuge", NetToGrossMonthly, [](PackageInputs& in) { in.TaRate = 1e308; },
+                  "TaRate"},
+        RangeCase{"CarRateNotANumber", GrossToNetAnnual,
+                  [](PackageInputs& in) { in.CarFbRate = std::nan(""); }, "CarFbRate"},
+        RangeCase{"MoneyJustAboveMaximum", NetToGrossAnnual,
+                  [](PackageInputs& in) { in.CarValue = std::nextafter(PackageMoneyMax, 1e300); },
+                  "CarValue"},
+        RangeCase{"FirstInWindowOrder", GrossToNetAnnual,
+                  [](PackageInputs& in) {
+                    in.TaRate = 2;
+                    in.MedDeduct = -0.01;
+                  },
+                  "MedDeduct"},
+        RangeCase{"NetAnnualAtMaximum", NetToGrossAnnual, NetToGrossAtMaximum, nullptr},
+        RangeCase{"GrossMonthlyAtMaximum", GrossToNetMonthly, AllAtMaximum, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace reventa
