@@ -45,6 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "loan",
                  R"({"Principal":1000,"Period":12,"Repayment":1000,"CalcMode":"Interest rate"})",
                  {{"/RateError", true}}},
+        LineCase{"RateSearchOnAPrincipalFarBelowACentEnds",
+                 "loan",
+                 R"({"Principal":1e-279,"Period":547,"Repayment":9999999,)"
+                 R"("CalcMode":"Interest rate"})",
+                 {{"/RateError", true}}},
         LineCase{"Period",
                  "loan",
                  R"({"Principal":100000,"AnnualRate":12,"Repayment":2000,)"

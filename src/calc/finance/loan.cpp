@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
-#include <limits>
 
 namespace reventa {
 namespace {
@@ -114,6 +113,9 @@ bool RateStage(double principal, double period, double target, double step, doub
                StepBudget& budget) {
   do {
     if (!budget.Take()) return false;
+    // A rate so large that the step no longer changes it (a principal far below a
+    // cent): there is nothing finer to find, and adding would never end.
+    if (rate + step == rate) return true;
     rate += step;
   } while (LoanRepayment(principal, period, rate) <= target);
   rate -= step;
@@ -246,8 +248,9 @@ double SolveLoanRate(double principal, double period, double repayment) {
     return LoanRepayment(principal, period, 5.0 * static_cast<double>(a)) > repayment;
   });
   double rate = 5.0 * static_cast<double>(over - 1);
-  // The finer stages as the stepped search runs them; each takes about ten steps.
-  StepBudget budget{std::numeric_limits<long long>::max()};
+  // The finer stages as the stepped search runs them; each takes about ten steps,
+  // and the budget bounds them whatever the inputs.
+  StepBudget budget{1'000'000};
   for (std::size_t k = 1; k < std::size(RateSteps); ++k) {
     RateStage(principal, period, repayment, RateSteps[k], rate, budget);
   }
