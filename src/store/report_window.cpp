@@ -1,11 +1,13 @@
 #include "store/report_window.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -18,7 +20,7 @@
 
 namespace reventa {
 
-void ReportWindow::PreparePrinter(QPrinter& printer) {
+void ReportWindow::PreparePrinter(QPagedPaintDevice& printer) {
   // The report lays itself out with a 2 cm margin inside the page (the rich-text
   // engine's own), so the page itself asks for none beyond what the printer needs.
   printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -97,29 +99,54 @@ void ReportWindow::updatePageLabel() {
 
 std::optional<QString> ReportWindow::exportTo(const QString& path) const {
   const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix == QLatin1String("pdf")) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setDocName(windowTitle());
-    PreparePrinter(pdf);
-    document_->print(&pdf);
-    if (!QFileInfo::exists(path)) return tr("The report could not be written to %1.").arg(path);
-    return std::nullopt;
+  const bool pdf = suffix == QLatin1String("pdf");
+  const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm");
+  const bool odt = suffix == QLatin1String("odt");
+  if (!pdf && !html && !odt) {
+    return tr("Choose a PDF (.pdf), HTML (.html) or OpenDocument text (.odt) file.");
   }
-  if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return tr("%1 cannot be written.").arg(path);
-    file.write(document_->toHtml().toUtf8());
-    if (!file.commit()) return tr("%1 cannot be written.").arg(path);
-    return std::nullopt;
+  const auto failed = [&path](const QString& why) {
+    return tr("The report could not be exported to %1:\n%2").arg(path, why);
+  };
+  // A file the user made read-only is not replaced, whoever runs the program.
+  const QFileInfo existing(path);
+  constexpr auto kWriteBits =
+      QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  if (existing.exists() && (!existing.isWritable() || !(existing.permissions() & kWriteBits))) {
+    return failed(tr("the file is read-only."));
   }
-  if (suffix == QLatin1String("odt")) {
-    QTextDocumentWriter writer(path, "odf");
-    if (!writer.write(document_.get())) return tr("%1 cannot be written.").arg(path);
-    return std::nullopt;
+  // The report is made in memory (the OpenDocument writer closes its device when
+  // done), then goes to a new file that replaces the old one only when complete,
+  // so a failed export leaves the earlier file as it was.
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (pdf) {
+      QPdfWriter writer(&buffer);
+      writer.setResolution(1200);
+      writer.setTitle(windowTitle());
+      PreparePrinter(writer);
+      document_->print(&writer);
+    } else if (html) {
+      buffer.write(document_->toHtml().toUtf8());
+    } else {
+      QTextDocumentWriter writer(&buffer, "odf");
+      if (!writer.write(document_.get())) bytes.clear();
+    }
   }
-  return tr("Choose a PDF (.pdf), HTML (.html) or OpenDocument text (.odt) file.");
+  // Printing says nothing when its painter cannot start; nothing is made then.
+  if (bytes.isEmpty()) return failed(tr("the report could not be made in this format."));
+  QSaveFile file(path);
+  file.setDirectWriteFallback(true);
+  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
+  if (file.write(bytes) != bytes.size()) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return failed(why);
+  }
+  if (!file.commit()) return failed(file.errorString());
+  return std::nullopt;
 }
 
 QString ReportWindow::proposedExportPath() const {

@@ -11,6 +11,7 @@
 
 class QLabel;
 class QPrintPreviewWidget;
+class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 
@@ -34,7 +35,8 @@ class ReportWindow : public QMainWindow {
   int currentPage() const;
 
   // Writes the report to a file; the format follows the file's suffix (.pdf,
-  // .html or .htm, .odt). An error text on failure.
+  // .html or .htm, .odt). An error text naming the file on failure, when the old
+  // file (if any) is left as it was.
   std::optional<QString> exportTo(const QString& path) const;
 
   // The file Export proposes: the export name as a PDF in the export folder.
@@ -48,7 +50,7 @@ class ReportWindow : public QMainWindow {
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
   // Lays a report out on A4 pages with the program's margins.
-  static void PreparePrinter(QPrinter& printer);
+  static void PreparePrinter(QPagedPaintDevice& printer);
 
  private:
   void exportWithDialog();

@@ -1,6 +1,10 @@
 #include "store/settings_store.h"
 
+#include <QStringList>
+#include <cmath>
+
 #include "store/table_store.h"
+#include "taxyear/settings_ranges.h"
 #include "taxyear/tax_year.h"
 
 namespace reventa {
@@ -8,25 +12,53 @@ namespace {
 
 const QString kTable = QStringLiteral("Setup");
 const QString kKind = QStringLiteral("settings store");
+const QString kPlanField = QStringLiteral("CompCarMPYesNo");
 
+// Each numeric preference with the range its settings field accepts.
 struct FieldDef {
   SetupField flag;
   const char* name;
   double SetupRecord::*number;
+  double minimum;
+  double maximum;
 };
 
 constexpr FieldDef kNumbers[] = {
-    {kPensionCont, "PensionCont", &SetupRecord::PensionCont},
-    {kEmployerPenCont, "EmployerPenCont", &SetupRecord::EmployerPenCont},
-    {kEmployeeUIF, "EmployeeUIF", &SetupRecord::EmployeeUIF},
-    {kEmployerUIF, "EmployerUIF", &SetupRecord::EmployerUIF},
-    {kSkillLevy, "SkillLevy", &SetupRecord::SkillLevy},
-    {kProvCont, "ProvCont", &SetupRecord::ProvCont},
-    {kEmployerProvCont, "EmployerProvCont", &SetupRecord::EmployerProvCont},
-    {kUIFLimit, "UIFLimit", &SetupRecord::UIFLimit},
-    {kTAIncRate8020, "TAIncRate8020", &SetupRecord::TAIncRate8020},
-    {kCompCarFBRate8020, "CompCarFBRate8020", &SetupRecord::CompCarFBRate8020},
+    {kPensionCont, "PensionCont", &SetupRecord::PensionCont, 0, SettingPercentRange.Max},
+    {kEmployerPenCont, "EmployerPenCont", &SetupRecord::EmployerPenCont, 0,
+     SettingPercentRange.Max},
+    {kEmployeeUIF, "EmployeeUIF", &SetupRecord::EmployeeUIF, 0, SettingPercentRange.Max},
+    {kEmployerUIF, "EmployerUIF", &SetupRecord::EmployerUIF, 0, SettingPercentRange.Max},
+    {kSkillLevy, "SkillLevy", &SetupRecord::SkillLevy, 0, SettingPercentRange.Max},
+    {kProvCont, "ProvCont", &SetupRecord::ProvCont, 0, SettingPercentRange.Max},
+    {kEmployerProvCont, "EmployerProvCont", &SetupRecord::EmployerProvCont, 0,
+     SettingPercentRange.Max},
+    {kUIFLimit, "UIFLimit", &SetupRecord::UIFLimit, 0, SettingUifLimitRange.Max},
+    {kTAIncRate8020, "TAIncRate8020", &SetupRecord::TAIncRate8020, SettingInclusionRateRange.Min,
+     SettingInclusionRateRange.Max},
+    {kCompCarFBRate8020, "CompCarFBRate8020", &SetupRecord::CompCarFBRate8020,
+     SettingInclusionRateRange.Min, SettingInclusionRateRange.Max},
 };
+
+// The stored value as the user would recognise it in the store.
+QString Shown(const QVariant& value) {
+  if (value.isNull()) return QStringLiteral("empty");
+  bool number = false;
+  const double v = value.toDouble(&number);
+  if (number && value.typeId() != QMetaType::QString) return QString::number(v, 'g', 17);
+  return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+}
+
+// The number a stored field holds, when it is one the field accepts.
+std::optional<double> Accepted(const QVariant& value, double minimum, double maximum) {
+  if (value.isNull()) return std::nullopt;
+  bool ok = false;
+  const double v = value.toDouble(&ok);
+  if (!ok || !std::isfinite(v) || v < minimum || v > maximum) return std::nullopt;
+  return v;
+}
+
+QString Number(double v) { return QString::number(v, 'g', 17); }
 
 }  // namespace
 
@@ -38,31 +70,56 @@ SettingsRead ReadSettings(const QString& settingsDbPath) {
     return read;
   }
   const QVariantMap& values = std::get<QVariantMap>(row);
-  SetupRecord stored;
   QStringList missing;
+  QStringList rejected;
   for (const FieldDef& f : kNumbers) {
     const QString name = QString::fromLatin1(f.name);
-    bool ok = false;
-    const double v = values.value(name).toDouble(&ok);
-    if (!values.contains(name) || !ok) {
+    if (!values.contains(name)) {
       missing << name;
+      continue;
+    }
+    // A value the field would refuse is not used, not even for one calculation:
+    // the default stands in until the user saves the settings.
+    read.storedFields |= f.flag;
+    const QVariant& value = values[name];
+    if (const auto v = Accepted(value, f.minimum, f.maximum)) {
+      read.record.*f.number = *v;
     } else {
-      stored.*f.number = v;
+      rejected << QStringLiteral("%1 = %2 (accepted: %3 to %4; %5 is used)")
+                      .arg(name, Shown(value), Number(f.minimum), Number(f.maximum),
+                           Number(SetupRecord{}.*f.number));
     }
   }
-  const QVariant plan = values.value(QStringLiteral("CompCarMPYesNo"));
-  if (!plan.isValid()) {
-    missing << QStringLiteral("CompCarMPYesNo");
+  if (!values.contains(kPlanField)) {
+    missing << kPlanField;
   } else {
-    stored.CompCarMPYesNo = plan.toInt() != 0;
+    read.storedFields |= kCompCarMPYesNo;
+    const QVariant& plan = values[kPlanField];
+    bool ok = false;
+    const int yes = plan.toInt(&ok);
+    if (plan.isNull() || !ok) {
+      rejected << QStringLiteral("%1 = %2 (accepted: 0 or 1; %3 is used)")
+                      .arg(
+                          kPlanField, Shown(plan),
+                          SetupRecord{}.CompCarMPYesNo ? QStringLiteral("1") : QStringLiteral("0"));
+    } else {
+      read.record.CompCarMPYesNo = yes != 0;
+    }
+  }
+  QStringList problems;
+  if (!rejected.isEmpty()) {
+    problems << QStringLiteral(
+                    "The settings store holds settings outside what the settings accept. "
+                    "Their defaults are used until the settings are saved:\n") +
+                    rejected.join(QLatin1Char('\n'));
   }
   if (!missing.isEmpty()) {
-    // A partly readable row is not trusted: all defaults, and the problem said.
-    read.problem = QStringLiteral("The settings store lacks or holds unreadable fields (%1):\n%2")
-                       .arg(missing.join(QStringLiteral(", ")), settingsDbPath);
-    return read;
+    problems << QStringLiteral("The settings store lacks the fields %1; their defaults are used.")
+                    .arg(missing.join(QStringLiteral(", ")));
   }
-  read.record = stored;
+  if (!problems.isEmpty()) {
+    read.problem = problems.join(QStringLiteral("\n\n")) + QLatin1Char('\n') + settingsDbPath;
+  }
   return read;
 }
 
@@ -72,10 +129,18 @@ std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupR
   for (const FieldDef& f : kNumbers) {
     if (fields & f.flag) values.append({QString::fromLatin1(f.name), record.*f.number});
   }
-  if (fields & kCompCarMPYesNo) {
-    values.append({QStringLiteral("CompCarMPYesNo"), record.CompCarMPYesNo ? 1 : 0});
-  }
+  if (fields & kCompCarMPYesNo) values.append({kPlanField, record.CompCarMPYesNo ? 1 : 0});
+  if (values.isEmpty()) return std::nullopt;
   return TableStore(settingsDbPath, kKind).WriteRow(kTable, values);
+}
+
+unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, unsigned shown) {
+  unsigned changed = 0;
+  for (const FieldDef& f : kNumbers) {
+    if (edited.*f.number != loaded.record.*f.number) changed |= f.flag;
+  }
+  if (edited.CompCarMPYesNo != loaded.record.CompCarMPYesNo) changed |= kCompCarMPYesNo;
+  return shown & (loaded.storedFields | changed);
 }
 
 RateOption OptionForRate(double rate) {

@@ -45,14 +45,27 @@ inline constexpr unsigned kPayrollSetupFields =
 inline constexpr unsigned kAllSetupFields = (1u << 11) - 1;
 
 struct SettingsRead {
-  SetupRecord record;              // the stored row, or the defaults when it cannot be read
-  std::optional<QString> problem;  // why the defaults are used
+  // The stored row. A field that cannot be used (missing, not a number, or outside
+  // what its settings field accepts) holds its default instead, and so does every
+  // field when the store cannot be read.
+  SetupRecord record;
+  // Why defaults are used, naming each setting concerned; said once per read.
+  std::optional<QString> problem;
+  // The fields whose stored values were read (used, or reported and replaced by
+  // their defaults). Only these may be saved unchanged: a default standing in for
+  // a value that could not be read must never be written over that value.
+  unsigned storedFields = 0;
 };
 
 SettingsRead ReadSettings(const QString& settingsDbPath);
-// Writes the chosen fields of the row; the others keep their stored values.
+// Writes the chosen fields of the row; the others keep their stored values. With
+// no field chosen the store is not opened at all.
 std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupRecord& record,
                                      unsigned fields);
+
+// The fields of `shown` that a settings panel's "O&K" saves: those read from the
+// store, and those the user changed from what the read gave.
+unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, unsigned shown);
 
 // Which option of an 80%/20% pair a stored rate selects: exactly 0.8 or 0.2, or
 // neither (the rate is then used as stored).

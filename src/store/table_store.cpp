@@ -17,12 +17,21 @@ QString Quoted(const QString& identifier) {
   return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
+// Write permission as the user set it. A file or folder without any write bit is
+// read-only by intent, even for a user (such as root) whom the system would let
+// write it.
+bool Writable(const QFileInfo& info) {
+  const bool writeBits = (info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                                QFileDevice::WriteOther));
+  return info.isWritable() && writeBits;
+}
+
 }  // namespace
 
 // One open connection for the length of one access.
 class TableStore::Connection {
  public:
-  Connection(const QString& path, const QString& kind, bool readOnly)
+  Connection(const QString& path, const QString& kind, bool forWriting)
       : name_(QStringLiteral("reventa-store-%1").arg(counter_.fetchAndAddRelaxed(1))),
         path_(path),
         kind_(kind) {
@@ -31,29 +40,59 @@ class TableStore::Connection {
       problem_ = QStringLiteral("The %1 cannot be found:\n%2").arg(kind, path);
       return;
     }
-    // A file without any write permission is read-only by intent, even for a
-    // user (such as root) whom the system would let write it.
-    const bool writeBits =
-        (info.permissions() &
-         (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
-    if (!readOnly && (!info.isWritable() || !writeBits)) {
+    if (!info.isFile() || !info.isReadable()) {
+      problem_ = QStringLiteral("The %1 could not be opened: it is not a file you may read:\n%2")
+                     .arg(kind, path);
+      return;
+    }
+    // Saving writes a journal beside the store, so the folder must be writable too.
+    const QString folder = info.absolutePath();
+    const bool fileWritable = Writable(info);
+    const bool folderWritable = Writable(QFileInfo(folder));
+    if (forWriting && !fileWritable) {
       problem_ = QStringLiteral("The %1 is read-only, so nothing can be written to it:\n%2")
                      .arg(kind, path);
       return;
     }
+    if (forWriting && !folderWritable) {
+      problem_ = QStringLiteral(
+                     "The folder of the %1 is not writable, so nothing can be saved in the "
+                     "store:\n%2")
+                     .arg(kind, folder);
+      return;
+    }
+    // Reading opens the store for writing whenever it may be written: a save cut
+    // short (the program killed, the power gone) leaves a journal that SQLite rolls
+    // back on the next access, which a read-only connection cannot do.
+    const bool readWrite = fileWritable && folderWritable;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db.setDatabaseName(path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500");
-    if (readOnly) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (!readWrite) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
     if (!db.open()) {
       problem_ = Describe(db.lastError());
       return;
     }
-    // Opening succeeds on any file; the first read shows whether it is a store.
+    // Opening succeeds on any file; the first read shows whether it is a store,
+    // and rolls back an unfinished save.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-      problem_ = Describe(probe.lastError());
+      if (!readWrite && QFileInfo::exists(path + QStringLiteral("-journal"))) {
+        problem_ = QStringLiteral(
+                       "The %1 holds a save that was cut short, and it cannot be repaired "
+                       "while the store or its folder is read-only. Make both writable and "
+                       "open the window again:\n%2")
+                       .arg(kind, path);
+      } else {
+        problem_ = Describe(probe.lastError());
+      }
+      return;
+    }
+    // SQLite takes an empty file for an empty store; it is not one of ours.
+    if (QFileInfo(path).size() == 0) {
+      problem_ = QStringLiteral("The %1 is empty (0 bytes) and holds none of its tables:\n%2")
+                     .arg(kind, path);
     }
   }
 
@@ -68,26 +107,33 @@ class TableStore::Connection {
   const StoreProblem& problem() const { return problem_; }
   QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
 
-  // A message for a failed statement, in the user's terms.
+  // A message for a failed statement, in the user's terms. The native code is
+  // SQLite's primary result code.
   QString Describe(const QSqlError& error) const {
     const QString text = error.text();
-    const QString native = error.nativeErrorCode();
-    if (text.contains(QLatin1String("locked"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("busy"), Qt::CaseInsensitive) || native == QLatin1String("5") ||
-        native == QLatin1String("6")) {
+    const int code = error.nativeErrorCode().toInt();
+    const auto says = [&text](const char* words) {
+      return text.contains(QLatin1String(words), Qt::CaseInsensitive);
+    };
+    if (code == 5 || code == 6 || says("locked") || says("busy")) {
       return QStringLiteral(
                  "The %1 is in use by another program. Close that program and try again:\n%2")
           .arg(kind_, path_);
     }
-    if (text.contains(QLatin1String("readonly"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("read-only"), Qt::CaseInsensitive)) {
+    if (code == 8 || says("readonly") || says("read-only")) {
       return QStringLiteral("The %1 is read-only, so nothing can be written to it:\n%2")
           .arg(kind_, path_);
     }
-    if (text.contains(QLatin1String("not a database"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("malformed"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("unable to open"), Qt::CaseInsensitive)) {
+    if (code == 11 || code == 26 || says("not a database") || says("malformed")) {
       return QStringLiteral("The %1 is damaged and cannot be read:\n%2").arg(kind_, path_);
+    }
+    if (code == 13 || says("disk is full")) {
+      return QStringLiteral("The disk holding the %1 is full, so nothing can be saved:\n%2")
+          .arg(kind_, path_);
+    }
+    if (code == 14 || code == 3 || says("unable to open")) {
+      return QStringLiteral("The %1 could not be opened (%2):\n%3")
+          .arg(kind_, text.trimmed(), path_);
     }
     return QStringLiteral("The %1 could not be used (%2):\n%3").arg(kind_, text.trimmed(), path_);
   }
@@ -133,7 +179,7 @@ TableStore::TableStore(QString path, QString kind)
     : path_(std::move(path)), kind_(std::move(kind)) {}
 
 StoreProblem TableStore::WriteRow(const QString& table, const FieldList& fields) const {
-  Connection c(path_, kind_, false);
+  Connection c(path_, kind_, true);
   if (c.problem()) return c.problem();
   if (auto p = c.CheckFields(table, fields)) return p;
   QSqlDatabase db = c.db();
@@ -163,7 +209,7 @@ StoreProblem TableStore::WriteRow(const QString& table, const FieldList& fields)
 }
 
 StoreProblem TableStore::Refill(const QString& table, const QList<FieldList>& rows) const {
-  Connection c(path_, kind_, false);
+  Connection c(path_, kind_, true);
   if (c.problem()) return c.problem();
   for (const FieldList& row : rows) {
     if (auto p = c.CheckFields(table, row)) return p;
@@ -199,7 +245,7 @@ StoreProblem TableStore::Refill(const QString& table, const QList<FieldList>& ro
 }
 
 std::variant<QList<QVariantMap>, QString> TableStore::ReadRows(const QString& table) const {
-  Connection c(path_, kind_, true);
+  Connection c(path_, kind_, false);
   if (c.problem()) return *c.problem();
   auto fields = c.Fields(table);
   if (auto* p = std::get_if<QString>(&fields)) return *p;

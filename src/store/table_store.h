@@ -1,7 +1,9 @@
 // The two table stores (report data and settings) are SQLite files. Each access
 // opens the file, does its work in one transaction and closes it again, so
 // nothing stays open between prints. Every failure comes back as a message that
-// names the store and the problem; nothing is ever half written.
+// names the store and the problem; nothing is ever half written. A save cut short
+// (the program killed mid-save) is rolled back by the next access that may write
+// the store, reads included.
 #pragma once
 
 #include <QList>

@@ -178,6 +178,10 @@ void TestStores::storeFaults_data() {
                                  << "has no field \"TAXCOM4/2\"";
   QTest::newRow("read-only store") << "read-only"
                                    << "is read-only";
+  QTest::newRow("empty store") << "empty"
+                               << "is empty";
+  QTest::newRow("data folder not writable") << "folder"
+                                            << "folder of the report data store is not writable";
 }
 
 void TestStores::storeFaults() {
@@ -195,6 +199,10 @@ void TestStores::storeFaults() {
     Exec(report_, {QStringLiteral("ALTER TABLE kwiktax DROP COLUMN \"TAXCOM4/2\"")});
   } else if (fault == QLatin1String("read-only")) {
     QFile::setPermissions(report_, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  } else if (fault == QLatin1String("empty")) {
+    WriteAll(report_, {});
+  } else if (fault == QLatin1String("folder")) {
+    QFile::setPermissions(QFileInfo(report_).absolutePath(), QFile::ReadOwner | QFile::ExeOwner);
   }
   const QByteArray before = ReadAll(report_);
   const StoreProblem problem =
@@ -204,6 +212,8 @@ void TestStores::storeFaults() {
   // The file is left exactly as it was (and a missing store is not created).
   QCOMPARE(QFile::exists(report_), fault != QLatin1String("missing"));
   QCOMPARE(ReadAll(report_), before);
+  QFile::setPermissions(QFileInfo(report_).absolutePath(),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QFile::setPermissions(report_, QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -278,11 +288,14 @@ void TestStores::settingsWriteOnlyTheirFields() {
 
 void TestStores::settingsFallBackToDefaults_data() {
   QTest::addColumn<QString>("fault");
-  QTest::newRow("missing store") << "missing";
-  QTest::newRow("damaged store") << "damaged";
-  QTest::newRow("no Setup table") << "no table";
-  QTest::newRow("no Setup row") << "no row";
-  QTest::newRow("field missing") << "no field";
+  QTest::addColumn<double>("employeeUif");
+  const double fallback = SetupRecord{}.EmployeeUIF;
+  QTest::newRow("missing store") << "missing" << fallback;
+  QTest::newRow("damaged store") << "damaged" << fallback;
+  QTest::newRow("no Setup table") << "no table" << fallback;
+  QTest::newRow("no Setup row") << "no row" << fallback;
+  // Only the missing field falls back; the others are read as stored.
+  QTest::newRow("field missing") << "no field" << 5.0;
 }
 
 void TestStores::settingsFallBackToDefaults() {
@@ -301,10 +314,10 @@ void TestStores::settingsFallBackToDefaults() {
   } else {
     Exec(settings_, {QStringLiteral("ALTER TABLE Setup DROP COLUMN UIFLimit")});
   }
+  QFETCH(double, employeeUif);
   const SettingsRead read = ReadSettings(settings_);
   QVERIFY(read.problem.has_value());
-  const SetupRecord defaults;
-  QCOMPARE(read.record.EmployeeUIF, defaults.EmployeeUIF);
+  QCOMPARE(read.record.EmployeeUIF, employeeUif);
   QCOMPARE(read.record.UIFLimit, 17712.0);
   QCOMPARE(read.record.TAIncRate8020, 0.8);
   // Saving into a store without its row fails with a message; nothing is added.

@@ -170,6 +170,7 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   const SettingsRead read = ReadSettings(context.stores.settingsDb);
   if (read.problem) context.messages.Error(this, kAppTitle, *read.problem);
   setupPanel_->load(read.record);
+  loadedSettings_ = read;
 }
 
 NumericField* PackageCalculatorWindow::field(const char* name) const {
@@ -444,7 +445,8 @@ void PackageCalculatorWindow::openSettings() {
 void PackageCalculatorWindow::saveSettings() {
   setupPanel_->applyPercentLimit();
   if (const auto problem =
-          WriteSettings(context().stores.settingsDb, setupPanel_->values(), kAllSetupFields)) {
+          WriteSettings(context().stores.settingsDb, setupPanel_->values(),
+                        FieldsToSave(loadedSettings_, setupPanel_->values(), kAllSetupFields))) {
     context().messages.Error(this, kAppTitle, *problem);
   }
   setupPanel_->hide();

@@ -11,6 +11,7 @@
 #include "calc/package/package.h"
 #include "calc/package/ui/package_variant.h"
 #include "shell/calculator_window.h"
+#include "store/settings_store.h"
 
 class QGridLayout;
 class QLabel;
@@ -74,6 +75,9 @@ class PackageCalculatorWindow : public CalculatorWindow {
   QPushButton* explainButton_ = nullptr;
   QLineEdit* taxpayerName_ = nullptr;
   PackageSetupPanel* setupPanel_ = nullptr;
+  // What the settings store held when the window opened: only those settings and
+  // the ones the user changes are saved, never a default over a stored value.
+  SettingsRead loadedSettings_;
   PrintPanel* printPanel_ = nullptr;
   RetirementAnnuityPanel* explainPanel_ = nullptr;
 };

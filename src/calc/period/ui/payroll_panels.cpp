@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "taxyear/settings_ranges.h"
 #include "taxyear/tax_year.h"
 #include "widgets/numeric_field.h"
 
@@ -21,7 +22,7 @@ NumericField* Percentage(QWidget* parent, const QString& name) {
   f->setObjectName(name);
   f->setDecimals(3);
   f->setGrouped(false);
-  f->setRange(0, 100);
+  f->setRange(0, SettingPercentRange.Max);
   f->setKindName(QStringLiteral("Percentage"));
   f->setMaximumWidth(90);
   return f;
@@ -78,7 +79,7 @@ PayrollSettingsPanel::PayrollSettingsPanel(QWidget* parent)
   setAutoFillBackground(true);
   limit_->setObjectName(QStringLiteral("numUIFLimit"));
   limit_->setDecimals(0);
-  limit_->setRange(0, 999999);
+  limit_->setRange(0, SettingUifLimitRange.Max);
   limit_->setMaximumWidth(90);
   rate80_->setObjectName(QStringLiteral("optTAIncRate80"));
   rate20_->setObjectName(QStringLiteral("optTAIncRate20"));
@@ -150,7 +151,9 @@ PayrollSettingsPanel::PayrollSettingsPanel(QWidget* parent)
   hide();
 }
 
-void PayrollSettingsPanel::setSettings(const SetupRecord& record) {
+void PayrollSettingsPanel::setSettings(const SettingsRead& read) {
+  loaded_ = read;
+  const SetupRecord& record = read.record;
   record_ = record;
   {
     // Showing the stored values must not run the option handlers, which would

@@ -33,10 +33,13 @@ class PayrollSettingsPanel : public QFrame {
  public:
   explicit PayrollSettingsPanel(QWidget* parent);
 
-  // Shows a record read from the settings store; the inclusion option is selected
+  // Shows what was read from the settings store; the inclusion option is selected
   // only for a rate of exactly 0.8 or 0.2, any other rate is kept as stored.
-  void setSettings(const SetupRecord& record);
+  void setSettings(const SettingsRead& read);
   const SetupRecord& settings() const { return record_; }
+  // The panel's fields that "O&K" saves: a default that stands in for a stored
+  // value that could not be read is saved only when the user changes it.
+  unsigned fieldsToSave() const { return FieldsToSave(loaded_, record_, kPayrollSetupFields); }
   // Takes the UIF limit as the field shows it (whole rand), as it is saved.
   void takeShownLimit();
 
@@ -46,6 +49,7 @@ class PayrollSettingsPanel : public QFrame {
   void confirmed();
 
  private:
+  SettingsRead loaded_;
   SetupRecord record_;
   NumericField* employeeUif_;
   NumericField* employerUif_;

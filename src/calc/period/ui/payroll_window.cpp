@@ -77,7 +77,7 @@ PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, con
 void PayrollWindow::loadSettings() {
   const SettingsRead read = ReadSettings(context().stores.settingsDb);
   if (read.problem) context().messages.Error(this, kAppTitle, *read.problem);
-  settingsPanel_->setSettings(read.record);
+  settingsPanel_->setSettings(read);
 }
 
 const SetupRecord& PayrollWindow::settings() const { return settingsPanel_->settings(); }
@@ -186,7 +186,7 @@ void PayrollWindow::openSettings() {
 void PayrollWindow::confirmSettings() {
   settingsPanel_->takeShownLimit();
   if (const auto problem = WriteSettings(context().stores.settingsDb, settingsPanel_->settings(),
-                                         kPayrollSetupFields)) {
+                                         settingsPanel_->fieldsToSave())) {
     // The settings still apply to this window; only saving them failed.
     context().messages.Error(this, kAppTitle, *problem);
   }
