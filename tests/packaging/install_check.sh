@@ -2,7 +2,8 @@
 # Installs the build tree into a temporary prefix and checks the desktop
 # integration the way a distribution would: the desktop entry and the AppStream
 # metainfo pass their validators without a single note, the icons and the manual
-# page are where the desktop and man look for them, and both programs run from the
+# page are where the desktop and man look for them, the user guide is in the
+# application folder, and both programs run from the
 # installed tree and report the project's version.
 # usage: install_check.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
@@ -29,6 +30,11 @@ if ! report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1); then
 fi
 grep -qE 'Validation was successful\.$' <<<"$report" || fail "appstreamcli validate: $report"
 grep -q '^[EWIP]:' <<<"$report" && fail "appstreamcli validate: $report"
+
+# The user guide the help window shows, built at build time.
+guide=$prefix/share/reventa2024/Reventa2024Help.pdf
+[ -f "$guide" ] || fail "no user guide $guide"
+file -b "$guide" | grep -q '^PDF document' || fail "$guide: $(file -b "$guide")"
 
 for size in 16 32 48 64 128 256; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
