@@ -1,0 +1,545 @@
+#include "fuzz/input_record.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace reventa::fuzz {
+namespace {
+
+using cli::Json;
+
+enum class Kind { Number, Bool, Text, MonthCounts, Cars };
+
+// How a key's value is made: its kind and, for numbers, the range the window's
+// field or setting accepts and the step its entries take (0.01 for rands and
+// cents, 1 for whole numbers and day serials).
+struct Rule {
+  std::string_view command;  // empty: every command with the key
+  std::string_view key;
+  Kind kind;
+  double lo = 0;
+  double hi = 0;
+  double step = 0.01;
+  std::vector<std::string_view> texts{};
+};
+
+constexpr double FirstDay = 44986;  // 01/03/2023
+constexpr double LastDay = 45351;   // 29/02/2024
+constexpr std::string_view CarCommand = "company-car/Cars";
+
+const std::vector<Rule>& Rules() {
+  static const std::vector<Rule> rules{
+      // Tax on an income: the routine takes any amount, negative ones included.
+      {"income-tax", "TaxableIncome", Kind::Number, -1e7, 1e10},
+      {"", "TaxableIncome", Kind::Number, 0, 9999999999},
+      {"", "QuickAge", Kind::Number, 0, 999, 1},
+      // Annual PAYE.
+      {"", "AnnAge", Kind::Number, 0, 999, 1},
+      {"", "AnnSalary", Kind::Number, 0, 99999999},
+      {"", "AnnEmployerMedAid", Kind::Number, 0, 99999999},
+      {"", "AnnEmployeeMedAid", Kind::Number, 0, 99999999},
+      {"", "AnnEmployerRFund", Kind::Number, 0, 99999999},
+      {"", "AnnEmployeeRFund", Kind::Number, 0, 99999999},
+      {"", "AnnCommissions", Kind::Number, 0, 99999999},
+      {"", "AnnBonus", Kind::Number, 0, 99999999},
+      {"", "AnnTravelAllowance", Kind::Number, 0, 99999999},
+      {"", "AnnInclusionRate", Kind::Number, 0.2, 0.8, 0.6},
+      {"", "AnnStartDate", Kind::Number, FirstDay, LastDay, 1},
+      {"", "AnnEndDate", Kind::Number, FirstDay, LastDay, 1},
+      {"", "AnnMonthBens", Kind::MonthCounts, 0, 24, 1},
+      // Pay periods.
+      {"", "Age", Kind::Number, 0, 999, 1},
+      {"", "Salary", Kind::Number, 0, 9999999.99},
+      {"", "EmployerMedAid", Kind::Number, 0, 9999999.99},
+      {"", "EmployeeMedAid", Kind::Number, 0, 9999999.99},
+      {"", "RFundEmployer", Kind::Number, 0, 9999999.99},
+      {"", "RFundEmployee", Kind::Number, 0, 9999999.99},
+      {"", "Commission", Kind::Number, 0, 9999999.99},
+      {"", "Bonus", Kind::Number, 0, 9999999.99},
+      {"", "TravelAllowance", Kind::Number, 0, 9999999.99},
+      {"", "Beneficiaries", Kind::Number, 0, 99, 1},
+      {"", "NormalDays", Kind::Number, 0, 14, 1},
+      {"", "ThisDays", Kind::Number, 0, 14, 1},
+      {"", "EmployeeUIF", Kind::Number, 0, 100},
+      {"", "EmployerUIF", Kind::Number, 0, 100},
+      {"", "SkillLevy", Kind::Number, 0, 100},
+      {"", "UIFLimit", Kind::Number, 0, 999999},
+      {"", "InclusionRate", Kind::Number, 0.2, 0.8, 0.6},
+      // Salary packages.
+      {"", "NetRequired", Kind::Number, 0, 99999999.99},
+      {"", "Package", Kind::Number, 0, 99999999.99},
+      {"", "CarValue", Kind::Number, 0, 99999999.99},
+      {"", "CarCostCC", Kind::Number, 0, 99999999.99},
+      {"", "Travel", Kind::Number, 0, 99999999.99},
+      {"", "MedEmployee", Kind::Number, 0, 99999999.99},
+      {"", "MedEmployer", Kind::Number, 0, 99999999.99},
+      {"", "OtherFB", Kind::Number, 0, 99999999.99},
+      {"", "MedDeduct", Kind::Number, 0, 99999999.99},
+      {"", "OtherDedTotal", Kind::Number, 0, 399999999.96},
+      {"", "RFundEmployeeTyped", Kind::Number, 0, 99999999.99},
+      {"", "RFundEmployerTyped", Kind::Number, 0, 99999999.99},
+      {"", "EmployeePct", Kind::Number, 0, 100},
+      {"", "EmployerPct", Kind::Number, 0, 100},
+      {"", "UifEmployeePct", Kind::Number, 0, 100},
+      {"", "UifEmployerPct", Kind::Number, 0, 100},
+      {"", "SdlPct", Kind::Number, 0, 100},
+      {"", "UifLimit", Kind::Number, 0, 999999},
+      {"", "TaRate", Kind::Number, 0.2, 0.8, 0.6},
+      {"", "CarFbRate", Kind::Number, 0.2, 0.8, 0.6},
+      {"", "MaintenancePlan", Kind::Bool},
+      // Travel allowance.
+      {"", "VehicleValue", Kind::Number, 0, 9999999},
+      {"", "AllowanceReceived", Kind::Number, 0, 9999999},
+      {"", "ClosingKm", Kind::Number, 0, 9999999, 1},
+      {"", "OpeningKm", Kind::Number, 0, 9999999, 1},
+      {"", "RecordedBusinessKm", Kind::Number, 0, 9999999, 1},
+      {"", "FuelOilCost", Kind::Number, 0, 9999999},
+      {"", "RepairsCost", Kind::Number, 0, 9999999},
+      {"", "InsuranceLicenceCost", Kind::Number, 0, 9999999},
+      {"", "OtherCost", Kind::Number, 0, 9999999},
+      {"", "WearAndTear", Kind::Number, 0, 9999999},
+      {"", "LeasePayments", Kind::Number, 0, 9999999},
+      {"", "PeriodDays", Kind::Number, 0, 366, 1},
+      {"", "IncludeFuel", Kind::Bool},
+      {"", "IncludeMaintenance", Kind::Bool},
+      {"", "RecordsKept", Kind::Bool},
+      {"", "StartDate", Kind::Number, FirstDay, LastDay, 1},
+      {"", "EndDate", Kind::Number, FirstDay, LastDay, 1},
+      // Company car register.
+      {"", "Actual3802", Kind::Number, 0, 999999999},
+      {"", "AutoCalc3802", Kind::Number, 0, 1, 1},
+      {"", "Current", Kind::Number, 0, 4, 1},
+      {"", "FromCalculateCommand", Kind::Bool},
+      {"", "Cars", Kind::Cars},
+      {CarCommand, "CCRegNumber", Kind::Text, 0, 0, 0, {"CA 1", "GP 123-456"}},
+      {CarCommand, "CCMake", Kind::Text, 0, 0, 0, {"Toyota", ""}},
+      {CarCommand, "CCModel", Kind::Text, 0, 0, 0, {"Corolla", ""}},
+      {CarCommand, "YearOfManfact", Kind::Text, 0, 0, 0, {"2021", "1999"}},
+      {CarCommand, "CCPrice", Kind::Number, 0, 999999999},
+      {CarCommand, "MaintIncluded", Kind::Number, 0, 1, 1},
+      {CarCommand, "CCStartDate", Kind::Number, FirstDay, LastDay, 1},
+      {CarCommand, "CCEndDate", Kind::Number, FirstDay, LastDay, 1},
+      {CarCommand, "EndMileage", Kind::Number, 0, 999999999, 1},
+      {CarCommand, "StartMileage", Kind::Number, 0, 999999999, 1},
+      {CarCommand, "TotalDistance", Kind::Number, 0, 999999999, 1},
+      {CarCommand, "BusDistance", Kind::Number, 0, 999999999, 1},
+      {CarCommand, "BussMilage", Kind::Number, 0, 1, 1},
+      {CarCommand, "SARSTable", Kind::Number, 0, 1, 1},
+      {CarCommand, "ActualExpEmployee", Kind::Number, 0, 999999999},
+      {CarCommand, "FuelReimbEmployer", Kind::Number, 0, 999999999},
+      {CarCommand, "EmpPaidInsurance", Kind::Number, 0, 999999999},
+      {CarCommand, "EmpPaidLicence", Kind::Number, 0, 999999999},
+      {CarCommand, "EmpPaidMaintenance", Kind::Number, 0, 999999999},
+      {CarCommand, "FB3802ThisCar", Kind::Number, 0, 999999999},
+      {CarCommand, "AdjustTaxableInc", Kind::Number, -999999999, 999999999},
+      {CarCommand, "FuelComponent", Kind::Number, -999999999, 999999999},
+      // Loans and the other finance windows.
+      {"", "Principal", Kind::Number, 0, 99999999.99},
+      {"", "Period", Kind::Number, 0, 600, 1},
+      {"", "AnnualRate", Kind::Number, 0, 50},
+      {"", "Repayment", Kind::Number, 0, 9999999.99},
+      {"",
+       "CalcMode",
+       Kind::Text,
+       0,
+       0,
+       0,
+       {"Monthly repayment", "Principal amount", "Repayment period", "Interest rate"}},
+      {"", "Kind", Kind::Text, 0, 0, 0, {"monthly", "annual"}},
+      {"", "LoanPrincipal", Kind::Number, 0, 99999999.99},
+      {"", "LoanRate", Kind::Number, 0, 50},
+      {"", "ExtraPayment", Kind::Number, 0, 99999999.99},
+      {"", "BondAmount", Kind::Number, 0, 99999999.99},
+      {"", "BondRate", Kind::Number, 0, 50},
+      {"", "DepositCapital", Kind::Number, 0, 99999999.99},
+      {"", "DepositRate", Kind::Number, 0, 40},
+      {"", "DepositStart", Kind::Number, 36526, 54789, 1},
+      {"", "DepositEnd", Kind::Number, 36526, 54789, 1},
+      {"", "PresentCost", Kind::Number, 0, 99999999, 1},
+      {"", "InflationYears", Kind::Number, 0, 40, 1},
+      {"", "InflationRate", Kind::Number, -5, 40},
+  };
+  return rules;
+}
+
+// A key this table does not know yet (a command that gained a key) still gets
+// amounts of any size.
+const Rule DefaultRule{"", "", Kind::Number, 0, 99999999.99};
+
+const Rule& RuleFor(std::string_view command, std::string_view key) {
+  const Rule* general = &DefaultRule;
+  for (const Rule& r : Rules()) {
+    if (r.key != key) continue;
+    if (r.command == command) return r;
+    if (r.command.empty() && general == &DefaultRule) general = &r;
+  }
+  return *general;
+}
+
+const std::vector<std::string>& CarKeys() {
+  static const std::vector<std::string> keys = [] {
+    std::vector<std::string> k;
+    for (const Rule& r : Rules()) {
+      if (r.command == CarCommand) k.emplace_back(r.key);
+    }
+    return k;
+  }();
+  return keys;
+}
+
+// The choices of a number; the encoder uses Exact and WrongType.
+enum NumberChoice : std::uint8_t {
+  Omit = 0,
+  SmallWhole = 5,
+  Around = 6,
+  Extreme = 8,
+  Exact = 10,
+  WholeAsInteger = 11,
+  WrongType = 12,
+  Edge = 13,
+  ExtremeInteger = 14,
+};
+
+constexpr std::array<double, 28> Extremes{1e308,
+                                          -1e308,
+                                          std::numeric_limits<double>::max(),
+                                          -std::numeric_limits<double>::max(),
+                                          std::numeric_limits<double>::denorm_min(),
+                                          -std::numeric_limits<double>::denorm_min(),
+                                          std::numeric_limits<double>::min(),
+                                          1e-300,
+                                          -0.0,
+                                          0.0,
+                                          4503599627370496.0,  // 2^52
+                                          9007199254740992.0,  // 2^53
+                                          9007199254740994.0,
+                                          4503599627370495.5,
+                                          1e15,
+                                          -1e15,
+                                          1e19,
+                                          1e22,
+                                          -1,
+                                          0.5,
+                                          0.8,
+                                          0.2,
+                                          1e-9,
+                                          0.005,
+                                          2147483648.0,
+                                          32767.5,
+                                          32768,
+                                          -32769};
+
+const std::array<Json, 8> ExtremeIntegers{Json(std::numeric_limits<std::int64_t>::max()),
+                                          Json(std::numeric_limits<std::int64_t>::min()),
+                                          Json(std::numeric_limits<std::uint64_t>::max()),
+                                          Json(std::int64_t{-1}),
+                                          Json(std::int64_t{32768}),
+                                          Json(std::int64_t{-32769}),
+                                          Json(std::int64_t{2147483648}),
+                                          Json(std::int64_t{9007199254740993})};
+
+const std::array<Json, 6> WrongTypes{Json(nullptr), Json("x"),           Json(true),
+                                     Json(false),   Json(Json::array()), Json(Json::object())};
+
+class Reader {
+ public:
+  explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::uint8_t Byte() { return at_ < bytes_.size() ? bytes_[at_++] : 0; }
+  std::uint32_t U32() {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v = v << 8 | Byte();
+    return v;
+  }
+  double Raw() {
+    std::uint64_t v = 0;
+    for (int i = 0; i < 8; ++i) v = v << 8 | Byte();
+    return std::bit_cast<double>(v);
+  }
+  std::string Text() {
+    std::string s(Byte(), '\0');
+    // Printable ASCII: a line's text is valid UTF-8, or the line does not parse.
+    for (char& c : s) c = static_cast<char>(0x20 + Byte() % 0x5f);
+    return s;
+  }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t at_ = 0;
+};
+
+class Writer {
+ public:
+  void Byte(std::uint8_t b) { out_.push_back(static_cast<char>(b)); }
+  void Raw(double d) {
+    const auto v = std::bit_cast<std::uint64_t>(d);
+    for (int shift = 56; shift >= 0; shift -= 8) Byte(static_cast<std::uint8_t>(v >> shift));
+  }
+  std::string Take() { return std::move(out_); }
+
+ private:
+  std::string out_;
+};
+
+// The nearest entry the field takes: whole cents or units counted from 0, or for a
+// step such as the inclusion rates' 0.6, the range's low end plus whole steps.
+double Snap(double value, double lo, double step) {
+  if (step <= 0) return value;
+  const double perUnit = std::round(1 / step);
+  if (std::abs(perUnit * step - 1) < 1e-12) return std::round(value * perUnit) / perUnit;
+  return lo + std::round((value - lo) / step) * step;
+}
+
+double InRange(Reader& in, double lo, double hi, double step) {
+  const double fraction = in.U32() / 4294967295.0;
+  return Snap(lo + (hi - lo) * fraction, lo, step);
+}
+
+// Nothing (the key left out) or the value.
+std::optional<Json> DecodeNumber(const Rule& rule, Reader& in) {
+  const std::uint8_t choice = in.Byte() % 16;
+  const double span = std::max(rule.hi - rule.lo, 1.0);
+  switch (choice) {
+    case Omit:
+      return std::nullopt;
+    case SmallWhole:
+      return Json(static_cast<double>(in.Byte()));
+    case Around:
+    case Around + 1:
+      return Json(InRange(in, rule.lo - span / 10, rule.hi + span / 10, rule.step));
+    case Extreme:
+    case Extreme + 1:
+      return Json(Extremes[in.Byte() % Extremes.size()]);
+    case Exact: {
+      const double d = in.Raw();
+      if (!std::isfinite(d)) return std::nullopt;  // no JSON text reads as these
+      return Json(d);
+    }
+    case WholeAsInteger:
+      return Json(static_cast<std::int64_t>(InRange(in, rule.lo, rule.hi, 1)));
+    case WrongType:
+      return WrongTypes[in.Byte() % WrongTypes.size()];
+    case Edge: {
+      const double step = rule.step > 0 ? rule.step : 0.01;
+      const std::array<double, 4> edges{rule.lo, rule.hi, rule.lo - step, rule.hi + step};
+      return Json(edges[in.Byte() % edges.size()]);
+    }
+    case ExtremeInteger:
+      return ExtremeIntegers[in.Byte() % ExtremeIntegers.size()];
+    default:
+      return Json(InRange(in, rule.lo, rule.hi, rule.step));
+  }
+}
+
+std::optional<Json> DecodeBool(Reader& in) {
+  switch (in.Byte() % 4) {
+    case 0:
+      return std::nullopt;
+    case 1:
+      return Json(false);
+    case 2:
+      return Json(true);
+    default: {
+      const std::uint8_t pick = in.Byte() % 4;
+      if (pick == 0) return Json(1);
+      if (pick == 1) return Json("true");
+      return WrongTypes[pick % 2 == 0 ? 0 : 4];
+    }
+  }
+}
+
+std::optional<Json> DecodeText(const Rule& rule, Reader& in) {
+  const std::uint8_t choice = in.Byte() % 8;
+  if (choice == 0) return std::nullopt;
+  if (choice == 5 || rule.texts.empty()) return Json(in.Text());
+  if (choice == 6) {
+    const Json wrong = WrongTypes[in.Byte() % WrongTypes.size()];
+    return wrong.is_string() ? Json(7) : wrong;
+  }
+  return Json(std::string(rule.texts[in.Byte() % rule.texts.size()]));
+}
+
+std::optional<Json> DecodeMonthCounts(const Rule& rule, Reader& in) {
+  const std::uint8_t choice = in.Byte() % 8;
+  if (choice == 0) return std::nullopt;
+  if (choice == 7) return WrongTypes[in.Byte() % WrongTypes.size()];
+  const std::size_t size = choice == 6 ? in.Byte() % 14 : 12;
+  Json counts = Json::array();
+  for (std::size_t i = 0; i < size; ++i) counts.push_back(DecodeNumber(rule, in).value_or(0));
+  return counts;
+}
+
+Json DecodeObject(std::string_view command, const std::vector<std::string>& keys, Reader& in);
+
+std::optional<Json> DecodeCars(Reader& in) {
+  const std::uint8_t choice = in.Byte() % 8;
+  if (choice == 0) return std::nullopt;
+  if (choice == 7) {
+    const Json wrong = WrongTypes[in.Byte() % WrongTypes.size()];
+    return wrong.is_array() ? Json::array({7}) : wrong;
+  }
+  // Many cars at once, as a register that grew over the years.
+  const std::size_t count = choice == 6 ? 20 + in.Byte() % 20 : in.Byte() % 5;
+  Json cars = Json::array();
+  for (std::size_t i = 0; i < count; ++i) cars.push_back(DecodeObject(CarCommand, CarKeys(), in));
+  return cars;
+}
+
+Json DecodeObject(std::string_view command, const std::vector<std::string>& keys, Reader& in) {
+  Json object = Json::object();
+  for (const std::string& key : keys) {
+    const Rule& rule = RuleFor(command, key);
+    std::optional<Json> value;
+    switch (rule.kind) {
+      case Kind::Number:
+        value = DecodeNumber(rule, in);
+        break;
+      case Kind::Bool:
+        value = DecodeBool(in);
+        break;
+      case Kind::Text:
+        value = DecodeText(rule, in);
+        break;
+      case Kind::MonthCounts:
+        value = DecodeMonthCounts(rule, in);
+        break;
+      case Kind::Cars:
+        value = DecodeCars(in);
+        break;
+    }
+    if (value) object[key] = std::move(*value);
+  }
+  // Now and then a key the command does not take.
+  if (in.Byte() % 16 == 15) object["Unknown"] = 1;
+  return object;
+}
+
+// Encoding ---------------------------------------------------------------------
+
+bool EncodeWrongType(const Json& value, Writer& out) {
+  for (std::size_t i = 0; i < WrongTypes.size(); ++i) {
+    if (value == WrongTypes[i]) {
+      out.Byte(WrongType);
+      out.Byte(static_cast<std::uint8_t>(i));
+      return true;
+    }
+  }
+  return false;
+}
+
+bool EncodeNumber(const Json& value, Writer& out) {
+  if (!value.is_number()) return EncodeWrongType(value, out);
+  out.Byte(Exact);
+  out.Raw(value.get<double>());
+  return true;
+}
+
+bool EncodeBool(const Json& value, Writer& out) {
+  if (!value.is_boolean()) return false;
+  out.Byte(value.get<bool>() ? 2 : 1);
+  return true;
+}
+
+bool EncodeText(const Json& value, Writer& out) {
+  if (!value.is_string()) return false;
+  const std::string& s = value.get_ref<const std::string&>();
+  if (s.size() > 255) return false;
+  out.Byte(5);
+  out.Byte(static_cast<std::uint8_t>(s.size()));
+  for (const char c : s) {
+    if (c < 0x20 || c > 0x7e) return false;
+    out.Byte(static_cast<std::uint8_t>(c - 0x20));
+  }
+  return true;
+}
+
+bool EncodeMonthCounts(const Json& value, Writer& out) {
+  if (!value.is_array() || value.size() != 12) return false;
+  out.Byte(1);
+  for (const Json& count : value) {
+    if (!EncodeNumber(count, out)) return false;
+  }
+  return true;
+}
+
+bool EncodeObject(std::string_view command, const std::vector<std::string>& keys,
+                  const Json& object, Writer& out);
+
+bool EncodeCars(const Json& value, Writer& out) {
+  if (!value.is_array() || value.size() > 4) return false;
+  out.Byte(1);
+  out.Byte(static_cast<std::uint8_t>(value.size()));
+  for (const Json& car : value) {
+    if (!EncodeObject(CarCommand, CarKeys(), car, out)) return false;
+  }
+  return true;
+}
+
+bool EncodeObject(std::string_view command, const std::vector<std::string>& keys,
+                  const Json& object, Writer& out) {
+  if (!object.is_object()) return false;
+  for (const auto& [key, value] : object.items()) {
+    if (std::find(keys.begin(), keys.end(), key) == keys.end()) return false;
+  }
+  for (const std::string& key : keys) {
+    const auto it = object.find(key);
+    if (it == object.end()) {
+      out.Byte(Omit);
+      continue;
+    }
+    bool written = false;
+    switch (RuleFor(command, key).kind) {
+      case Kind::Number:
+        written = EncodeNumber(*it, out);
+        break;
+      case Kind::Bool:
+        written = EncodeBool(*it, out);
+        break;
+      case Kind::Text:
+        written = EncodeText(*it, out);
+        break;
+      case Kind::MonthCounts:
+        written = EncodeMonthCounts(*it, out);
+        break;
+      case Kind::Cars:
+        written = EncodeCars(*it, out);
+        break;
+    }
+    if (!written) return false;
+  }
+  out.Byte(0);  // no unknown key
+  return true;
+}
+
+}  // namespace
+
+Json DecodeRecord(const cli::Command& command, std::span<const std::uint8_t> bytes) {
+  Reader in(bytes);
+  return DecodeObject(command.name, command.inputKeys, in);
+}
+
+std::optional<std::string> EncodeRecord(const cli::Command& command, const Json& input) {
+  Writer out;
+  if (!EncodeObject(command.name, command.inputKeys, input, out)) return std::nullopt;
+  return out.Take();
+}
+
+const cli::Command& LineCommand(std::uint8_t selector) {
+  const auto& commands = cli::Commands();
+  return commands[selector % commands.size()];
+}
+
+std::string EncodeLine(const cli::Command& command, const std::string& line) {
+  const auto& commands = cli::Commands();
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    if (commands[i].name == command.name) return static_cast<char>(i) + line;
+  }
+  return line;
+}
+
+}  // namespace reventa::fuzz
