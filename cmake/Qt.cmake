@@ -1,7 +1,8 @@
 # The Qt parts: stores and report engine, windows, the program, and their tests.
 # Charts only for the chart widget (src/widgets/chart_view.*); reports paint their
 # charts with QPainter, so the store layer does not need it.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Charts Test)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Charts Pdf PdfWidgets
+  Test)
 set(CMAKE_AUTOMOC ON)
 add_compile_definitions(QT_NO_KEYWORDS)
 
@@ -16,7 +17,7 @@ file(GLOB_RECURSE REVENTA_UI_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/shell/*.h
   ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.h)
 add_library(reventa_ui OBJECT ${REVENTA_UI_SOURCES} ${CMAKE_SOURCE_DIR}/resources/reventa.qrc)
-target_link_libraries(reventa_ui PUBLIC reventa_store Qt6::Widgets Qt6::Charts)
+target_link_libraries(reventa_ui PUBLIC reventa_store Qt6::Widgets Qt6::Charts Qt6::PdfWidgets)
 target_compile_definitions(reventa_ui PUBLIC
   REVENTA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   REVENTA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
@@ -27,6 +28,7 @@ add_executable(reventa ${CMAKE_SOURCE_DIR}/app/main.cpp)
 target_link_libraries(reventa PRIVATE reventa_ui)
 add_dependencies(reventa reventa_app_folder)
 install(TARGETS reventa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+include(${CMAKE_SOURCE_DIR}/cmake/Help.cmake)
 
 # Window and store tests: every tests/**/tst_*.cpp is a QtTest program of its own,
 # run without a display.
@@ -36,9 +38,11 @@ foreach(source IN LISTS REVENTA_QT_TESTS)
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE reventa_ui Qt6::Test)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  add_dependencies(${name} reventa_app_folder)
+  add_dependencies(${name} reventa_app_folder reventa_help_guide reventa-calc)
   target_compile_definitions(${name} PRIVATE
-    REVENTA_TEST_APP_DIR="${REVENTA_APP_DIR}")
+    REVENTA_TEST_APP_DIR="${REVENTA_APP_DIR}"
+    REVENTA_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    REVENTA_CALC_PATH="$<TARGET_FILE:reventa-calc>")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES LABELS ui
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;REVENTA_APP_DIR=${REVENTA_APP_DIR}")

@@ -23,6 +23,7 @@
 #include "shell/calculator_window.h"
 #include "shell/disclaimer_dialog.h"
 #include "shell/keyboard_access.h"
+#include "shell/outside_programs.h"
 #include "shell/startup_prefs.h"
 #include "store/report_engine.h"
 #include "widgets/busy_cursor.h"
@@ -144,6 +145,12 @@ MainWindow::MainWindow(Options options)
   } else {
     messages_ = options_.messages;
   }
+  if (options_.programs == nullptr) {
+    ownPrograms_ = std::make_unique<DesktopPrograms>();
+    programs_ = ownPrograms_.get();
+  } else {
+    programs_ = options_.programs;
+  }
   prefs_ = std::make_unique<StartupPrefs>(options_.prefsPath);
   const QDir data(options_.dataFolder);
   reports_ = std::make_unique<ReportEngine>(
@@ -248,12 +255,13 @@ void MainWindow::buildMenus() {
       }
     }
   }
-  // The system calculator has a top-level menu command of its own; it and the
-  // video lectures page arrive with the help commands.
+  // The desktop's calculator has a top-level menu command of its own.
   QAction* calculator = menuBar()->addAction(QStringLiteral("&MS-Calculator"));
   calculator->setObjectName(QStringLiteral("mnuMSCalculator"));
-  calculator->setEnabled(false);
-  findChild<QAction*>(QStringLiteral("VideoLectures1"))->setEnabled(false);
+  connect(calculator, &QAction::triggered, this, &MainWindow::startCalculator);
+  // Whether a program opens the page is the desktop's business: no message.
+  connect(findChild<QAction*>(QStringLiteral("VideoLectures1")), &QAction::triggered, this,
+          [this] { programs_->openUrl(kVideoLecturesUrl); });
 
   connect(findChild<QAction*>(QStringLiteral("mnuNew")), &QAction::triggered, this,
           &MainWindow::initialiseAll);
@@ -267,6 +275,15 @@ void MainWindow::buildMenus() {
     dialog.setWindowTitle(tr("Printer Setup"));
     dialog.exec();
   });
+}
+
+void MainWindow::startCalculator() {
+  if (StartDesktopCalculator(*programs_)) return;
+  messages_->Show(this,
+                  Message{kAppTitle,
+                          QStringLiteral("The Microsoft Calculator is not installed or in the "
+                                         "Windows directory"),
+                          Message::Icon::None, Message::Buttons::Ok});
 }
 
 bool MainWindow::start() {

@@ -17,6 +17,7 @@ namespace reventa {
 
 class KeyboardAccess;
 class Messages;
+class OutsidePrograms;
 class ReportEngine;
 class StartupPrefs;
 
@@ -29,6 +30,8 @@ class MainWindow : public QMainWindow {
     QString dataFolder;  // the user's stores
     QString prefsPath;   // the start-up preferences (empty: the user's config folder)
     Messages* messages = nullptr;
+    // The web browser and calculator of the desktop (null: the desktop's own).
+    OutsidePrograms* programs = nullptr;
     // Shows the disclaimer and returns whether it was accepted; the default runs
     // the disclaimer window modally.
     std::function<bool(QWidget*)> askDisclaimer;
@@ -66,6 +69,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  // "&MS-Calculator": the first desktop calculator that starts, else the message.
+  void startCalculator();
   // A calculator that does not fit the room scrolls with the child-window area;
   // the field or button the keyboard moves to is scrolled into view.
   void scrollIntoView(QWidget* focus);
@@ -73,6 +78,8 @@ class MainWindow : public QMainWindow {
   Options options_;
   std::unique_ptr<Messages> ownMessages_;
   Messages* messages_;
+  std::unique_ptr<OutsidePrograms> ownPrograms_;
+  OutsidePrograms* programs_;
   SharedState state_;
   std::unique_ptr<StartupPrefs> prefs_;
   std::unique_ptr<ReportEngine> reports_;

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "shell/main_window.h"
+#include "shell/outside_programs.h"
 #include "store/app_paths.h"
 #include "store/table_store.h"
 #include "widgets/messages.h"
@@ -29,6 +30,8 @@ class TestApp {
     options_.dataFolder = dir_.filePath(QStringLiteral("data"));
     options_.prefsPath = dir_.filePath(QStringLiteral("StartupPrefs.ini"));
     options_.messages = &messages;
+    // Nothing outside the program is ever started by a test.
+    options_.programs = &programs;
     options_.askDisclaimer = [this, acceptDisclaimer](QWidget*) {
       ++disclaimerShown;
       return acceptDisclaimer;
@@ -67,6 +70,7 @@ class TestApp {
   }
 
   RecordingMessages messages;
+  RecordingPrograms programs;
   int disclaimerShown = 0;
   std::unique_ptr<MainWindow> window;
 
