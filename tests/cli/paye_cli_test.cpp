@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"FortnightlyTooManyDays", "fortnightly", R"({"ThisDays":15})",
                   "ThisDays: 15 is outside 0 to 14"},
         ErrorCase{"AgeOutOfRange", "daily", R"({"Age":1000})", "Age: 1000 is outside 0 to 999"},
+        ErrorCase{"HugeSalaryNamedShortly", "monthly", R"({"Salary":1e308})",
+                  "Salary: 1e+308 is outside 0 to 99999999"},
         ErrorCase{"WeeklyCentsField", "weekly", R"({"Bonus":10000000})",
                   "Bonus: 10000000 is outside 0 to 9999999.99"},
         ErrorCase{"AnnualEndBeforeStart", "annual", R"({"AnnStartDate":45170,"AnnEndDate":45078})",

@@ -104,6 +104,9 @@ void CreditsAndNet(const PayPeriodInput& in, PayPeriodResult& r) {
 
 // A number as the message shows it: shortest digits, never in exponent form.
 std::string PlainNumber(double value) {
+  // Amounts as they are typed; a number far beyond any field (1e308) in its short
+  // form rather than as hundreds of digits.
+  if (!(std::abs(value) < 1e15)) return FormatShortest(value);
   char buffer[400];
   const auto [end, ec] =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
