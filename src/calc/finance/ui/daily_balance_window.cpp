@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -43,20 +42,6 @@ bool HasDigit(const QString& text) {
   return false;
 }
 
-// The spin buttons beside a field: named, labelled for screen readers, reached
-// with Tab (a click leaves the focus where it was).
-SpinButtons* NewSpin(const char* name, const QString& label, QWidget* parent) {
-  auto* spin = new SpinButtons(parent);
-  spin->setObjectName(QString::fromLatin1(name));
-  spin->setAccessibleName(label);
-  spin->setToolTip(label);
-  spin->upButton()->setAccessibleName(label + QStringLiteral(" up"));
-  spin->downButton()->setAccessibleName(label + QStringLiteral(" down"));
-  spin->upButton()->setFocusPolicy(Qt::TabFocus);
-  spin->downButton()->setFocusPolicy(Qt::TabFocus);
-  return spin;
-}
-
 }  // namespace
 
 DailyBalanceWindow::DailyBalanceWindow(AppContext& context)
@@ -83,7 +68,8 @@ DailyBalanceWindow::DailyBalanceWindow(AppContext& context)
   end_ = addDate("dtEndDate", "End date");
   anyDateMin_ = start_->minimum();
   anyDateMax_ = start_->maximum();
-  dateSpin_ = NewSpin("spDate", QStringLiteral("Date"), this);
+  dateSpin_ =
+      addSpin("spDate", QStringLiteral("Date"), end_, [this](bool up, bool) { stepEnd(up); });
   auto* dateSide = new QHBoxLayout;
   dateSide->addWidget(dateSpin_);
   dateSide->addStretch();
@@ -91,7 +77,8 @@ DailyBalanceWindow::DailyBalanceWindow(AppContext& context)
 
   rate_ = addField(grid, row, 0, kRate);
   rate_->setKindName(QStringLiteral("Percentage"));
-  rateSpin_ = NewSpin("spRate", QStringLiteral("Interest rate"), this);
+  rateSpin_ = addSpin("spRate", QStringLiteral("Interest rate"), rate_,
+                      [this](bool up, bool keyboard) { stepRate(up, keyboard); });
   auto* rateSide = new QHBoxLayout;
   rateSide->addWidget(rateSpin_);
   rateSide->addWidget(new QLabel(QStringLiteral("% p.a."), this));
@@ -168,32 +155,6 @@ void DailyBalanceWindow::connectFields() {
             });
     connect(field, &QLineEdit::returnPressed, this, &FinanceWindow::recalculate);
   }
-  connect(rateSpin_, &SpinButtons::upClicked, this,
-          [this] { stepRate(true, rateSpin_->upButton()->hasFocus()); });
-  connect(rateSpin_, &SpinButtons::downClicked, this,
-          [this] { stepRate(false, rateSpin_->downButton()->hasFocus()); });
-  connect(dateSpin_, &SpinButtons::upClicked, this, [this] { stepEnd(true); });
-  connect(dateSpin_, &SpinButtons::downClicked, this, [this] { stepEnd(false); });
-  // The arrow keys in the rate and end date fields step them as the spins do.
-  rate_->installEventFilter(this);
-  end_->installEventFilter(this);
-}
-
-bool DailyBalanceWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && (watched == rate_ || watched == end_)) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
-        key->modifiers() == Qt::NoModifier) {
-      const bool up = key->key() == Qt::Key_Up;
-      if (watched == rate_) {
-        stepRate(up, true);
-      } else {
-        stepEnd(up);
-      }
-      return true;
-    }
-  }
-  return FinanceWindow::eventFilter(watched, event);
 }
 
 void DailyBalanceWindow::activated() {

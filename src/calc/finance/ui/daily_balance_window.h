@@ -28,7 +28,6 @@ class DailyBalanceWindow : public FinanceWindow {
   // "&Calculate": the interest, once both dates are given.
   void calculate() override;
   std::optional<FieldList> reportRecord() const override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void connectFields();

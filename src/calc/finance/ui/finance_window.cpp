@@ -2,8 +2,10 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "shell/app_context.h"
@@ -15,6 +17,7 @@
 #include "widgets/command_button.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
+#include "widgets/spin_buttons.h"
 
 namespace reventa {
 
@@ -98,6 +101,39 @@ void FinanceWindow::setForm(QLayout* form, QWidget* side) {
   layout->addLayout(buttons);
   // The print panel opens in the room below the buttons.
   layout->addStretch();
+}
+
+SpinButtons* FinanceWindow::addSpin(const char* name, const QString& label, QWidget* field,
+                                    Step step) {
+  auto* spin = new SpinButtons(this);
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setAccessibleName(label);
+  spin->setToolTip(label);
+  for (QToolButton* b : {spin->upButton(), spin->downButton()}) {
+    // Reached with Tab and pressed with Space; a click leaves the focus where it is.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setAccessibleName(label +
+                         (b == spin->upButton() ? QStringLiteral(" up") : QStringLiteral(" down")));
+  }
+  connect(spin, &SpinButtons::upClicked, this,
+          [spin, step] { step(true, spin->upButton()->hasFocus()); });
+  connect(spin, &SpinButtons::downClicked, this,
+          [spin, step] { step(false, spin->downButton()->hasFocus()); });
+  steps_.insert(field, step);
+  field->installEventFilter(this);
+  return spin;
+}
+
+bool FinanceWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && steps_.contains(watched)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+        key->modifiers() == Qt::NoModifier) {
+      steps_.value(watched)(key->key() == Qt::Key_Up, true);
+      return true;
+    }
+  }
+  return CalculatorWindow::eventFilter(watched, event);
 }
 
 void FinanceWindow::refuse(QWidget* field, const QString& title, const QString& text) {

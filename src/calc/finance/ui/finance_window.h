@@ -6,7 +6,9 @@
 // calculation and its record.
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "shell/calculator_window.h"
@@ -20,6 +22,7 @@ namespace reventa {
 
 class NumericField;
 class PrintPanel;
+class SpinButtons;
 
 // One field of a finance window and the row it sits in.
 struct FinanceField {
@@ -73,6 +76,12 @@ class FinanceWindow : public CalculatorWindow {
   // buttons below and the print panel's room under them. Made last, so that the
   // buttons follow the fields in the tab order.
   void setForm(QLayout* form, QWidget* side = nullptr);
+  // Spin buttons that step `field`: named, with accessible names, reached with Tab.
+  // A click, Space on a spin button and the Up and Down keys in the field all run
+  // `step(up, fromKeyboard)`; fromKeyboard is false for a click only.
+  using Step = std::function<void(bool up, bool fromKeyboard)>;
+  SpinButtons* addSpin(const char* name, const QString& label, QWidget* field, Step step);
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // The message of a refused entry (title and text), the focus back in `field`.
   void refuse(QWidget* field, const QString& title, const QString& text);
   // A beep (a spin step refused or wrapped).
@@ -83,6 +92,7 @@ class FinanceWindow : public CalculatorWindow {
   void runReport();
 
   FinanceReport report_;
+  QHash<QObject*, Step> steps_;  // the fields the arrow keys step
   QPushButton* calculate_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -48,10 +48,12 @@ InflationWindow::InflationWindow(AppContext& context)
   grid->setVerticalSpacing(6);
   presentCost_ = addField(grid, 0, 0, kPresentCost);
   period_ = addField(grid, 1, 0, kPeriod);
-  periodSpin_ = addSpin("spPeriod", "Period");
+  periodSpin_ = addSpin("spPeriod", QStringLiteral("Period"), period_,
+                        [this](bool up, bool keyboard) { stepPeriod(up, keyboard); });
   grid->addWidget(periodSpin_, 1, 4);
   rate_ = addField(grid, 2, 0, kRate);
-  rateSpin_ = addSpin("spInflation", "Inflation rate");
+  rateSpin_ = addSpin("spInflation", QStringLiteral("Inflation rate"), rate_,
+                      [this](bool up, bool keyboard) { stepRate(up, keyboard); });
   grid->addWidget(rateSpin_, 2, 4);
   grid->setRowMinimumHeight(3, 14);
   futureCost_ = addField(grid, 4, 0, kFutureCost);
@@ -70,12 +72,6 @@ InflationWindow::InflationWindow(AppContext& context)
           [this](double v) { inflation().InflationYears = v; });
   connect(rate_, &NumericField::valueChanged, this,
           [this](double v) { inflation().InflationRate = v; });
-  connect(periodSpin_, &SpinButtons::upClicked, this, [this] { stepPeriod(true, false); });
-  connect(periodSpin_, &SpinButtons::downClicked, this, [this] { stepPeriod(false, false); });
-  connect(rateSpin_, &SpinButtons::upClicked, this, [this] { stepRate(true, false); });
-  connect(rateSpin_, &SpinButtons::downClicked, this, [this] { stepRate(false, false); });
-  period_->installEventFilter(this);
-  rate_->installEventFilter(this);
 
   chart_ = new ChartView(this);
   chart_->setObjectName(QStringLiteral("chtInflation"));
@@ -84,19 +80,6 @@ InflationWindow::InflationWindow(AppContext& context)
   chart_->setAxisTitles(QStringLiteral("Year"), QStringLiteral("Rand"));
   chart_->setFixedSize(460, 280);
   setForm(grid, chart_);
-}
-
-SpinButtons* InflationWindow::addSpin(const char* name, const char* caption) {
-  auto* spin = new SpinButtons(this);
-  spin->setObjectName(QString::fromLatin1(name));
-  const QString label = QString::fromLatin1(caption);
-  spin->setAccessibleName(label);
-  // Reachable with Tab and pressed with Space, like any button.
-  spin->upButton()->setFocusPolicy(Qt::TabFocus);
-  spin->downButton()->setFocusPolicy(Qt::TabFocus);
-  spin->upButton()->setAccessibleName(label + QStringLiteral(" up"));
-  spin->downButton()->setAccessibleName(label + QStringLiteral(" down"));
-  return spin;
 }
 
 InflationState& InflationWindow::inflation() const { return context().state.Inflation; }
@@ -147,21 +130,6 @@ std::optional<FieldList> InflationWindow::reportRecord() const {
                    {QStringLiteral("InflaRate"), s.InflationRate},
                    {QStringLiteral("Ans1"), s.FutureCost},
                    {QStringLiteral("ANS2"), s.BuyingPower}};
-}
-
-bool InflationWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && (watched == period_ || watched == rate_)) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      if (watched == period_) {
-        stepPeriod(key == Qt::Key_Up, true);
-      } else {
-        stepRate(key == Qt::Key_Up, true);
-      }
-      return true;
-    }
-  }
-  return FinanceWindow::eventFilter(watched, event);
 }
 
 void InflationWindow::stepRate(bool up, bool fromKeyboard) {

@@ -30,7 +30,6 @@ class InflationWindow : public FinanceWindow {
  protected:
   void calculate() override;
   std::optional<FieldList> reportRecord() const override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // One step of a spin: the new value shown and held, projected again. A step
@@ -40,7 +39,6 @@ class InflationWindow : public FinanceWindow {
   void stepPeriod(bool up, bool fromKeyboard);
   void afterStep(bool fromKeyboard);
   void showChart();
-  SpinButtons* addSpin(const char* name, const char* caption);
   InflationState& inflation() const;
 
   NumericField* presentCost_ = nullptr;  // numPresCost
