@@ -13,6 +13,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <memory>
 #include <vector>
 
@@ -157,6 +159,33 @@ void StyleHeadings(QTextDocument& doc) {
     cursor.movePosition(QTextCursor::StartOfBlock);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(chars);
+  }
+}
+
+// The chapters' own tables (field lists) in the style of the rules tables: one
+// thin rule between cells, a shaded heading row, the full width. The generated
+// tables have no border and are left as they are.
+void StyleTables(QTextFrame* frame) {
+  for (QTextFrame* child : frame->childFrames()) {
+    if (auto* table = qobject_cast<QTextTable*>(child);
+        table != nullptr && table->format().border() > 0) {
+      QTextTableFormat format = table->format();
+      format.setBorder(0.5);
+      format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+      format.setBorderBrush(QColor(QStringLiteral("#c9d3da")));
+      format.setBorderCollapse(true);
+      format.setCellSpacing(0);
+      format.setCellPadding(3);
+      format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+      table->setFormat(format);
+      for (int c = 0; c < table->columns(); ++c) {
+        QTextTableCell cell = table->cellAt(0, c);
+        QTextCharFormat shaded = cell.format();
+        shaded.setBackground(QColor(kSection));
+        cell.setFormat(shaded);
+      }
+    }
+    StyleTables(child);
   }
 }
 
@@ -396,6 +425,7 @@ std::optional<QString> WriteGuide(const QList<Chapter>& chapters, const ExampleR
   const auto laidOut = [&pages](const QString& html) {
     auto doc = NewDocument(html);
     StyleHeadings(*doc);
+    StyleTables(doc->rootFrame());
     LayOut(*doc, pages);
     return doc;
   };
