@@ -69,6 +69,17 @@ class TestApp {
     return qobject_cast<T*>(window->openCalculator(windowName));
   }
 
+  // Opens the window in the main window at its default size, as on a screen with
+  // room for it; a window that does not open ends the test program.
+  template <typename T = QWidget>
+  T* openAtDefaultSize(const QString& windowName) {
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(MainWindow::DefaultSize(QSize(1366, 738)));
+    T* w = open<T>(windowName);
+    if (w == nullptr) qFatal("cannot open %s", qPrintable(windowName));
+    return w;
+  }
+
   RecordingMessages messages;
   RecordingPrograms programs;
   int disclaimerShown = 0;

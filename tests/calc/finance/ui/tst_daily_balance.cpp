@@ -19,13 +19,7 @@ constexpr std::int32_t k1Mar2023 = 44986;
 constexpr std::int32_t k31Mar2023 = 45016;
 constexpr std::int32_t kNoDate = -36522;
 
-QWidget* Open(TestApp& app) {
-  app.window->setWindowState(Qt::WindowNoState);
-  app.window->resize(1180, 690);
-  QWidget* w = app.open(kWindow);
-  if (w == nullptr) qFatal("cannot open the daily balance window");
-  return w;
-}
+QWidget* Open(TestApp& app) { return app.openAtDefaultSize(kWindow); }
 
 // The shared deposit as another opening of the window left it.
 QWidget* OpenWith(TestApp& app, float capital, float rate, std::int32_t start, std::int32_t end) {

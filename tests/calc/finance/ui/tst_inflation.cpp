@@ -19,13 +19,7 @@ namespace {
 
 const QString kWindow = QStringLiteral("frmInflation");
 
-InflationWindow* Open(TestApp& app) {
-  app.window->setWindowState(Qt::WindowNoState);
-  app.window->resize(1180, 690);
-  auto* w = app.open<InflationWindow>(kWindow);
-  if (w == nullptr) qFatal("cannot open the inflation window");
-  return w;
-}
+InflationWindow* Open(TestApp& app) { return app.openAtDefaultSize<InflationWindow>(kWindow); }
 
 void SetInflation(TestApp& app, double presentCost, double years, double rate) {
   InflationState& s = app.window->state().Inflation;

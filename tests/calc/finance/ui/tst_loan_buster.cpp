@@ -16,13 +16,7 @@ namespace {
 
 const QString kWindow = QStringLiteral("frmLoanBuster");
 
-QWidget* Open(TestApp& app) {
-  app.window->setWindowState(Qt::WindowNoState);
-  app.window->resize(1180, 690);
-  auto* w = app.open<LoanBusterWindow>(kWindow);
-  if (w == nullptr) qFatal("cannot open the loan buster window");
-  return w;
-}
+QWidget* Open(TestApp& app) { return app.openAtDefaultSize<LoanBusterWindow>(kWindow); }
 
 // The number of points of each chart line.
 QList<int> ChartLines(QWidget* w) {

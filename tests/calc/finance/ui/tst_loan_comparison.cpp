@@ -18,11 +18,7 @@ namespace {
 
 QWidget* Open(TestApp& app, double amount = 0, float rate = 0) {
   app.window->state().LoanComparison = {amount, rate};
-  app.window->setWindowState(Qt::WindowNoState);
-  app.window->resize(1180, 690);
-  auto* w = app.open<LoanComparisonWindow>(QStringLiteral("frmLoanComp"));
-  if (w == nullptr) qFatal("cannot open the loan comparison window");
-  return w;
+  return app.openAtDefaultSize<LoanComparisonWindow>(QStringLiteral("frmLoanComp"));
 }
 
 QTableWidget* Grid(QWidget* w) { return Child<QTableWidget>(w, QStringLiteral("grdPayments")); }

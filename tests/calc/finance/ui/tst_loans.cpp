@@ -29,13 +29,7 @@ const QStringList kFields{"numMonRePay", "numPrinAmount", "numPeriod", "numIntRa
 const QStringList kModes{"Monthly repayment", "Principal amount", "Repayment period",
                          "Interest rate"};
 
-LoansWindow* Open(TestApp& app) {
-  app.window->setWindowState(Qt::WindowNoState);
-  app.window->resize(1180, 690);
-  auto* w = app.open<LoansWindow>(kWindow);
-  if (w == nullptr) qFatal("cannot open the loans window");
-  return w;
-}
+LoansWindow* Open(TestApp& app) { return app.openAtDefaultSize<LoansWindow>(kWindow); }
 
 void SetLoan(TestApp& app, double principal, double period, double rate, double repayment,
              int mode = 0) {

@@ -26,11 +26,7 @@ const QStringList kWorked{"silgEdit1=250000", "silgEdit3=50000", "silgEdit4=2000
 
 // Opened in the main window at its default size, as on a screen with room for it.
 TravelAllowanceWindow* Open(TestApp& app) {
-  app.window->setWindowState(Qt::WindowNoState);
-  app.window->resize(1180, 690);
-  auto* w = app.open<TravelAllowanceWindow>(kWindow);
-  if (w == nullptr) qFatal("cannot open the travel allowance window");
-  return w;
+  return app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
 }
 
 // As Enter() of the payroll tests, where a bare name clicks that option or box.
