@@ -63,7 +63,7 @@ PackageInputs ReadInputs(const Input& in, PackageWindow window) {
     return in.Number(key, defaultValue);
   };
   PackageInputs p;
-  p.Age = in.Int16("Age", 0, 0, PackageAgeMax);
+  p.Age = in.Int16("Age", 0, 0, AgeRange.Max);
   if (window.Direction == PackageDirection::NetToGross) {
     p.NetRequired = number("NetRequired");
   } else {

@@ -34,7 +34,7 @@ MonthCounts ReadMonthCounts(const Input& in) {
     const auto n = ToInt16(d);
     if (!n) {
       throw CliError("AnnMonthBens: " + FormatNumber(d) + " is outside 0 to " +
-                     std::to_string(AnnualMaxMonthBens));
+                     FormatNumber(AnnualMonthBensRange.Max));
     }
     counts[i + 1] = *n;
   }
@@ -43,7 +43,7 @@ MonthCounts ReadMonthCounts(const Input& in) {
 
 Json RunAnnual(const Input& in) {
   AnnualInputs a;
-  a.AnnAge = in.Int16("AnnAge", 0, 0, AnnualMaxAge);
+  a.AnnAge = in.Int16("AnnAge", 0, 0, AgeRange.Max);
   a.AnnSalary = in.Number("AnnSalary", 0);
   a.AnnEmployerMedAid = in.Number("AnnEmployerMedAid", 0);
   a.AnnEmployeeMedAid = in.Number("AnnEmployeeMedAid", 0);

@@ -150,9 +150,8 @@ Json RunTravelAllowance(const Input& in) {
   TravelAllowanceState travel;
   travel.Inputs = ReadTravelInputs(in, false);
   travel.RecordsKept = in.Bool("RecordsKept", false);
-  const double start =
-      ReadDate(in, "StartDate", TaxYearStart, TaxYearStart, VehicleStartDateMessage());
-  const double end = ReadDate(in, "EndDate", TaxYearEnd, start, VehicleEndDateMessage(start));
+  const double start = ReadDate(in, "StartDate", TaxYearStart, TaxYearStart, TaxYearDateMessage());
+  const double end = ReadDate(in, "EndDate", TaxYearEnd, start, TaxYearDateMessage(start));
   CalculateTravelAllowance(travel, start, end);
   const TravelClaimResults& r = travel.Results;
   Json out = DistanceJson(r);
@@ -231,10 +230,9 @@ CompanyCar ReadCar(const Json& object) {
   car.YearOfManfact = ReadText(in, "YearOfManfact", 25);
   car.CCPrice = field("CCPrice");
   car.MaintIncluded = ReadFlag(in, "MaintIncluded");
-  car.CCStartDate =
-      ReadDate(in, "CCStartDate", TaxYearStart, TaxYearStart, VehicleStartDateMessage());
-  car.CCEndDate = ReadDate(in, "CCEndDate", TaxYearEnd, car.CCStartDate,
-                           VehicleEndDateMessage(car.CCStartDate));
+  car.CCStartDate = ReadDate(in, "CCStartDate", TaxYearStart, TaxYearStart, TaxYearDateMessage());
+  car.CCEndDate =
+      ReadDate(in, "CCEndDate", TaxYearEnd, car.CCStartDate, TaxYearDateMessage(car.CCStartDate));
   car.EndMileage = field("EndMileage");
   car.StartMileage = field("StartMileage");
   car.TotalDistance = field("TotalDistance");

@@ -1,6 +1,5 @@
 #include "calc/annual/annual_paye.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -8,6 +7,7 @@
 
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
+#include "taxyear/settings_ranges.h"
 
 namespace reventa {
 namespace {
@@ -57,69 +57,45 @@ std::optional<std::int16_t> MonthCredit16(std::int16_t n) {
   return static_cast<std::int16_t>(firstTwo + further);
 }
 
-// A number as the message shows it: shortest digits, never in exponent form.
-std::string PlainNumber(double value) {
-  // Amounts as they are typed; a number far beyond any field (1e308) in its short
-  // form rather than as hundreds of digits.
-  if (!(std::abs(value) < 1e15)) return FormatShortest(value);
-  char buffer[400];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  return ec == std::errc() ? std::string(buffer, end) : FormatShortest(value);
-}
-
-std::optional<AnnualInputError> CheckRange(const char* field, double value, double min,
-                                           double max) {
-  if (value >= min && value <= max) return std::nullopt;
-  return AnnualInputError{
-      field, PlainNumber(value) + " is outside " + PlainNumber(min) + " to " + PlainNumber(max)};
-}
-
 bool IsWholeDay(double serial) { return std::floor(serial) == serial; }
+
+// The window's amount fields: rand and cents up to eight digits of rand.
+constexpr double AnnualMaxAmount = 99999999;
 
 }  // namespace
 
-std::string AnnualStartDateMessage() {
-  return "The date entered is not correct please enter a date between 01/03/2023 and "
-         "29/02/2024";
-}
+const InputField<AnnualInputs> AnnualRanges[12] = {
+    {AgeRange.Named("AnnAge"), &AnnualInputs::AnnAge},
+    {{"AnnSalary", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnSalary},
+    {{"AnnEmployerMedAid", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnEmployerMedAid},
+    {{"AnnEmployeeMedAid", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnEmployeeMedAid},
+    {{"AnnEmployerRFund", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnEmployerRFund},
+    {{"AnnEmployeeRFund", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnEmployeeRFund},
+    {{"AnnCommissions", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnCommissions},
+    {{"AnnBonus", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnBonus},
+    {{"AnnTravelAllowance", 0, AnnualMaxAmount, 2}, &AnnualInputs::AnnTravelAllowance},
+    {SettingInclusionRateRange.Named("AnnInclusionRate"), &AnnualInputs::AnnInclusionRate},
+    {TaxYearDateRange.Named("AnnStartDate"), &AnnualInputs::AnnStartDate},
+    {TaxYearDateRange.Named("AnnEndDate"), &AnnualInputs::AnnEndDate},
+};
 
-std::string AnnualEndDateMessage(double startDate) {
-  return "The date entered is not correct please enter a date between " + FormatDate(startDate) +
-         " and 29/02/2024";
-}
-
-std::optional<AnnualInputError> ValidateAnnualInputs(const AnnualInputs& in) {
-  if (auto e = CheckRange("AnnAge", in.AnnAge, 0, AnnualMaxAge)) return e;
-  const std::pair<const char*, double> amounts[] = {
-      {"AnnSalary", in.AnnSalary},
-      {"AnnEmployerMedAid", in.AnnEmployerMedAid},
-      {"AnnEmployeeMedAid", in.AnnEmployeeMedAid},
-      {"AnnEmployerRFund", in.AnnEmployerRFund},
-      {"AnnEmployeeRFund", in.AnnEmployeeRFund},
-      {"AnnCommissions", in.AnnCommissions},
-      {"AnnBonus", in.AnnBonus},
-      {"AnnTravelAllowance", in.AnnTravelAllowance},
-  };
-  for (const auto& [field, value] : amounts) {
-    if (auto e = CheckRange(field, value, 0, AnnualMaxAmount)) return e;
-  }
-  if (auto e = CheckRange("AnnInclusionRate", in.AnnInclusionRate, 0, 1)) return e;
+std::optional<InputError> ValidateAnnualInputs(const AnnualInputs& in) {
+  if (auto e = CheckInputs<AnnualInputs>(AnnualRanges, in)) return e;
   // The start field takes the tax year; the end field takes the start date up to the
   // end of the tax year, so an end before the start is the end date's fault.
   if (!IsWholeDay(in.AnnStartDate) || in.AnnStartDate < TaxYearStart ||
       in.AnnStartDate > TaxYearEnd) {
-    return AnnualInputError{"AnnStartDate", AnnualStartDateMessage()};
+    return InputError{"AnnStartDate", TaxYearDateMessage()};
   }
   if (!IsWholeDay(in.AnnEndDate) || in.AnnEndDate < in.AnnStartDate || in.AnnEndDate > TaxYearEnd) {
-    return AnnualInputError{"AnnEndDate", AnnualEndDateMessage(in.AnnStartDate)};
+    return InputError{"AnnEndDate", TaxYearDateMessage(in.AnnStartDate)};
   }
   for (int m : TaxYearMonths) {
     const std::int16_t n = in.AnnMonthBens[static_cast<std::size_t>(m)];
-    if (n < 0 || n > AnnualMaxMonthBens) {
-      return AnnualInputError{"AnnMonthBens",
-                              std::to_string(n) + " (" + MonthNames[static_cast<std::size_t>(m)] +
-                                  ") is outside 0 to " + std::to_string(AnnualMaxMonthBens)};
+    if (!AnnualMonthBensRange.Contains(n)) {
+      return InputError{"AnnMonthBens",
+                        std::to_string(n) + " (" + MonthNames[static_cast<std::size_t>(m)] +
+                            ") is outside 0 to " + FormatShortest(AnnualMonthBensRange.Max)};
     }
   }
   return std::nullopt;
@@ -133,7 +109,7 @@ AnnualResult CalculateAnnual(const AnnualInputs& in) {
   // period of no days would divide by zero below.
   const double days = in.AnnEndDate - in.AnnStartDate + 1;
   if (!(days >= 1)) {
-    r.Error = AnnualEndDateMessage(in.AnnStartDate);
+    r.Error = TaxYearDateMessage(in.AnnStartDate);
     return r;
   }
 

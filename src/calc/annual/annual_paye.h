@@ -10,6 +10,7 @@
 #include <string>
 
 #include "taxyear/income_tax.h"
+#include "taxyear/input_range.h"
 #include "taxyear/tax_year.h"
 
 namespace reventa {
@@ -68,24 +69,23 @@ struct AnnualResult {
 // in a month); the window's fields keep both from happening.
 AnnualResult CalculateAnnual(const AnnualInputs& inputs);
 
-// The limits of the window's fields, for inputs that do not come through the window.
-inline constexpr double AnnualMaxAge = 999;
-inline constexpr double AnnualMaxAmount = 99999999;
-inline constexpr int AnnualMaxMonthBens = 24;
+// The window's inputs in its order: age, the eight amounts (rand and cents up to
+// 99 999 999), the travel allowance inclusion rate of the settings and the two
+// dates of the tax year.
+extern const InputField<AnnualInputs> AnnualRanges[12];
+// Each month's beneficiary count. The window's boxes take two digits and cap a
+// count above 24 with this message when they are left.
+inline constexpr InputRange AnnualMonthBensRange{
+    "AnnMonthBens",
+    0,
+    24,
+    0,
+    nullptr,
+    "Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!"};
 
-struct AnnualInputError {
-  std::string Field;    // the input's name, e.g. "AnnStartDate"
-  std::string Message;  // what is wrong, without the field name
-};
-
-// Checks the inputs against what the window's fields accept: age 0 to 999, amounts
-// 0 to 99 999 999, an inclusion rate from 0 to 1, month counts 0 to 24, a start date
-// in the tax year and an end date from the start date to the end of the tax year.
-// The date messages are the window's own.
-std::optional<AnnualInputError> ValidateAnnualInputs(const AnnualInputs& inputs);
-
-// The window's messages for a refused start or end date.
-std::string AnnualStartDateMessage();
-std::string AnnualEndDateMessage(double startDate);
+// Checks the inputs against what the window's fields accept (AnnualRanges, then
+// a start date in the tax year, an end date from the start date to the end of the
+// tax year, and month counts 0 to 24). The date messages are the window's own.
+std::optional<InputError> ValidateAnnualInputs(const AnnualInputs& inputs);
 
 }  // namespace reventa

@@ -5,12 +5,20 @@
 #include <cstdint>
 
 #include "taxyear/income_tax.h"
+#include "taxyear/input_range.h"
 
 namespace reventa {
 
 struct QuickTaxInput {
   double TaxableIncome = 0;
   std::int16_t QuickAge = 0;
+};
+
+// The window's two inputs: a taxable income in rand and cents up to
+// 9 999 999 999.99, and an age in whole years.
+inline constexpr InputField<QuickTaxInput> QuickTaxRanges[] = {
+    {{"TaxableIncome", 0, 9999999999.99, 2}, &QuickTaxInput::TaxableIncome},
+    {AgeRange.Named("QuickAge"), &QuickTaxInput::QuickAge},
 };
 
 struct QuickTaxResult {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "taxyear/input_range.h"
 #include "taxyear/shared_state.h"
 
 namespace reventa {
@@ -49,5 +50,14 @@ inline constexpr const char* DepositEndRangeText =
 inline constexpr const char* DepositInvalidTitle = "INVALID DATE";
 inline constexpr const char* DepositInvalidText =
     "The date entered is invalid please enter a valid date.";
+
+// The window's inputs in its order; the dates are any day a date field takes.
+inline constexpr InputField<DailyBalanceState> DailyBalanceRanges[] = {
+    {{"DepositCapital", 0, DepositCapitalMax, 2}, &DailyBalanceState::DepositCapital},
+    {AnyDateRange.Named("DepositStart"), &DailyBalanceState::DepositStart},
+    {AnyDateRange.Named("DepositEnd"), &DailyBalanceState::DepositEnd},
+    {{"DepositRate", 0, DepositRateMax, 3, DepositRateTitle, DepositRateText},
+     &DailyBalanceState::DepositRate},
+};
 
 }  // namespace reventa

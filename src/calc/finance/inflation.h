@@ -3,6 +3,7 @@
 // after those years in today's terms.
 #pragma once
 
+#include "taxyear/input_range.h"
 #include "taxyear/shared_state.h"
 
 namespace reventa {
@@ -36,5 +37,14 @@ inline constexpr const char* InflationRateText =
 inline constexpr const char* InflationPeriodTitle = "Incorrect Period!";
 inline constexpr const char* InflationPeriodText = "The maximum period allowed 40 years";
 inline constexpr const char* InflationTooLargeText = "Amount too large to display";
+
+inline constexpr InputField<InflationState> InflationRanges[] = {
+    {{"PresentCost", 0, PresentCostMax, 0}, &InflationState::PresentCost},
+    {{"InflationYears", 0, InflationYearsMax, 0, InflationPeriodTitle, InflationPeriodText},
+     &InflationState::InflationYears},
+    {{"InflationRate", InflationRateMin, InflationRateMax, 3, InflationRateTitle,
+      InflationRateText},
+     &InflationState::InflationRate},
+};
 
 }  // namespace reventa

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "taxyear/input_range.h"
 #include "taxyear/shared_state.h"
 
 namespace reventa {
@@ -107,5 +108,18 @@ inline constexpr const char* LoanRateTitle = "Incorrect Interest Rate!";
 inline constexpr const char* LoanRateText = "The maximum interest rate allowed is 50%";
 inline constexpr const char* LoanPeriodTitle = "Incorrect Period!";
 inline constexpr const char* LoanPeriodText = "The maximum period  allowed is 600 months";
+
+// The period and rate fields, which the loan buster and the loan comparison share.
+inline constexpr InputRange LoanPeriodRange{"Period",      0, LoanPeriodMax, 0, LoanPeriodTitle,
+                                            LoanPeriodText};
+inline constexpr InputRange LoanRateRange{"AnnualRate",  0,           LoanRateMax, 3,
+                                          LoanRateTitle, LoanRateText};
+// The loans window's four fields.
+inline constexpr InputField<LoanState> LoanRanges[] = {
+    {{"Principal", 0, LoanPrincipalMax, 2}, &LoanState::Principal},
+    {LoanPeriodRange, &LoanState::Period},
+    {LoanRateRange, &LoanState::AnnualRate},
+    {{"Repayment", 0, LoanRepaymentMax, 2}, &LoanState::Repayment},
+};
 
 }  // namespace reventa

@@ -60,4 +60,12 @@ void BBCalc(LoanBusterState& buster, double& loanRepayment, std::int16_t period,
 std::vector<double> OutstandingBalances(double principal, float loanRate, double repayment,
                                         int months);
 
+// The window's inputs; it keeps the period itself, in whole months.
+inline constexpr InputField<LoanBusterState> LoanBusterRanges[] = {
+    {{"LoanPrincipal", 0, LoanBusterAmountMax, 2}, &LoanBusterState::LoanPrincipal},
+    {LoanPeriodRange},
+    {LoanRateRange.Named("LoanRate"), &LoanBusterState::LoanRate},
+    {{"ExtraPayment", 0, LoanBusterAmountMax, 2}, &LoanBusterState::ExtraPayment},
+};
+
 }  // namespace reventa

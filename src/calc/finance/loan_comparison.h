@@ -7,11 +7,18 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/finance/loan.h"
+
 namespace reventa {
 
 inline constexpr double BondAmountMax = 99999999.99;
 inline constexpr double BondRateMax = 50;
 inline constexpr std::array<std::int16_t, 6> BondTerms{60, 120, 180, 240, 300, 360};
+
+inline constexpr InputField<LoanComparisonState> LoanComparisonRanges[] = {
+    {{"BondAmount", 0, BondAmountMax, 2}, &LoanComparisonState::BondAmount},
+    {LoanRateRange.Named("BondRate"), &LoanComparisonState::BondRate},
+};
 
 // BCPayCalc: the monthly repayment of `amount` over `termMonths` at the
 // single-precision annual rate; 0 unless all three are non-zero.

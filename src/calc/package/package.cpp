@@ -255,48 +255,55 @@ std::string SearchLimitMessage() {
          FormatAmount(static_cast<double>(SearchTrialLimit), 0) + " trial salaries.";
 }
 
-std::optional<PackageInputError> ValidatePackageInputs(PackageWindow window,
-                                                       const PackageInputs& in) {
-  const bool netToGross = window.Direction == PackageDirection::NetToGross;
-  struct Limit {
-    const char* field;
-    double value;
-    double max;
-  };
-  // The window's order: the main fields, the cost-to-company column, the settings.
-  const Limit limits[] = {
-      {"Age", static_cast<double>(in.Age), PackageAgeMax},
-      {netToGross ? "NetRequired" : "Package", netToGross ? in.NetRequired : in.Package,
-       PackageMoneyMax},
-      {"CarValue", in.CarValue, PackageMoneyMax},
-      {"Travel", in.Travel, PackageMoneyMax},
-      {"OtherFB", in.OtherFB, PackageMoneyMax},
-      {"MedEmployee", in.MedEmployee, PackageMoneyMax},
-      {"Beneficiaries", static_cast<double>(in.Beneficiaries),
-       static_cast<double>(PackageBeneficiariesMax(window.Period))},
-      {"MedDeduct", in.MedDeduct, PackageMoneyMax},
-      {"RFundEmployeeTyped", in.RFundEmployeeTyped, PackageMoneyMax},
-      {"OtherDedTotal", in.OtherDedTotal, PackageOtherExpensesMax},
-      {"CarCostCC", in.CarCostCC, PackageMoneyMax},
-      {"MedEmployer", in.MedEmployer, PackageMoneyMax},
-      {"RFundEmployerTyped", in.RFundEmployerTyped, PackageMoneyMax},
-      {"EmployeePct", in.EmployeePct, SettingPercentRange.Max},
-      {"EmployerPct", in.EmployerPct, SettingPercentRange.Max},
-      {"UifEmployeePct", in.UifEmployeePct, SettingPercentRange.Max},
-      {"UifEmployerPct", in.UifEmployerPct, SettingPercentRange.Max},
-      {"SdlPct", in.SdlPct, SettingPercentRange.Max},
-      {"UifLimit", in.UifLimit, SettingUifLimitRange.Max},
-      {"TaRate", in.TaRate, SettingInclusionRateRange.Max},
-      {"CarFbRate", in.CarFbRate, SettingInclusionRateRange.Max},
-  };
-  for (const Limit& l : limits) {
-    // Written so that NaN is refused too.
-    if (!(l.value >= 0 && l.value <= l.max)) {
-      return PackageInputError{
-          l.field, FormatShortest(l.value) + " is outside 0 to " + FormatShortest(l.max)};
-    }
+namespace {
+
+using Field = InputField<PackageInputs>;
+
+template <PackageDirection direction, PackagePeriod period>
+constexpr Field PackageWindowRanges[] = {
+    {AgeRange, &PackageInputs::Age},
+    direction == PackageDirection::NetToGross
+        ? Field{PackageMoneyRange.Named("NetRequired"), &PackageInputs::NetRequired}
+        : Field{PackageMoneyRange.Named("Package"), &PackageInputs::Package},
+    {PackageMoneyRange.Named("CarValue"), &PackageInputs::CarValue},
+    {PackageMoneyRange.Named("Travel"), &PackageInputs::Travel},
+    {PackageMoneyRange.Named("OtherFB"), &PackageInputs::OtherFB},
+    {PackageMoneyRange.Named("MedEmployee"), &PackageInputs::MedEmployee},
+    {{"Beneficiaries", 0, static_cast<double>(PackageBeneficiariesMax(period)), 0},
+     &PackageInputs::Beneficiaries},
+    {PackageMoneyRange.Named("MedDeduct"), &PackageInputs::MedDeduct},
+    {PackageMoneyRange.Named("RFundEmployeeTyped"), &PackageInputs::RFundEmployeeTyped},
+    {{"OtherDedTotal", 0, PackageOtherExpensesMax, 2}, &PackageInputs::OtherDedTotal},
+    {PackageMoneyRange.Named("CarCostCC"), &PackageInputs::CarCostCC},
+    {PackageMoneyRange.Named("MedEmployer"), &PackageInputs::MedEmployer},
+    {PackageMoneyRange.Named("RFundEmployerTyped"), &PackageInputs::RFundEmployerTyped},
+    {SettingPercentRange.Named("EmployeePct"), &PackageInputs::EmployeePct},
+    {SettingPercentRange.Named("EmployerPct"), &PackageInputs::EmployerPct},
+    {SettingPercentRange.Named("UifEmployeePct"), &PackageInputs::UifEmployeePct},
+    {SettingPercentRange.Named("UifEmployerPct"), &PackageInputs::UifEmployerPct},
+    {SettingPercentRange.Named("SdlPct"), &PackageInputs::SdlPct},
+    {SettingUifLimitRange.Named("UifLimit"), &PackageInputs::UifLimit},
+    {SettingInclusionRateRange.Named("TaRate"), &PackageInputs::TaRate},
+    {SettingInclusionRateRange.Named("CarFbRate"), &PackageInputs::CarFbRate},
+};
+
+}  // namespace
+
+RangeTable<PackageInputs> PackageRanges(PackageWindow window) {
+  using enum PackageDirection;
+  using enum PackagePeriod;
+  if (window.Direction == NetToGross) {
+    return window.Period == Annual
+               ? RangeTable<PackageInputs>(PackageWindowRanges<NetToGross, Annual>)
+               : PackageWindowRanges<NetToGross, Monthly>;
   }
-  return std::nullopt;
+  return window.Period == Annual
+             ? RangeTable<PackageInputs>(PackageWindowRanges<GrossToNet, Annual>)
+             : PackageWindowRanges<GrossToNet, Monthly>;
+}
+
+std::optional<InputError> ValidatePackageInputs(PackageWindow window, const PackageInputs& in) {
+  return CheckInputs(PackageRanges(window), in);
 }
 
 bool ApplyNetToGrossPercentLimit(PackageInputs& inputs) {

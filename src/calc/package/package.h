@@ -10,6 +10,7 @@
 #include <string>
 
 #include "taxyear/income_tax.h"
+#include "taxyear/input_range.h"
 #include "taxyear/settings_ranges.h"
 
 namespace reventa {
@@ -38,7 +39,6 @@ inline constexpr double PackagePercentMax = SettingPercentRange.Max;
 inline constexpr double PackageUifLimitMax = SettingUifLimitRange.Max;
 // The four "Other Expenses" amounts come in as their total.
 inline constexpr double PackageOtherExpensesMax = 4 * PackageMoneyMax;
-inline constexpr std::int16_t PackageAgeMax = 999;
 // Beneficiary-months a year, or beneficiaries in the monthly windows.
 constexpr std::int16_t PackageBeneficiariesMax(PackagePeriod period) {
   return period == PackagePeriod::Annual ? 999 : 99;
@@ -96,19 +96,18 @@ inline constexpr const char* NoGrossSalaryMessage =
 // found the gross salary; the text names the limit.
 std::string SearchLimitMessage();
 
-// An input outside what its window field or setting accepts.
-struct PackageInputError {
-  std::string Field;    // the input's name in PackageInputs, e.g. "TaRate"
-  std::string Message;  // what is wrong, without the name
-};
+// The inputs of the window, in its order (the main fields, the cost-to-company
+// column, the settings): age 0 to 999, beneficiaries 0 to 999 (annual) or 99
+// (monthly), money 0 to 99 999 999.99 (the other expenses together four times
+// that), percentages 0 to 100, the UIF limit 0 to 999 999, the two inclusion
+// rates 0 to 1. The net-to-gross windows take NetRequired, the gross-to-net ones
+// Package. Within these limits no figure of either calculation overflows.
+RangeTable<PackageInputs> PackageRanges(PackageWindow window);
+// One money field of the windows, as each of the four other expenses.
+inline constexpr InputRange PackageMoneyRange{"", 0, PackageMoneyMax, 2};
 
-// The first input, in the window's order, outside what the window accepts: age 0
-// to 999, beneficiaries 0 to 999 (annual) or 99 (monthly), money 0 to 99 999 999.99
-// (the other expenses together four times that), percentages 0 to 100, the UIF
-// limit 0 to 999 999, the two inclusion rates 0 to 1. Within these limits no
-// figure of either calculation overflows.
-std::optional<PackageInputError> ValidatePackageInputs(PackageWindow window,
-                                                       const PackageInputs& inputs);
+// The first input, in the window's order, outside PackageRanges.
+std::optional<InputError> ValidatePackageInputs(PackageWindow window, const PackageInputs& inputs);
 
 // What a calculation writes back into the window's own input fields.
 struct PackageFieldUpdates {

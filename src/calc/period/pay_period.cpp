@@ -1,11 +1,12 @@
 #include "calc/period/pay_period.h"
 
-#include <charconv>
+#include <array>
 #include <cmath>
 #include <utility>
 
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
+#include "taxyear/settings_ranges.h"
 
 namespace reventa {
 namespace {
@@ -29,14 +30,6 @@ BonusTaxes TaxWithAndWithoutBonus(double annualisedIncome, double bonus, PayPeri
 
 constexpr const char* DateTitle = "Incorrect Date";
 constexpr const char* DaysTitle = "Incorrect Number of Days";
-
-// Field limits of the pay-period windows.
-constexpr double MaxAge = 999;
-constexpr double MaxBeneficiaries = 99;
-constexpr double MaxWholeRand = 99999999;       // eight-digit whole-rand fields
-constexpr double MaxRandAndCents = 9999999.99;  // rand-and-cents fields
-constexpr double MaxPercent = 100;
-constexpr double MaxUifLimit = 999999;
 
 PayPeriodResult Refused(const char* title, std::string text, FocusTarget focus) {
   PayPeriodResult r;
@@ -102,52 +95,67 @@ void CreditsAndNet(const PayPeriodInput& in, PayPeriodResult& r) {
   r.NetPeriodTax = net > 0 ? net : 0;
 }
 
-// A number as the message shows it: shortest digits, never in exponent form.
-std::string PlainNumber(double value) {
-  // Amounts as they are typed; a number far beyond any field (1e308) in its short
-  // form rather than as hundreds of digits.
-  if (!(std::abs(value) < 1e15)) return FormatShortest(value);
-  char buffer[400];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  return ec == std::errc() ? std::string(buffer, end) : FormatShortest(value);
+// The inputs every pay-period window has, in its order. The amounts take whole
+// rand in the monthly window and rand and cents in the others; the retirement-fund
+// contributions take whole rand in all of them.
+using Field = InputField<PayPeriodInput>;
+constexpr double MaxWholeRand = 99999999;
+constexpr double MaxRandAndCents = 9999999.99;
+constexpr InputRange WholeRand{"", 0, MaxWholeRand, 0};
+constexpr InputRange RandAndCents{"", 0, MaxRandAndCents, 2};
+constexpr Field Age{AgeRange, &PayPeriodInput::Age};
+constexpr Field RFundEmployer{WholeRand.Named("RFundEmployer"), &PayPeriodInput::RFundEmployer};
+constexpr Field RFundEmployee{WholeRand.Named("RFundEmployee"), &PayPeriodInput::RFundEmployee};
+constexpr Field Beneficiaries{{"Beneficiaries", 0, 99, 0}, &PayPeriodInput::Beneficiaries};
+
+// A window's table: age, the amounts (in the window's kind of amount field) and
+// beneficiaries, the fields of its period, then the settings.
+template <class... PeriodFields>
+constexpr std::array<Field, 15 + sizeof...(PeriodFields)> WindowRanges(InputRange amount,
+                                                                       PeriodFields... period) {
+  return {Age,
+          Field{amount.Named("Salary"), &PayPeriodInput::Salary},
+          Field{amount.Named("EmployerMedAid"), &PayPeriodInput::EmployerMedAid},
+          Field{amount.Named("EmployeeMedAid"), &PayPeriodInput::EmployeeMedAid},
+          RFundEmployer,
+          RFundEmployee,
+          Field{amount.Named("Commission"), &PayPeriodInput::Commission},
+          Field{amount.Named("Bonus"), &PayPeriodInput::Bonus},
+          Field{amount.Named("TravelAllowance"), &PayPeriodInput::TravelAllowance},
+          Beneficiaries,
+          period...,
+          Field{SettingPercentRange.Named("EmployeeUIF"), &PayPeriodInput::EmployeeUIF},
+          Field{SettingPercentRange.Named("EmployerUIF"), &PayPeriodInput::EmployerUIF},
+          Field{SettingPercentRange.Named("SkillLevy"), &PayPeriodInput::SkillLevy},
+          Field{SettingUifLimitRange.Named("UIFLimit"), &PayPeriodInput::UIFLimit},
+          Field{SettingInclusionRateRange.Named("InclusionRate"), &PayPeriodInput::InclusionRate}};
 }
 
-std::optional<PayPeriodInputError> CheckRange(const char* field, double value, double min,
-                                              double max) {
-  if (value >= min && value <= max) return std::nullopt;
-  return PayPeriodInputError{
-      field, PlainNumber(value) + " is outside " + PlainNumber(min) + " to " + PlainNumber(max)};
-}
+constexpr auto MonthlyRanges =
+    WindowRanges(WholeRand, Field{TaxYearDateRange.Named("StartDate"), &PayPeriodInput::StartDate},
+                 Field{TaxYearDateRange.Named("EndDate"), &PayPeriodInput::EndDate});
+constexpr auto WeeklyRanges =
+    WindowRanges(RandAndCents, Field{{"NormalDays", 0, 7, 0}, &PayPeriodInput::NormalDays},
+                 Field{{"ThisDays", 0, 7, 0}, &PayPeriodInput::ThisDays});
+constexpr auto FortnightlyRanges =
+    WindowRanges(RandAndCents, Field{{"NormalDays", 0, 14, 0}, &PayPeriodInput::NormalDays},
+                 Field{{"ThisDays", 0, 14, 0}, &PayPeriodInput::ThisDays});
+constexpr auto DailyRanges = WindowRanges(RandAndCents);
 
-std::optional<PayPeriodInputError> CheckDays(const char* field, double value, double max) {
-  if (auto e = CheckRange(field, value, 0, max)) return e;
-  if (std::floor(value) != value) {
-    return PayPeriodInputError{field, PlainNumber(value) + " is not a whole number of days"};
-  }
-  return std::nullopt;
+bool InTaxYear(double serial) {
+  return IsWholeDay(serial) && serial >= TaxYearStart && serial <= TaxYearEnd;
 }
 
 }  // namespace
 
-std::string MonthlyStartDateMessage() {
-  return "The date entered is not correct please enter a date between 01/03/2023 and "
-         "29/02/2024";
-}
-
-std::string MonthlyEndDateMessage(double startDate) {
-  return "The date entered is not correct please enter a date between " + FormatDate(startDate) +
-         " and 29/02/2024";
-}
-
 PayPeriodResult ComputeMonthlyPaye(const PayPeriodInput& in) {
   // The date fields take only days of the tax year, where every month number occurs
   // once; the same month then means the same calendar month.
-  if (!IsWholeDay(in.StartDate) || in.StartDate < TaxYearStart || in.StartDate > TaxYearEnd) {
-    return Refused(DateTitle, MonthlyStartDateMessage(), FocusTarget::StartDate);
+  if (!InTaxYear(in.StartDate)) {
+    return Refused(DateTitle, TaxYearDateMessage(), FocusTarget::StartDate);
   }
-  if (!IsWholeDay(in.EndDate) || in.EndDate < TaxYearStart || in.EndDate > TaxYearEnd) {
-    return Refused(DateTitle, MonthlyEndDateMessage(in.StartDate), FocusTarget::EndDate);
+  if (!InTaxYear(in.EndDate)) {
+    return Refused(DateTitle, TaxYearDateMessage(in.StartDate), FocusTarget::EndDate);
   }
 
   // 1. Date rules.
@@ -298,59 +306,38 @@ PayPeriodResult ComputeDailyPaye(const PayPeriodInput& in) {
   return r;
 }
 
-std::optional<PayPeriodInputError> ValidatePayPeriodInput(const PayPeriodInput& in,
-                                                          PayPeriodKind kind) {
-  // The monthly window's amounts are all whole-rand fields; the others take rand and
-  // cents except for the fund contributions. Fields are checked in the window's order.
-  const double maxAmount = kind == PayPeriodKind::Monthly ? MaxWholeRand : MaxRandAndCents;
-  struct Limit {
-    const char* field;
-    double value;
-    double max;
-  };
-  const Limit fields[] = {
-      {"Age", static_cast<double>(in.Age), MaxAge},
-      {"Salary", in.Salary, maxAmount},
-      {"EmployerMedAid", in.EmployerMedAid, maxAmount},
-      {"EmployeeMedAid", in.EmployeeMedAid, maxAmount},
-      {"RFundEmployer", in.RFundEmployer, MaxWholeRand},
-      {"RFundEmployee", in.RFundEmployee, MaxWholeRand},
-      {"Commission", in.Commission, maxAmount},
-      {"Bonus", in.Bonus, maxAmount},
-      {"TravelAllowance", in.TravelAllowance, maxAmount},
-      {"Beneficiaries", static_cast<double>(in.Beneficiaries), MaxBeneficiaries},
-  };
-  for (const Limit& f : fields) {
-    if (auto e = CheckRange(f.field, f.value, 0, f.max)) return e;
-  }
-
+RangeTable<PayPeriodInput> PayPeriodRanges(PayPeriodKind kind) {
   switch (kind) {
     case PayPeriodKind::Monthly:
-      if (!IsWholeDay(in.StartDate) || in.StartDate < TaxYearStart || in.StartDate > TaxYearEnd) {
-        return PayPeriodInputError{"StartDate", MonthlyStartDateMessage()};
-      }
-      if (!IsWholeDay(in.EndDate) || in.EndDate < TaxYearStart || in.EndDate > TaxYearEnd) {
-        return PayPeriodInputError{"EndDate", MonthlyEndDateMessage(in.StartDate)};
-      }
-      break;
+      return MonthlyRanges;
     case PayPeriodKind::Weekly:
-    case PayPeriodKind::Fortnightly: {
-      const double maxDays = kind == PayPeriodKind::Weekly ? 7 : 14;
-      if (auto e = CheckDays("NormalDays", in.NormalDays, maxDays)) return e;
-      if (auto e = CheckDays("ThisDays", in.ThisDays, maxDays)) return e;
-      break;
-    }
+      return WeeklyRanges;
+    case PayPeriodKind::Fortnightly:
+      return FortnightlyRanges;
     case PayPeriodKind::Daily:
       break;
   }
+  return DailyRanges;
+}
 
-  const Limit settings[] = {
-      {"EmployeeUIF", in.EmployeeUIF, MaxPercent}, {"EmployerUIF", in.EmployerUIF, MaxPercent},
-      {"SkillLevy", in.SkillLevy, MaxPercent},     {"UIFLimit", in.UIFLimit, MaxUifLimit},
-      {"InclusionRate", in.InclusionRate, 1},
-  };
-  for (const Limit& f : settings) {
-    if (auto e = CheckRange(f.field, f.value, 0, f.max)) return e;
+std::optional<InputError> ValidatePayPeriodInput(const PayPeriodInput& in, PayPeriodKind kind) {
+  if (auto e = CheckInputs(PayPeriodRanges(kind), in)) return e;
+  switch (kind) {
+    case PayPeriodKind::Monthly:
+      if (!InTaxYear(in.StartDate)) return InputError{"StartDate", TaxYearDateMessage()};
+      if (!InTaxYear(in.EndDate)) return InputError{"EndDate", TaxYearDateMessage(in.StartDate)};
+      break;
+    case PayPeriodKind::Weekly:
+    case PayPeriodKind::Fortnightly:
+      for (auto [field, days] :
+           {std::pair{"NormalDays", in.NormalDays}, {"ThisDays", in.ThisDays}}) {
+        if (std::floor(days) != days) {
+          return InputError{field, FormatShortest(days) + " is not a whole number of days"};
+        }
+      }
+      break;
+    case PayPeriodKind::Daily:
+      break;
   }
   return std::nullopt;
 }

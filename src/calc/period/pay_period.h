@@ -9,6 +9,7 @@
 #include <string>
 
 #include "taxyear/income_tax.h"
+#include "taxyear/input_range.h"
 #include "taxyear/tax_year.h"
 
 namespace reventa {
@@ -102,24 +103,16 @@ PayPeriodResult ComputeDailyPaye(const PayPeriodInput& input);
 // The four pay-period windows, for the limits of their fields.
 enum class PayPeriodKind { Monthly, Weekly, Fortnightly, Daily };
 
-struct PayPeriodInputError {
-  std::string Field;    // the input's name, e.g. "StartDate"
-  std::string Message;  // what is wrong, without the field name
-};
+// The inputs a window of the kind takes, in its order: age 0 to 999; the amounts
+// in whole rand up to 99 999 999 (monthly) or rand and cents up to 9 999 999.99
+// (the others), the retirement-fund contributions in whole rand up to 99 999 999
+// in every window; beneficiaries 0 to 99; the monthly dates in the tax year, the
+// weekly and fortnightly day counts 0 to 7 or 0 to 14; then the settings.
+RangeTable<PayPeriodInput> PayPeriodRanges(PayPeriodKind kind);
 
 // Checks the inputs against what the window's fields accept, for inputs that do not
-// come through the window: age 0 to 999, beneficiaries 0 to 99; monthly amounts in
-// whole-rand fields 0 to 99 999 999, the other windows' amounts 0 to 9 999 999.99
-// except the retirement-fund contributions (0 to 99 999 999); settings percentages 0
-// to 100, the UIF limit 0 to 999 999, the inclusion rate 0 to 1; monthly dates in the
-// tax year (with the window's date messages); day counts 0 to 7 (weekly) or 0 to 14
-// (fortnightly).
-std::optional<PayPeriodInputError> ValidatePayPeriodInput(const PayPeriodInput& input,
-                                                          PayPeriodKind kind);
-
-// The monthly window's messages for a refused start or end date; the end date's
-// names the start date as shown.
-std::string MonthlyStartDateMessage();
-std::string MonthlyEndDateMessage(double startDate);
+// come through the window: the kind's ranges, whole day counts, and the monthly
+// dates in the tax year (with the window's date messages).
+std::optional<InputError> ValidatePayPeriodInput(const PayPeriodInput& input, PayPeriodKind kind);
 
 }  // namespace reventa

@@ -11,12 +11,53 @@
 #include <string>
 #include <vector>
 
+#include "taxyear/input_range.h"
 #include "taxyear/shared_state.h"
 
 namespace reventa {
 
 // The window's whole-number fields take 0 to this.
 inline constexpr double CompanyCarFieldMax = 999999999;
+inline constexpr InputRange CarAmountRange{"", 0, CompanyCarFieldMax, 0};
+
+// One car's numeric inputs in the window's order. The two worked values the
+// register keeps between runs can turn negative, so they take any amount the
+// fields could lead to; the window only shows them.
+inline constexpr InputField<CompanyCar> CompanyCarRanges[] = {
+    {CarAmountRange.Named("CCPrice"), &CompanyCar::CCPrice},
+    {TaxYearDateRange.Named("CCStartDate"), &CompanyCar::CCStartDate},
+    {TaxYearDateRange.Named("CCEndDate"), &CompanyCar::CCEndDate},
+    {CarAmountRange.Named("EndMileage"), &CompanyCar::EndMileage},
+    {CarAmountRange.Named("StartMileage"), &CompanyCar::StartMileage},
+    {CarAmountRange.Named("TotalDistance"), &CompanyCar::TotalDistance},
+    {CarAmountRange.Named("BusDistance"), &CompanyCar::BusDistance},
+    {CarAmountRange.Named("ActualExpEmployee"), &CompanyCar::ActualExpEmployee},
+    {CarAmountRange.Named("FuelReimbEmployer"), &CompanyCar::FuelReimbEmployer},
+    {CarAmountRange.Named("EmpPaidInsurance"), &CompanyCar::EmpPaidInsurance},
+    {CarAmountRange.Named("EmpPaidLicence"), &CompanyCar::EmpPaidLicence},
+    {CarAmountRange.Named("EmpPaidMaintenance"), &CompanyCar::EmpPaidMaintenance},
+    {CarAmountRange.Named("FB3802ThisCar"), &CompanyCar::FB3802ThisCar},
+    {{"AdjustTaxableInc", -CompanyCarFieldMax, CompanyCarFieldMax, 0},
+     &CompanyCar::AdjustTaxableInc},
+    {{"FuelComponent", -CompanyCarFieldMax, CompanyCarFieldMax, 0}, &CompanyCar::FuelComponent},
+};
+// The register's own input: the total code 3802 amount of the employee's IRP5s.
+inline constexpr InputField<CompanyCarRegister> CompanyCarRegisterRanges[] = {
+    {CarAmountRange.Named("Actual3802"), &CompanyCarRegister::Actual3802},
+};
+
+// A car's text fields and the characters each holds.
+struct CarText {
+  const char* Key;
+  int MaxLength;
+  std::string CompanyCar::*Member;
+};
+inline constexpr CarText CompanyCarTexts[] = {
+    {"CCRegNumber", 10, &CompanyCar::CCRegNumber},
+    {"CCMake", 25, &CompanyCar::CCMake},
+    {"CCModel", 25, &CompanyCar::CCModel},
+    {"YearOfManfact", 25, &CompanyCar::YearOfManfact},
+};
 
 // One car's results, worked out afresh by every run.
 struct CompanyCarResults {

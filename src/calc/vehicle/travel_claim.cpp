@@ -155,14 +155,16 @@ bool DeemedCostInputsComplete(const TravelClaimInputs& in) {
   return in.VehicleValue != 0 && in.PeriodDays != 0 && in.RecordedBusinessKm != 0;
 }
 
-std::string VehicleStartDateMessage() {
-  return "The date entered is not correct please enter a date between " + FormatDate(TaxYearStart) +
-         " and " + FormatDate(TaxYearEnd);
-}
-
-std::string VehicleEndDateMessage(double startDate) {
-  return "The date entered is not correct please enter a date between " + FormatDate(startDate) +
-         " and " + FormatDate(TaxYearEnd);
+std::optional<InputError> CheckVehicleDates(const char* startKey, double start, const char* endKey,
+                                            double end) {
+  const auto wholeDay = [](double serial) { return std::floor(serial) == serial; };
+  if (!wholeDay(start) || !TaxYearDateRange.Contains(start)) {
+    return InputError{startKey, TaxYearDateMessage()};
+  }
+  if (!wholeDay(end) || end < start || end > TaxYearEnd) {
+    return InputError{endKey, TaxYearDateMessage(start)};
+  }
+  return std::nullopt;
 }
 
 }  // namespace reventa

@@ -5,8 +5,10 @@
 // the travel allowance window keeps them between openings.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "taxyear/input_range.h"
 #include "taxyear/shared_state.h"
 
 namespace reventa {
@@ -30,6 +32,25 @@ inline constexpr double TravelYearDays = 366;
 inline constexpr double TravelClaimCapWithoutAllowance = 9999999.97;
 // The window's whole-number fields and their limit.
 inline constexpr double TravelFieldMax = 9999999;
+inline constexpr InputRange TravelAmountRange{"", 0, TravelFieldMax, 0};
+
+// The window's eleven inputs, top to bottom.
+inline constexpr InputField<TravelClaimInputs> TravelClaimRanges[] = {
+    {TravelAmountRange.Named("VehicleValue"), &TravelClaimInputs::VehicleValue},
+    {TravelAmountRange.Named("AllowanceReceived"), &TravelClaimInputs::AllowanceReceived},
+    {TravelAmountRange.Named("ClosingKm"), &TravelClaimInputs::ClosingKm},
+    {TravelAmountRange.Named("OpeningKm"), &TravelClaimInputs::OpeningKm},
+    {TravelAmountRange.Named("RecordedBusinessKm"), &TravelClaimInputs::RecordedBusinessKm},
+    {TravelAmountRange.Named("FuelOilCost"), &TravelClaimInputs::FuelOilCost},
+    {TravelAmountRange.Named("RepairsCost"), &TravelClaimInputs::RepairsCost},
+    {TravelAmountRange.Named("InsuranceLicenceCost"), &TravelClaimInputs::InsuranceLicenceCost},
+    {TravelAmountRange.Named("OtherCost"), &TravelClaimInputs::OtherCost},
+    {TravelAmountRange.Named("WearAndTear"), &TravelClaimInputs::WearAndTear},
+    {TravelAmountRange.Named("LeasePayments"), &TravelClaimInputs::LeasePayments},
+};
+// The period the two methods take on their own: the days of a stretch of the tax
+// year, which the window works out from its two dates.
+inline constexpr InputRange TravelPeriodDaysRange{"PeriodDays", 0, TravelYearDays, 0};
 
 // Splits the distance into business and private kilometres (TotalKm, BusinessKm,
 // PrivateKm of the results; nothing else is touched): the deemed 18 000 private
@@ -57,9 +78,11 @@ void CalculateTravelAllowance(TravelAllowanceState& travel, double startDate, do
 // recorded business distance. Without them its figures show 0.
 bool DeemedCostInputsComplete(const TravelClaimInputs& in);
 
-// The texts of the two date messages of the vehicle windows.
-std::string VehicleStartDateMessage();
-std::string VehicleEndDateMessage(double startDate);
+// The date rule of the vehicle windows: a start date in the tax year and an end
+// date from the start date to the end of the tax year, each a whole day. The
+// error names the date's key and the message its field shows.
+std::optional<InputError> CheckVehicleDates(const char* startKey, double start, const char* endKey,
+                                            double end);
 // "Single Payment": wear and tear and lease payments exclude each other.
 inline constexpr const char* SinglePaymentTitle = "Single Payment";
 inline constexpr const char* SinglePaymentText =

@@ -183,7 +183,7 @@ TEST(AnnualPeriod, StartAfterEndIsRefused) {
   const AnnualResult r =
       CalculateAnnual({.AnnSalary = 100000, .AnnStartDate = Sep1, .AnnEndDate = Jun1});
   ASSERT_TRUE(r.Error);
-  EXPECT_EQ(*r.Error, AnnualEndDateMessage(Sep1));
+  EXPECT_EQ(*r.Error, TaxYearDateMessage(Sep1));
 }
 
 struct ValidationCase {

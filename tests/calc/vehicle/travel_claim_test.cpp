@@ -375,11 +375,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TravelDateMessages, NameTheLimits) {
-  EXPECT_EQ(VehicleStartDateMessage(),
+  EXPECT_EQ(TaxYearDateMessage(),
             "The date entered is not correct please enter a date between 01/03/2023 and "
             "29/02/2024");
   // 45 078 is 01/06/2023.
-  EXPECT_EQ(VehicleEndDateMessage(45078),
+  EXPECT_EQ(TaxYearDateMessage(45078),
             "The date entered is not correct please enter a date between 01/06/2023 and "
             "29/02/2024");
 }

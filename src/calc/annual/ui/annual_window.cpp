@@ -43,7 +43,7 @@ AnnualWindow::AnnualWindow(AppContext& context)
     : PayrollWindow(context, QStringLiteral("frmAnnual"), QStringLiteral("Annual"),
                     QStringLiteral("Employee name :"), {}) {
   const BusyCursor busy;
-  age_ = addCountRow(QStringLiteral("silgEdit1"), QStringLiteral("Age"), AnnualMaxAge);
+  age_ = addCountRow(QStringLiteral("silgEdit1"), QStringLiteral("Age"), AgeRange.Max);
   fieldGrid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
   addToTabOrder(infoButton());
   connect(age_, &NumericField::valueChanged, this,
@@ -66,7 +66,7 @@ AnnualWindow::AnnualWindow(AppContext& context)
   };
   for (const Amount& a : amounts) {
     NumericField* f = addAmountRow(QString::fromLatin1(a.name), QString::fromLatin1(a.label));
-    f->setRange(0, AnnualMaxAmount);
+    f->setRange(0, 99999999);
     const auto target = a.target;
     connect(f, &NumericField::valueChanged, this,
             [this, target](double v) { inputs_.*target = v; });
@@ -96,11 +96,10 @@ AnnualWindow::AnnualWindow(AppContext& context)
   // entered, so the start never passes the end.
   connect(start_, &DateField::entered, this, [this] { start_->setMaximum(end_->value()); });
   connect(end_, &DateField::entered, this, [this] { end_->setMinimum(start_->value()); });
-  connect(start_, &DateField::refused, this, [this] {
-    showError(kDateTitle, QString::fromStdString(AnnualStartDateMessage()), start_);
-  });
+  connect(start_, &DateField::refused, this,
+          [this] { showError(kDateTitle, QString::fromStdString(TaxYearDateMessage()), start_); });
   connect(end_, &DateField::refused, this, [this] {
-    showError(kDateTitle, QString::fromStdString(AnnualEndDateMessage(start_->value())), end_);
+    showError(kDateTitle, QString::fromStdString(TaxYearDateMessage(start_->value())), end_);
   });
 
   // Opening: the stored settings, the defaults, one calculation (all results 0).
@@ -156,9 +155,9 @@ QWidget* AnnualWindow::buildBeneficiaries() {
 
 void AnnualWindow::capMonth(int month) {
   NumericField* field = months_[static_cast<std::size_t>(month)];
-  if (field->value() <= AnnualMaxMonthBens) return;
+  if (field->value() <= AnnualMonthBensRange.Max) return;
   context().messages.Info(this, kCapMessage);
-  field->setValue(AnnualMaxMonthBens);
+  field->setValue(AnnualMonthBensRange.Max);
   // Back to the box that was refused, as after every range message.
   field->setFocus(Qt::OtherFocusReason);
 }

@@ -221,7 +221,7 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
     grid->setColumnMinimumWidth(base + kFrameRight, 10);
   };
 
-  line("Taxpayer's age", NewWholeField(this, QStringLiteral("numAge"), PackageAgeMax), nullptr);
+  line("Taxpayer's age", NewWholeField(this, QStringLiteral("numAge"), AgeRange.Max), nullptr);
   line(variant_.amountCaption, money("numNetMonSalReq"),
        grossToNet ? money("numCCNetMonSalReq", true) : nullptr);
   line("Company car value", money("numCompCar"), money("numCCCompCar"));

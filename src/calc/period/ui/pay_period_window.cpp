@@ -104,10 +104,10 @@ PayPeriodWindow::PayPeriodWindow(AppContext& context, const PayPeriodDesign& des
     connect(end_, &DateField::valueChanged, this,
             [this](double serial) { input_.EndDate = serial; });
     connect(start_, &DateField::refused, this, [this] {
-      showError(kDateTitle, QString::fromStdString(MonthlyStartDateMessage()), start_);
+      showError(kDateTitle, QString::fromStdString(TaxYearDateMessage()), start_);
     });
     connect(end_, &DateField::refused, this, [this] {
-      showError(kDateTitle, QString::fromStdString(MonthlyEndDateMessage(start_->value())), end_);
+      showError(kDateTitle, QString::fromStdString(TaxYearDateMessage(start_->value())), end_);
     });
   }
 

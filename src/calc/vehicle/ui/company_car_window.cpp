@@ -203,7 +203,7 @@ void CompanyCarWindow::connectDates() {
   connect(start, &DateField::entered, this, [start, end] { start->setMaximum(end->value()); });
   connect(end, &DateField::entered, this, [start, end] { end->setMinimum(start->value()); });
   connect(start, &DateField::refused, this, [this, start] {
-    context().messages.Error(this, kDateTitle, Text(VehicleStartDateMessage()));
+    context().messages.Error(this, kDateTitle, Text(TaxYearDateMessage()));
     if (isVisible()) {
       start->setFocus();
     } else {
@@ -212,7 +212,7 @@ void CompanyCarWindow::connectDates() {
     }
   });
   connect(end, &DateField::refused, this, [this, start, end] {
-    context().messages.Error(this, kDateTitle, Text(VehicleEndDateMessage(start->value())));
+    context().messages.Error(this, kDateTitle, Text(TaxYearDateMessage(start->value())));
     datesWrong_ = true;
     if (isVisible()) {
       end->setFocus();

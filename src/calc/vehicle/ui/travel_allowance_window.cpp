@@ -361,7 +361,7 @@ void TravelAllowanceWindow::print() {
 
 void TravelAllowanceWindow::onDateRefused(DateField* field) {
   const std::string text =
-      field == start_ ? VehicleStartDateMessage() : VehicleEndDateMessage(start_->value());
+      field == start_ ? TaxYearDateMessage() : TaxYearDateMessage(start_->value());
   context().messages.Error(this, kDateTitle, QString::fromStdString(text));
   if (isVisible()) {
     field->setFocus();
