@@ -12,12 +12,12 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "calc/package/ui/sal_pack_print.h"
 #include "store/app_paths.h"
 #include "store/report_engine.h"
 #include "store/report_export.h"
 #include "store/report_template.h"
 #include "store/report_window.h"
+#include "store/reports/package_report.h"
 #include "store/settings_store.h"
 #include "store/table_store.h"
 #include "widgets/messages.h"
@@ -441,7 +441,7 @@ void TestStores::quickTaxReportMatchesItsGolden() {
 void TestStores::packageReportMatchesItsGolden() {
   // The figures of a net-to-gross print with a company car the employer has not
   // costed (its once-off note) and two of the four other expenses.
-  SalPackSheet s;
+  PackageSheet s;
   s.taxpayerName = QStringLiteral("Thandi Mokoena");
   s.age = 45;
   s.amount = 420000;
@@ -467,9 +467,7 @@ void TestStores::packageReportMatchesItsGolden() {
   s.result = 701234.567;
   s.totalCost = 1132598.88;
   s.onceOff = 350000.5;
-  QCOMPARE(TableStore(report_, kKind)
-               .WriteRow(QStringLiteral("SalPackage"), SalPackFields(kReventaAnnual, s)),
-           std::nullopt);
+  QCOMPARE(WriteReport(report_, PackageReport(NetToGrossAnnual, s)), std::nullopt);
   RecordingMessages messages;
   ReportEngine engine(QStringLiteral(REVENTA_TEST_APP_DIR), report_, messages, nullptr);
   const ReportEngine::Built built = engine.Build(QStringLiteral("Reventa.rpt"));

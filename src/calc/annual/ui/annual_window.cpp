@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/print_report.h"
+#include "store/reports/tax_reports.h"
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
@@ -24,18 +25,6 @@ const bool kRegistered = RegisterCalculatorWindow(
 const QString kDateTitle = QStringLiteral("Incorrect Date");
 const QString kCapMessage =
     QStringLiteral("Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!");
-
-// The months in the order of the tax year, with their report captions.
-struct MonthCaption {
-  int month;
-  const char* english;
-  const char* afrikaans;
-};
-constexpr MonthCaption kMonths[] = {
-    {3, "Mar", "Mar"},  {4, "Apr ", "Apr "}, {5, "May", "Mei"}, {6, "Jun", "Jun"},
-    {7, "Jul", "Jul"},  {8, "Aug", "Aug"},   {9, "Sep", "Sep"}, {10, "Oct", "Okt"},
-    {11, "Nov", "Nov"}, {12, "Dec", "Dec"},  {1, "Jan", "Jan"}, {2, "Feb", "Feb"},
-};
 
 }  // namespace
 
@@ -116,7 +105,7 @@ QWidget* AnnualWindow::buildBeneficiaries() {
   frame->setObjectName(QStringLiteral("Frame1"));
   auto* grid = new QGridLayout;
   int column = 0;
-  for (const MonthCaption& m : kMonths) {
+  for (const MonthCaption& m : TaxYearMonthCaptions) {
     auto* field = new NumericField(frame);
     field->setObjectName(QStringLiteral("numAnnCalcBens_%1").arg(m.month));
     field->setDecimals(0);
@@ -124,7 +113,7 @@ QWidget* AnnualWindow::buildBeneficiaries() {
     // Two digits can be typed; a count above 24 is capped when the field is left.
     field->setRange(0, 99);
     field->setFixedWidth(38);
-    auto* caption = new QLabel(QString::fromLatin1(m.english).trimmed(), frame);
+    auto* caption = new QLabel(QString::fromLatin1(m.caption.english).trimmed(), frame);
     caption->setBuddy(field);
     caption->setAlignment(Qt::AlignCenter);
     field->setAccessibleName(QStringLiteral("Beneficiaries in ") + caption->text());
@@ -173,7 +162,7 @@ void AnnualWindow::calculate() {
   // A date still being typed, or a count not yet capped, is dealt with first, as
   // leaving its field would.
   if (!start_->commit() || !end_->commit()) return;
-  for (const MonthCaption& m : kMonths) capMonth(m.month);
+  for (const MonthCaption& m : TaxYearMonthCaptions) capMonth(m.month);
   inputs_.AnnInclusionRate = settings().TAIncRate8020;
   AnnualResult r;
   {
@@ -208,80 +197,8 @@ void AnnualWindow::showResult(const AnnualResult& r) {
 }
 
 void AnnualWindow::writeReport() {
-  const FieldList fields =
-      AnnualReportFields(reportLanguage(), employeeName(), calculated_, result_);
-  PrintSingleRowReport(context(), this, QStringLiteral("IRP5Ann"), fields,
-                       QString::fromLatin1(kTemplate), QString::fromLatin1(kReportTitle));
-}
-
-FieldList AnnualReportFields(std::int16_t language, const QString& employeeName,
-                             const AnnualInputs& in, const AnnualResult& r) {
-  const bool english = language == 0;
-  auto text = [english](const char* en, const char* af) {
-    return QVariant(QString::fromUtf8(english ? en : af));
-  };
-  // An amount that the credits may have taken to nothing is written as the whole
-  // number 0.
-  auto amountOrZero = [](double v) { return v > 0 ? QVariant(v) : QVariant(int(0)); };
-  FieldList f;
-  f.append({QStringLiteral("TypeAM"), text("Annual Check", "Jaarlikse Inkomste")});
-  f.append({QStringLiteral("Employee"),
-            (english ? QStringLiteral(" For : ") : QStringLiteral("Vir : ")) + employeeName});
-  f.append({QStringLiteral("Age"), text("Age : ", "Ouderdom : ")});
-  f.append({QStringLiteral("AgeNum"), int(in.AnnAge)});
-  f.append({QStringLiteral("Sal"), text("Remuneration/salary", "Besoldiging")});
-  f.append({QStringLiteral("SalNum"), in.AnnSalary});
-  f.append({QStringLiteral("DirFees"), text("Commissions", "Kommissie")});
-  f.append({QStringLiteral("DirFeesNum"), in.AnnCommissions});
-  f.append({QStringLiteral("Bonus"), text("Bonus", "Bonus")});
-  f.append({QStringLiteral("BonusNum"), in.AnnBonus});
-  f.append({QStringLiteral("TravAll"), text("Travel allowance received", "Reistoelae ontvang")});
-  f.append({QStringLiteral("RecBefNum"), in.AnnTravelAllowance});
-  f.append({QStringLiteral("MedExp"), text("Medical expenses", "Mediese onkoste")});
-  f.append({QStringLiteral("MedExpNum"), 0.0});  // the window has no medical expenses input
-  f.append({QStringLiteral("PenCont"),
-            text("Employer's R/Fund contributions ", "Toelaatbare pension bydrae")});
-  f.append({QStringLiteral("PenContNum"), in.AnnEmployerRFund});
-  f.append({QStringLiteral("RACont"),
-            text("Employee's R/Fund contributions", "Toelaatbare U/T bydrae")});
-  f.append({QStringLiteral("RAContNum"), in.AnnEmployeeRFund});
-  f.append({QStringLiteral("SDate"), text("Start date", "Begin datum")});
-  f.append({QStringLiteral("SDateNum"), QString::fromStdString(FormatDate(in.AnnStartDate))});
-  f.append({QStringLiteral("EDate"), text("End date", "Eind datum")});
-  f.append({QStringLiteral("EDateNum"), QString::fromStdString(FormatDate(in.AnnEndDate))});
-  f.append({QStringLiteral("SITE"), text("SITE", "SIBW")});
-  f.append({QStringLiteral("SITENum"), r.AnnSITE});
-  f.append({QStringLiteral("PAYE"), text("PAYE", "LBS")});
-  f.append({QStringLiteral("PAYENum"), amountOrZero(r.AnnPAYE)});
-  f.append({QStringLiteral("Taxliability"), text("Tax liability", "Belasting verpligting")});
-  f.append({QStringLiteral("Taxliabilitynum"), r.AnnTaxLiability});
-  f.append({QStringLiteral("TaxCredit"),
-            text("Tax credits for beneficiaries", "Belastingkrediete vir begunstigdes")});
-  f.append({QStringLiteral("Taxcreditnum"), r.AnnMedCredit});
-  f.append({QStringLiteral("TaxCreditCons"),
-            text("Tax credits for contributions", "Belastingkrediete vir bydraes")});
-  f.append({QStringLiteral("TaxcreditnumCons"), r.AnnAddMedCredit});
-  f.append({QStringLiteral("NumOFBens"),
-            text("Number of Medical Aid Beneficiaries", "Getal mediesefondslede en afhanklikes")});
-  f.append({QStringLiteral("EmpERMedAidCont"),
-            text("Employer's med aid contrib.", "Werkgewer se bydrae aan mediesefonds")});
-  f.append({QStringLiteral("EmpERMedAidContnum"), in.AnnEmployerMedAid});
-  f.append({QStringLiteral("EmpEEMedAidCont"),
-            text("Employee's med aid contrib.", "Werknemer se bydrae aan mediesefonds")});
-  f.append({QStringLiteral("EmpEEMedAidContnum"), in.AnnEmployeeMedAid});
-  for (const MonthCaption& m : kMonths) {
-    const QString field = QStringLiteral("AnnCalcBens%1").arg(m.month);
-    f.append({field, text(m.english, m.afrikaans)});
-    f.append(
-        {field + QStringLiteral("num"), int(in.AnnMonthBens[static_cast<std::size_t>(m.month)])});
-  }
-  f.append({QStringLiteral("MedAidBens"),
-            text("Med Aid contribution deduction", "Mediesfondsbydrae afrekking")});
-  f.append({QStringLiteral("MedAidBensnum"), int(0)});  // the window has no input for it
-  f.append({QStringLiteral("TOTAL"), text("Total tax deduction", "Totaal")});
-  f.append({QStringLiteral("TotalNum"), amountOrZero(r.AnnTotalTaxDeduction)});
-  f.append({QStringLiteral("EOE"), text("(E.& O.E.)", "(B.& F.W.)")});
-  return f;
+  PrintReport(context(), this,
+              AnnualReport(reportLanguage(), employeeName(), calculated_, result_));
 }
 
 }  // namespace reventa

@@ -8,7 +8,6 @@
 
 #include "calc/annual/annual_paye.h"
 #include "calc/period/ui/payroll_window.h"
-#include "store/table_store.h"
 
 namespace reventa {
 
@@ -28,10 +27,6 @@ class AnnualWindow : public PayrollWindow {
   // The last calculation that ran to the end, and the state it ran on.
   const AnnualResult& result() const { return result_; }
   const AnnualInputs& calculatedInputs() const { return calculated_; }
-
-  static constexpr const char* kTemplate = "Annual.rpt";
-  static constexpr const char* kReportTitle =
-      "Annual - To export printout click on the suitcase button or goto Help";
 
  protected:
   void writeReport() override;
@@ -58,11 +53,5 @@ class AnnualWindow : public PayrollWindow {
   NumericField* total_ = nullptr;
   NumericField* paye_ = nullptr;
 };
-
-// The report row of the annual window, field by field in the order they are
-// written: captions in the chosen language (0 English, 1 Afrikaans) beside the
-// values of the last calculation.
-FieldList AnnualReportFields(std::int16_t language, const QString& employeeName,
-                             const AnnualInputs& inputs, const AnnualResult& result);
 
 }  // namespace reventa

@@ -8,6 +8,7 @@
 
 #include "shell/print_report.h"
 #include "store/print_panel.h"
+#include "store/reports/tax_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/numeric_field.h"
@@ -174,22 +175,7 @@ void KwikTaxWindow::show(const QuickTaxResult& r) {
 }
 
 void KwikTaxWindow::print() {
-  const QuickTaxResult& r = result_;
-  const FieldList fields = {
-      {QStringLiteral("AGE"), quickAge_},
-      {QStringLiteral("TAXINCOME"), r.QuickIncome},
-      {QStringLiteral("TAXTOPAY"), r.Tax.BracketBaseTax},
-      {QStringLiteral("MARGRATE"), r.Tax.MarginalRate},
-      {QStringLiteral("PORTION"), r.Tax.PortionTax},
-      {QStringLiteral("TOTTAX"), r.QuickTotalTax},
-      {QStringLiteral("REBATE"), r.QuickRebate},
-      {QStringLiteral("TAXCOM4"), r.QuickTaxCommitment},
-      {QStringLiteral("AVRATE"), r.QuickAvgBefore},
-      {QStringLiteral("AVRATEAFT"), r.QuickAvgAfter},
-      {QStringLiteral("TAXCOM4/2"), r.TaxCom4Monthly()},
-  };
-  PrintSingleRowReport(context(), this, QStringLiteral("kwiktax"), fields,
-                       QString::fromLatin1(kTemplate), QString::fromLatin1(kReportTitle));
+  PrintReport(context(), this, QuickTaxReport({context().state.TaxableIncome, quickAge_}, result_));
 }
 
 }  // namespace reventa

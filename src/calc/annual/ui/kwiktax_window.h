@@ -25,10 +25,6 @@ class KwikTaxWindow : public CalculatorWindow {
   void calculate();
   const QuickTaxResult& result() const { return result_; }
 
-  static constexpr const char* kTemplate = "kwiktep.rpt";
-  static constexpr const char* kReportTitle =
-      "QuickTax - To export printout click on the suitcase button or goto Help";
-
  private:
   void print();
   void show(const QuickTaxResult& r);

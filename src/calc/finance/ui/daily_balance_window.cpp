@@ -8,6 +8,7 @@
 
 #include "shell/app_context.h"
 #include "store/print_panel.h"
+#include "store/reports/finance_reports.h"
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
@@ -45,8 +46,7 @@ bool HasDigit(const QString& text) {
 }  // namespace
 
 DailyBalanceWindow::DailyBalanceWindow(AppContext& context)
-    : FinanceWindow(context, QStringLiteral("frmDayBal"), QStringLiteral("Daily Balance"),
-                    FinanceReport{"DailyBal", "DayBal.rpt", "Daily Balance Calculation"}) {
+    : FinanceWindow(context, QStringLiteral("frmDayBal"), QStringLiteral("Daily Balance")) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(6);
   int row = 0;
@@ -245,17 +245,8 @@ void DailyBalanceWindow::stepEnd(bool up) {
   computeAndShow();
 }
 
-std::optional<FieldList> DailyBalanceWindow::reportRecord() const {
-  if (!(result_.InterestAccrued > 0 && result_.DayCount > 0)) return std::nullopt;
-  const DailyBalanceState& d = computedOn_;
-  return FieldList{
-      {QStringLiteral("CapAmount"), static_cast<double>(d.DepositCapital)},
-      {QStringLiteral("StartDate"), d.DepositStart},
-      {QStringLiteral("EndDate"), d.DepositEnd},
-      {QStringLiteral("IntRate"), static_cast<double>(d.DepositRate)},
-      {QStringLiteral("ANS1"), static_cast<double>(result_.InterestAccrued)},
-      {QStringLiteral("ANS2"), result_.DayCount},
-  };
+std::optional<Report> DailyBalanceWindow::report() const {
+  return DailyBalanceReport(computedOn_, result_);
 }
 
 }  // namespace reventa

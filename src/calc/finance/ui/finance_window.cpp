@@ -21,9 +21,8 @@
 
 namespace reventa {
 
-FinanceWindow::FinanceWindow(AppContext& context, const QString& objectName, const QString& caption,
-                             const FinanceReport& report)
-    : CalculatorWindow(context, objectName, caption), report_(report) {}
+FinanceWindow::FinanceWindow(AppContext& context, const QString& objectName, const QString& caption)
+    : CalculatorWindow(context, objectName, caption) {}
 
 void FinanceWindow::recalculate() {
   const BusyCursor busy;
@@ -144,29 +143,28 @@ void FinanceWindow::refuse(QWidget* field, const QString& title, const QString& 
 void FinanceWindow::beep() { context().messages.Beep(); }
 
 void FinanceWindow::print() {
-  const std::optional<FieldList> record = reportRecord();
-  if (!record) {
+  std::optional<Report> written = report();
+  if (!written) {
     ok_->setFocus(Qt::OtherFocusReason);
     return;
   }
   StoreProblem problem;
   {
     const BusyCursor busy;
-    problem = TableStore(context().stores.reportDb, QStringLiteral("report data store"))
-                  .WriteRow(QString::fromLatin1(report_.table), *record);
+    problem = WriteReport(context().stores.reportDb, *written);
   }
   if (problem) {
     context().messages.Error(this, QStringLiteral("Report"),
                              *problem + QStringLiteral("\n\nNo report was produced."));
     return;
   }
+  written_ = std::move(*written);
   printPanel_->showBelow(ok_);
 }
 
 void FinanceWindow::runReport() {
-  // The record was written when the panel opened.
-  context().reports.Run(QString::fromLatin1(report_.templateName),
-                        QString::fromLatin1(report_.title), context().state.ReportDestination,
+  // The report was written when the panel opened.
+  context().reports.Run(written_.templateName, written_.title, context().state.ReportDestination,
                         this);
 }
 

@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "shell/calculator_window.h"
-#include "store/table_store.h"
+#include "store/report.h"
 
 class QGridLayout;
 class QLayout;
@@ -39,13 +39,6 @@ struct FinanceField {
   const char* rangeText = nullptr;
 };
 
-// The report the window writes: its table, template and report window title.
-struct FinanceReport {
-  const char* table;
-  const char* templateName;
-  const char* title;
-};
-
 class FinanceWindow : public CalculatorWindow {
   Q_OBJECT
 
@@ -60,13 +53,12 @@ class FinanceWindow : public CalculatorWindow {
   PrintPanel* printPanel() const { return printPanel_; }
 
  protected:
-  FinanceWindow(AppContext& context, const QString& objectName, const QString& caption,
-                const FinanceReport& report);
+  FinanceWindow(AppContext& context, const QString& objectName, const QString& caption);
 
   virtual void calculate() = 0;
-  // The record "&Print" writes, or nothing when there is nothing to print (the
+  // The report "&Print" writes, or nothing when there is nothing to print (the
   // focus then moves to "&OK").
-  virtual std::optional<FieldList> reportRecord() const = 0;
+  virtual std::optional<Report> report() const = 0;
 
   // Makes the field with its label, mark and unit in `row` of `grid`, columns
   // `column` to `column` + 3: the label's buddy, the accessible name, Enter
@@ -91,7 +83,7 @@ class FinanceWindow : public CalculatorWindow {
   void print();
   void runReport();
 
-  FinanceReport report_;
+  Report written_;               // what the last "&Print" wrote, run from the panel
   QHash<QObject*, Step> steps_;  // the fields the arrow keys step
   QPushButton* calculate_ = nullptr;
   QPushButton* print_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "calc/finance/inflation.h"
 #include "shell/app_context.h"
+#include "store/reports/finance_reports.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
 #include "widgets/numeric_field.h"
@@ -36,14 +37,10 @@ constexpr FinanceField kRate{
 constexpr FinanceField kFutureCost{"numAns1", "Future value/cost", "R", "", 0, 0, kResultMax, true};
 constexpr FinanceField kBuyingPower{"numAns2", "Buying power", "R", "", 0, 0, kResultMax, true};
 
-constexpr FinanceReport kReport{
-    "Inflation", "Inflatin.rpt",
-    "Inflation - To export printout click on the suitcase button or goto Help"};
-
 }  // namespace
 
 InflationWindow::InflationWindow(AppContext& context)
-    : FinanceWindow(context, QStringLiteral("frmInflation"), QStringLiteral("Inflation"), kReport) {
+    : FinanceWindow(context, QStringLiteral("frmInflation"), QStringLiteral("Inflation")) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(6);
   presentCost_ = addField(grid, 0, 0, kPresentCost);
@@ -122,15 +119,7 @@ void InflationWindow::showChart() {
   chart_->setSeries({future, power});
 }
 
-std::optional<FieldList> InflationWindow::reportRecord() const {
-  const InflationState& s = inflation();
-  if (s.FutureCost == 0 || s.FutureCost > FutureCostShownMax) return std::nullopt;
-  return FieldList{{QStringLiteral("PresCost"), s.PresentCost},
-                   {QStringLiteral("Period"), s.InflationYears},
-                   {QStringLiteral("InflaRate"), s.InflationRate},
-                   {QStringLiteral("Ans1"), s.FutureCost},
-                   {QStringLiteral("ANS2"), s.BuyingPower}};
-}
+std::optional<Report> InflationWindow::report() const { return InflationReport(inflation()); }
 
 void InflationWindow::stepRate(bool up, bool fromKeyboard) {
   bool wrapped = false;

@@ -5,6 +5,7 @@
 
 #include "calc/finance/loan.h"
 #include "shell/app_context.h"
+#include "store/reports/finance_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
@@ -30,8 +31,7 @@ std::int16_t Months(double value) { return ToInt16(value).value_or(0); }
 }  // namespace
 
 LoanBusterWindow::LoanBusterWindow(AppContext& context)
-    : FinanceWindow(context, QStringLiteral("frmLoanBuster"), QStringLiteral("Loan Buster"),
-                    {"BondBust", "loanbuster.rpt", "Loan Buster"}) {
+    : FinanceWindow(context, QStringLiteral("frmLoanBuster"), QStringLiteral("Loan Buster")) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
   grid->setHorizontalSpacing(4);
@@ -173,23 +173,8 @@ void LoanBusterWindow::showChart() {
   chart_->setSeries(series);
 }
 
-std::optional<FieldList> LoanBusterWindow::reportRecord() const {
-  const LoanBusterState& b = buster();
-  if (!(b.LoanPrincipal > 0)) return std::nullopt;
-  return FieldList{
-      {QStringLiteral("PAmt"), b.LoanPrincipal},
-      {QStringLiteral("Period"), period_},
-      {QStringLiteral("IntRate"), b.LoanRate},
-      {QStringLiteral("MonRep"), result_.Repayment},
-      {QStringLiteral("TotIntPaid"), result_.TotalInterest},
-      {QStringLiteral("TotRep"), result_.TotalRepayments},
-      {QStringLiteral("XtraPay"), b.ExtraPayment},
-      {QStringLiteral("Xper"), result_.NewPeriod},
-      {QStringLiteral("XMonRep"), result_.NewRepayment},
-      {QStringLiteral("XTotIntPaid"), result_.NewTotalInterest},
-      {QStringLiteral("XTotRep"), result_.NewTotalRepayments},
-      {QStringLiteral("XTotSavings"), result_.TotalSaving},
-  };
+std::optional<Report> LoanBusterWindow::report() const {
+  return LoanBusterReport(buster(), period_, result_);
 }
 
 LoanBusterState& LoanBusterWindow::buster() const { return context().state.LoanBuster; }

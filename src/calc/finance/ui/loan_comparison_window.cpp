@@ -9,6 +9,7 @@
 
 #include "calc/finance/loan.h"
 #include "shell/app_context.h"
+#include "store/reports/finance_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
@@ -55,8 +56,7 @@ QTableWidgetItem* Cell(Qt::Alignment alignment) {
 }  // namespace
 
 LoanComparisonWindow::LoanComparisonWindow(AppContext& context)
-    : FinanceWindow(context, QStringLiteral("frmLoanComp"), QStringLiteral("Loan Comparison"),
-                    {"BondComp", "LoanComparison.rpt", "Loan Comparison"}) {
+    : FinanceWindow(context, QStringLiteral("frmLoanComp"), QStringLiteral("Loan Comparison")) {
   auto* fields = new QGridLayout;
   fields->setVerticalSpacing(4);
   amount_ = addField(fields, 0, 0, kAmount);
@@ -204,21 +204,12 @@ void LoanComparisonWindow::showChart() {
   });
 }
 
-std::optional<FieldList> LoanComparisonWindow::reportRecord() const {
+std::optional<Report> LoanComparisonWindow::report() const {
   const LoanComparisonState& bond = context().state.LoanComparison;
   if (!(bond.BondAmount > 0 && bond.BondRate > 0)) return std::nullopt;
-  // The record is the grid as it stands: the bond the rows were calculated
+  // The report is the grid as it stands: the bond the rows were calculated
   // for, so that an amount typed since cannot head another bond's figures.
-  if (!(calculatedAmount_ > 0 && calculatedRate_ > 0)) return std::nullopt;
-  FieldList record{{QStringLiteral("PAmt"), calculatedAmount_},
-                   {QStringLiteral("IntRate"), static_cast<double>(calculatedRate_)}};
-  for (std::size_t k = 0; k < rows_.size(); ++k) {
-    const QString n = QString::number(k + 1);
-    record.append({QStringLiteral("MonRep") + n, rows_[k].Repayment});
-    record.append({QStringLiteral("IntPaid") + n, rows_[k].Interest});
-    record.append({QStringLiteral("Total") + n, rows_[k].Total});
-  }
-  return record;
+  return LoanComparisonReport(calculatedAmount_, calculatedRate_, rows_);
 }
 
 }  // namespace reventa

@@ -25,7 +25,7 @@ class LoanComparisonWindow : public FinanceWindow {
 
  protected:
   void calculate() override;
-  std::optional<FieldList> reportRecord() const override;
+  std::optional<Report> report() const override;
 
  private:
   QTableWidget* buildGrid();

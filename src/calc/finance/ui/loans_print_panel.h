@@ -7,7 +7,7 @@
 
 #include <QFrame>
 
-#include "calc/finance/ui/loans_report.h"
+#include "store/reports/finance_reports.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -14,7 +14,7 @@
 #include "calc/finance/ui/loans_print_panel.h"
 #include "shell/app_context.h"
 #include "store/report_engine.h"
-#include "store/table_store.h"
+#include "store/reports/finance_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
@@ -305,20 +305,13 @@ void LoansWindow::print(int destination) {
   const AmortKind schedule = printPanel_->schedule();
   {
     const BusyCursor busy;
-    const TableStore store(context().stores.reportDb, QStringLiteral("report data store"));
-    StoreProblem problem = store.WriteRow(kLoansTable, LoansFields(l, schedule));
-    if (!problem && schedule != AmortKind::None) {
-      problem = store.Refill(
-          kAmortTable,
-          AmortRows(schedule == AmortKind::Annual ? CalcAnnAmort(l).Years : MonthlySchedule(l)));
-    }
-    if (problem) {
+    const Report report = LoansReport(l, schedule);
+    if (const StoreProblem problem = WriteReport(context().stores.reportDb, report)) {
       context().messages.Error(this, QStringLiteral("Report"),
                                *problem + QStringLiteral("\n\nNo report was produced."));
     } else {
       // The destination goes to this report only; the shared one is left as it is.
-      context().reports.Run(LoanReportTemplate(l.CalcMode, schedule),
-                            LoanReportTitle(l.CalcMode, schedule), destination, this);
+      context().reports.Run(report.templateName, report.title, destination, this);
     }
   }
   printPanel_->hide();

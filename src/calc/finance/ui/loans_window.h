@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "calc/finance/loan.h"
-#include "calc/finance/ui/loans_report.h"
 #include "shell/calculator_window.h"
+#include "store/reports/finance_reports.h"
 
 class QButtonGroup;
 class QGridLayout;

@@ -16,7 +16,6 @@
 #include "calc/package/ui/package_setup_panel.h"
 #include "calc/package/ui/ra_explained.h"
 #include "calc/package/ui/retirement_annuity_panel.h"
-#include "calc/package/ui/sal_pack_print.h"
 #include "shell/print_report.h"
 #include "store/print_panel.h"
 #include "store/settings_store.h"
@@ -228,11 +227,11 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   line("Travel allowance", money("numTravAll"), money("numCCTravAll", true));
   line("Other taxable f/benefits", money("numOTaxFB"), money("numCCOTaxFB", true));
   line("Med. aid fund contributions", money("numMedAidCont"), money("numCCMedAidCont"));
-  line(variant_.beneficiariesCaption,
+  line(PackageBeneficiariesCaption(variant_.kind.Period),
        NewWholeField(this, QStringLiteral("numPMems"), variant_.beneficiariesMax), nullptr);
   line("Medical deductions", money("numMedDeduct"), nullptr);
   line("R/Fund (Pension, Prov, R/A) ", money("numRFundCont"), money("numCCRFundCont"));
-  if (variant_.providentRows) {
+  if (variant_.providentRows()) {
     line("Provident fund", money("numProvFund", true), money("numCCProvFund", true));
     NumericField* pension = money("numPenDeduct", true);
     line(variant_.pensionDeductedCaption, pension, money("numCCPenDeduct", true));
@@ -377,7 +376,7 @@ void PackageCalculatorWindow::calculate() {
   std::vector<const char*> cleared = {"numUIFCont",   "numCCUIFCont", "numCCSkillLev",
                                       "numTaxDeduct", "numGrossSal",  "numTotCostComp",
                                       "numOnceOff"};
-  if (variant_.providentRows) {
+  if (variant_.providentRows()) {
     cleared.insert(cleared.end(), {"numProvFund", "numCCProvFund"});
     if (!variant_.netToGross()) cleared.insert(cleared.end(), {"numPenDeduct", "numCCPenDeduct"});
   }
@@ -480,12 +479,12 @@ void PackageCalculatorWindow::explainRetirementAnnuity() {
                         QString::fromStdString(lines.LineC));
 }
 
-SalPackSheet PackageCalculatorWindow::sheet() const {
+PackageSheet PackageCalculatorWindow::sheet() const {
   const auto value = [this](const char* name) {
     const NumericField* f = field(name);
     return f != nullptr ? f->value() : 0.0;
   };
-  SalPackSheet s;
+  PackageSheet s;
   s.taxpayerName = taxpayerName_->text();
   s.age = value("numAge");
   s.amount = value("numNetMonSalReq");
@@ -525,9 +524,7 @@ SalPackSheet PackageCalculatorWindow::sheet() const {
 }
 
 void PackageCalculatorWindow::salPackPrint() {
-  PrintSingleRowReport(context(), this, QStringLiteral("SalPackage"),
-                       SalPackFields(variant_, sheet()), Text(variant_.templateName),
-                       Text(variant_.reportTitle));
+  PrintReport(context(), this, PackageReport(variant_.kind, sheet()));
 }
 
 }  // namespace reventa

@@ -25,7 +25,7 @@ class NumericField;
 class PackageSetupPanel;
 class PrintPanel;
 class RetirementAnnuityPanel;
-struct SalPackSheet;
+struct PackageSheet;
 
 class PackageCalculatorWindow : public CalculatorWindow {
   Q_OBJECT
@@ -54,7 +54,7 @@ class PackageCalculatorWindow : public CalculatorWindow {
   void saveSettings();
   void openPrintPanel();
   void explainRetirementAnnuity();
-  SalPackSheet sheet() const;
+  PackageSheet sheet() const;
   void salPackPrint();
   int panelTop() const;
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "shell/print_report.h"
+#include "store/reports/tax_reports.h"
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
@@ -210,11 +211,9 @@ void PayPeriodWindow::showResult(const PayPeriodResult& r) {
 void PayPeriodWindow::writeReport() {
   const ShownFigures shown{uifEmployee_->shownValue(), uifEmployer_->shownValue(),
                            sdl_->shownValue()};
-  const FieldList fields =
-      PayPeriodReportFields(design_, reportLanguage(), employeeName(), calculated_, result_, shown);
-  PrintSingleRowReport(context(), this, QString::fromLatin1(design_.table), fields,
-                       QString::fromLatin1(design_.templateName),
-                       QString::fromLatin1(design_.reportTitle));
+  PrintReport(
+      context(), this,
+      PayPeriodReport(design_.kind, reportLanguage(), employeeName(), calculated_, result_, shown));
 }
 
 }  // namespace reventa

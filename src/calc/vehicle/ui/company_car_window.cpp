@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "calc/vehicle/travel_claim.h"
-#include "calc/vehicle/ui/company_car_report.h"
 #include "shell/print_report.h"
 #include "store/print_panel.h"
+#include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"
 #include "widgets/busy_cursor.h"
@@ -437,8 +437,7 @@ void CompanyCarWindow::writeReport() {
     form_.days->setValue(0);
     showing_ = false;
   }
-  PrintRefilledReport(context(), this, kCompanyCarReportTable, CompanyCarReportRows(c, run),
-                      kCompanyCarReportTemplate, kCompanyCarReportTitle);
+  PrintReport(context(), this, CompanyCarReport(c, run));
 }
 
 void CompanyCarWindow::closeEvent(QCloseEvent* event) {

@@ -16,9 +16,9 @@
 #include "calc/vehicle/travel_claim.h"
 #include "calc/vehicle/ui/travel_escape_memory.h"
 #include "calc/vehicle/ui/travel_print_panel.h"
-#include "calc/vehicle/ui/travel_report.h"
 #include "calc/vehicle/ui/travel_result_panels.h"
 #include "shell/print_report.h"
+#include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"
 #include "widgets/busy_cursor.h"
@@ -352,11 +352,9 @@ void TravelAllowanceWindow::openPrintPanel() {
 }
 
 void TravelAllowanceWindow::print() {
-  const TravelAllowanceState& t = travel();
-  PrintSingleRowReport(
-      context(), this, kTravelReportTable,
-      TravelDeductionFields(t, printPanel_->employeeName(), start_->value(), end_->value()),
-      TravelReportTemplate(t.RecordsKept), kTravelReportTitle);
+  PrintReport(
+      context(), this,
+      TravelAllowanceReport(travel(), printPanel_->employeeName(), start_->value(), end_->value()));
 }
 
 void TravelAllowanceWindow::onDateRefused(DateField* field) {

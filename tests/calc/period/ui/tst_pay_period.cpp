@@ -8,6 +8,7 @@
 
 #include "calc/period/ui/pay_period_window.h"
 #include "calc/period/ui/payroll_test_support.h"
+#include "store/reports/tax_reports.h"
 #include "store/settings_store.h"
 #include "taxyear/shared_state.h"
 
@@ -497,7 +498,9 @@ void TestPayPeriod::printWritesTheRow() {
   PrintReport(w, afrikaans, QStringLiteral("Jan Smit"));
   QVERIFY2(app.messages.shown.isEmpty(), qPrintable(ShownTexts(app)));
 
-  const QVariantMap row = app.row(QString::fromLatin1(w->design().table));
+  // The window's report: its table and title.
+  const Report design = PayPeriodReport(w->design().kind, 0, QString(), {}, {}, {});
+  const QVariantMap row = app.row(design.tables[0].name);
   for (const QString& pair : expected) {
     const QString field = pair.section(QLatin1Char('='), 0, 0);
     QCOMPARE(field + QLatin1Char('=') + row.value(field).toString(), pair);
@@ -508,7 +511,7 @@ void TestPayPeriod::printWritesTheRow() {
 
   ReportWindow* report = app.window->context().reports.lastWindow();
   QVERIFY(report != nullptr);
-  QCOMPARE(report->windowTitle(), QString::fromLatin1(w->design().reportTitle));
+  QCOMPARE(report->windowTitle(), design.title);
   const QString text = report->document().toPlainText();
   QVERIFY(text.contains(row.value(QStringLiteral("TypeAM")).toString()));
   QVERIFY(text.contains(row.value(QStringLiteral("TOTAL")).toString()));

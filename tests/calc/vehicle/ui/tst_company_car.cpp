@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "calc/period/ui/payroll_test_support.h"
-#include "calc/vehicle/ui/company_car_report.h"
+#include "store/reports/vehicle_reports.h"
 #include "calc/vehicle/ui/company_car_window.h"
 #include "shell/main_window.h"
 #include "store/report_engine.h"
@@ -482,7 +482,8 @@ void TestCompanyCar::reportFlagsAreYesNoOrLeftOut() {
   QVERIFY(!AddCar(cars));
   CompanyCar& car = cars.Entries[1];
   car.MaintIncluded = car.SARSTable = car.BussMilage = static_cast<std::int16_t>(flag);
-  const QList<FieldList> rows = CompanyCarReportRows(cars, ComputeCompanyCars(cars, false));
+  const QList<FieldList> rows =
+      CompanyCarReport(cars, ComputeCompanyCars(cars, false)).tables[0].rows;
   QCOMPARE(rows.size(), 1);
   for (const char* name : {"MaintIncluded", "SARSTable", "BussMilage"}) {
     QString value;

@@ -1,4 +1,4 @@
-#include "calc/package/ui/sal_pack_print.h"
+#include "store/reports/package_report.h"
 
 #include "taxyear/numbers.h"
 
@@ -16,7 +16,40 @@ int Whole(double value) { return static_cast<int>(RoundHalfEven(value)); }
 // An empty text, stored as such (a null QString would be stored as NULL).
 const QString kEmpty = QStringLiteral("");
 
+// The report's heading and the caption of its amount: the gross-to-net windows
+// print the net-to-gross caption too, their template labels the amount itself.
+const char* Heading(PackageWindow w) {
+  const bool annual = w.Period == PackagePeriod::Annual;
+  if (w.Direction == PackageDirection::NetToGross) {
+    return annual ? "Reventa Salary Package Calculation : Annual"
+                  : "Reventa Salary Package Calculation : Monthly";
+  }
+  return annual ? "Veloxa Salary Package Calculation : Annual"
+                : "Veloxa Salary Package Calculation : Monthly";
+}
+
+const char* AmountCaption(PackagePeriod period) {
+  return period == PackagePeriod::Annual ? "Net annual salary required"
+                                         : "Net monthly salary required";
+}
+
+QString Title(PackageWindow w) {
+  return QString::fromLatin1(w.Direction == PackageDirection::NetToGross ? "Reventa2020"
+                                                                         : "Veloxa2020") +
+         QString::fromLatin1(w.Period == PackagePeriod::Annual ? " Annual" : " Monthly") +
+         QStringLiteral(" - To export printout click on the suitcase button or goto Help");
+}
+
 }  // namespace
+
+const char* PackageBeneficiariesCaption(PackagePeriod period) {
+  return period == PackagePeriod::Annual ? "Medical beneficiaries months"
+                                         : "Med. aid fund beneficiaries";
+}
+
+bool HasProvidentRows(PackageWindow w) {
+  return !(w.Direction == PackageDirection::NetToGross && w.Period == PackagePeriod::Monthly);
+}
 
 QString OnceOffText(double carValue) {
   // The amount in plain decimal notation, unrounded like every figure the report
@@ -26,15 +59,16 @@ QString OnceOffText(double carValue) {
          QString::fromStdString(FormatShortest(carValue));
 }
 
-FieldList SalPackFields(const PackageVariant& variant, const SalPackSheet& s) {
-  const bool all = variant.providentRows;
+Report PackageReport(PackageWindow window, const PackageSheet& s) {
+  const bool all = HasProvidentRows(window);
+  const bool netToGross = window.Direction == PackageDirection::NetToGross;
   FieldList f;
-  f.append({QStringLiteral("MonAnn"), QString::fromUtf8(variant.reportHeading)});
+  f.append({QStringLiteral("MonAnn"), QString::fromUtf8(Heading(window))});
   f.append({QStringLiteral("TPName"), s.taxpayerName.isNull() ? kEmpty : s.taxpayerName});
   f.append({QStringLiteral("TPAge"), Whole(s.age)});
-  f.append({QStringLiteral("MonAnnSal"), QString::fromUtf8(variant.reportAmountCaption)});
+  f.append({QStringLiteral("MonAnnSal"), QString::fromUtf8(AmountCaption(window.Period))});
   f.append({QStringLiteral("NetMonSal"), s.amount});
-  if (!variant.netToGross()) f.append({QStringLiteral("CostToComp"), s.amountCostToCompany});
+  if (!netToGross) f.append({QStringLiteral("CostToComp"), s.amountCostToCompany});
   f.append({QStringLiteral("CompCar"), s.carValue});
   f.append({QStringLiteral("CompCarCC"), s.carValueCostToCompany});
   f.append({QStringLiteral("TravAll"), s.travel});
@@ -53,7 +87,8 @@ FieldList SalPackFields(const PackageVariant& variant, const SalPackSheet& s) {
     f.append({QStringLiteral("ProvDeduct"), s.providentFund});
     f.append({QStringLiteral("ProvDeductCC"), s.providentFundCostToCompany});
   }
-  f.append({QStringLiteral("RADirective"), QString::fromUtf8(variant.beneficiariesCaption)});
+  f.append({QStringLiteral("RADirective"),
+            QString::fromUtf8(PackageBeneficiariesCaption(window.Period))});
   if (all) f.append({QStringLiteral("RADeduct"), s.annuityDeduction});
   f.append({QStringLiteral("MedDeduct"), s.medicalDeductions});
   f.append({QStringLiteral("UIFCont"), s.uifEmployee});
@@ -90,7 +125,9 @@ FieldList SalPackFields(const PackageVariant& variant, const SalPackSheet& s) {
   const bool onceOff = s.onceOff > 0;
   f.append({QStringLiteral("PlusCompCar1"), onceOff ? OnceOffText(s.onceOff) : kEmpty});
   f.append({QStringLiteral("PlusCompCar2"), onceOff ? kOnceOffTail : kEmpty});
-  return f;
+  return SingleRowReport(QStringLiteral("SalPackage"), f,
+                         netToGross ? QStringLiteral("Reventa.rpt") : QStringLiteral("Veloxa.rpt"),
+                         Title(window));
 }
 
 }  // namespace reventa

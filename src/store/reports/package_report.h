@@ -1,18 +1,18 @@
-// The package report record: the figures on screen of a package window, written
-// into the one row of SalPackage in the order the report reads them. All four
-// package windows share the table; each writes only the fields it has.
+// The package report: the figures on screen of a package window, written into
+// the one row of SalPackage in the order the report reads them. All four package
+// windows share the table; each writes only the fields it has.
 #pragma once
 
 #include <QString>
 #include <array>
 
-#include "calc/package/ui/package_variant.h"
-#include "store/table_store.h"
+#include "calc/package/package.h"
+#include "store/report.h"
 
 namespace reventa {
 
 // The values shown in the window when Print runs.
-struct SalPackSheet {
+struct PackageSheet {
   QString taxpayerName;  // Text1 of the print panel
   double age = 0;
   double amount = 0;               // numNetMonSalReq
@@ -48,10 +48,17 @@ struct SalPackSheet {
   double onceOff = 0;  // numOnceOff
 };
 
-// The fields of SalPackage as this window writes them: all 53, less CostToComp
+// The fields of SalPackage as the window writes them: all 53, less CostToComp
 // in the net-to-gross windows and ProvDeduct, ProvDeductCC and RADeduct in the
 // monthly net-to-gross window, which keep what the last print wrote.
-FieldList SalPackFields(const PackageVariant& variant, const SalPackSheet& sheet);
+Report PackageReport(PackageWindow window, const PackageSheet& sheet);
+
+// The caption of the beneficiaries field: months a year in the annual windows,
+// beneficiaries in the monthly ones. The report prints it as RADirective.
+const char* PackageBeneficiariesCaption(PackagePeriod period);
+// Whether the window has the provident fund, pension deducted and R/A deduction
+// rows: all but the monthly net-to-gross window.
+bool HasProvidentRows(PackageWindow window);
 
 // The note on the once-off cost of a company car the employer has not costed.
 QString OnceOffText(double carValue);

@@ -1,9 +1,20 @@
-#include "calc/vehicle/ui/company_car_report.h"
+#include "store/reports/vehicle_reports.h"
 
 #include "taxyear/day_serial.h"
 
 namespace reventa {
 namespace {
+
+// A text stored as such (a null QString would be stored as NULL).
+QString Text(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+
+QString Date(double serial) { return QString::fromStdString(FormatDate(serial)); }
+
+// The car the travel allowance is for: the record has room for one.
+constexpr std::int16_t kTravelReportCarNumber = 1;
+
+const QString kTitleSuffix =
+    QStringLiteral(" - To export printout click on the suitcase button or goto Help");
 
 void AddFlag(FieldList& row, const QString& field, std::int16_t flag) {
   if (flag == 1) row.append({field, QStringLiteral("Yes")});
@@ -14,7 +25,54 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QList<FieldList> CompanyCarReportRows(const CompanyCarRegister& cars, const CompanyCarRun& run) {
+Report TravelAllowanceReport(const TravelAllowanceState& travel, const QString& employeeName,
+                             double startDate, double endDate) {
+  const TravelClaimInputs& in = travel.Inputs;
+  const TravelClaimResults& out = travel.Results;
+  FieldList f;
+  f.append({QStringLiteral("TPName"), Text(employeeName)});
+  f.append({QStringLiteral("CARNO"), QVariant::fromValue(kTravelReportCarNumber)});
+  f.append({QStringLiteral("mta01"), QString::fromStdString(travel.CarDescription)});
+  f.append({QStringLiteral("mta04"), in.AllowanceReceived});
+  f.append({QStringLiteral("mta05"), in.ClosingKm});
+  f.append({QStringLiteral("mta06"), in.OpeningKm});
+  f.append({QStringLiteral("mta07"), in.RecordedBusinessKm});
+  f.append({QStringLiteral("tadeduction"), out.DeductionClaim});
+  f.append({QStringLiteral("MTD"), out.TotalKm});
+  f.append({QStringLiteral("MBD"), out.BusinessKm});
+  f.append({QStringLiteral("mpd"), out.PrivateKm});
+  if (travel.RecordsKept) {
+    f.append({QStringLiteral("mta08"), in.FuelOilCost});
+    f.append({QStringLiteral("mta09"), in.RepairsCost});
+    f.append({QStringLiteral("mta10"), in.InsuranceLicenceCost});
+    f.append({QStringLiteral("mta11"), in.OtherCost});
+    f.append({QStringLiteral("mta12"), in.WearAndTear});
+    f.append({QStringLiteral("mta13"), in.LeasePayments});
+    f.append({QStringLiteral("totcost"), out.TotalCosts});
+    f.append({QStringLiteral("pu"), out.PrivateUseCost});
+  } else {
+    f.append({QStringLiteral("mta03"), in.VehicleValue});
+    f.append({QStringLiteral("mta14"), in.PeriodDays});
+    f.append({QStringLiteral("cv"), out.FixedCost});
+    f.append({QStringLiteral("fce"), out.FixedCentsPerKm});
+    f.append({QStringLiteral("fc"), out.FuelCentsPerKm});
+    f.append({QStringLiteral("mc"), out.MaintenanceCentsPerKm});
+    f.append({QStringLiteral("tatc"), out.TotalCentsPerKm});
+    f.append({QStringLiteral("FCDet"), in.IncludeFuel ? QStringLiteral("Fuel costs")
+                                                      : QStringLiteral("Fuel costs not included")});
+    f.append({QStringLiteral("MCDet"), in.IncludeMaintenance
+                                           ? QStringLiteral("Maintenance costs")
+                                           : QStringLiteral("Maintenance costs not included")});
+    f.append({QStringLiteral("DateStart"), Date(startDate)});
+    f.append({QStringLiteral("DateEnd"), Date(endDate)});
+  }
+  return SingleRowReport(
+      QStringLiteral("traveldeduction"), f,
+      travel.RecordsKept ? QStringLiteral("caeprk.rpt") : QStringLiteral("caepnrk.rpt"),
+      QStringLiteral("Car Allowance") + kTitleSuffix);
+}
+
+Report CompanyCarReport(const CompanyCarRegister& cars, const CompanyCarRun& run) {
   QList<FieldList> rows;
   for (int i = 1; i <= cars.N; ++i) {
     const CompanyCar& car = cars.Entries.at(static_cast<std::size_t>(i));
@@ -65,7 +123,9 @@ QList<FieldList> CompanyCarReportRows(const CompanyCarRegister& cars, const Comp
     row.append({QStringLiteral("WeekFB20"), r.WeekFB20});
     rows.append(row);
   }
-  return rows;
+  return Report{{ReportTable{QStringLiteral("compcar"), rows, true}},
+                QStringLiteral("compcar.rpt"),
+                QStringLiteral("Full use of Company Car") + kTitleSuffix};
 }
 
 }  // namespace reventa
