@@ -1,0 +1,158 @@
+#include "cli/json_line.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+namespace reventa::cli {
+namespace {
+
+// No input of any calculator nests deeper than a list of cars, each an object; a
+// deeper value is refused before it costs anything.
+constexpr std::size_t MaxDepth = 32;
+
+// An object holding more members than this keeps an index of its keys, so that a
+// value with very many keys is still read in linear time.
+constexpr std::size_t IndexFrom = 16;
+
+// Builds the value of one line while the parser reads it, checking as it goes: the
+// line must be an object whose keys are the command's input keys (reading stops at
+// the first other key), no number may overflow a double, and nothing may nest
+// deeper than MaxDepth. The messages name the key being read.
+class LineBuilder final : public nlohmann::json_sax<Json> {
+ public:
+  // `keys`: the keys the outermost object may hold, or nullptr for any value.
+  // `outerKey`: the name of the whole value in messages.
+  LineBuilder(const std::vector<std::string>* keys, std::string outerKey)
+      : keys_(keys), outerKey_(std::move(outerKey)) {}
+
+  bool null() override { return Value(Json()); }
+  bool boolean(bool value) override { return Value(Json(value)); }
+  bool number_integer(number_integer_t value) override { return Value(Json(value)); }
+  bool number_unsigned(number_unsigned_t value) override { return Value(Json(value)); }
+  bool number_float(number_float_t value, const string_t&) override { return Value(Json(value)); }
+  bool string(string_t& value) override { return Value(Json(std::move(value))); }
+  bool binary(binary_t&) override { return Fail("expected JSON text"); }
+
+  bool start_object(std::size_t) override { return Open(Json::object()); }
+  bool start_array(std::size_t) override { return Open(Json::array()); }
+  bool end_object() override { return Close(); }
+  bool end_array() override { return Close(); }
+
+  bool key(string_t& key) override {
+    Frame& frame = frames_.back();
+    if (frames_.size() == 1 && keys_ != nullptr &&
+        std::find(keys_->begin(), keys_->end(), key) == keys_->end()) {
+      return Fail("unknown key: " + key);
+    }
+    frame.key = std::move(key);
+    return true;
+  }
+
+  bool parse_error(std::size_t, const std::string&, const Json::exception& e) override {
+    // 406 is the parser's "number overflow": a number beyond the range of a double.
+    if (e.id == 406) return Fail(OutOfRange(CurrentKey()));
+    syntaxError_ = true;
+    return false;
+  }
+
+  bool SyntaxError() const { return syntaxError_; }
+  const std::string& Error() const { return error_; }
+  Json& Root() { return root_; }
+
+ private:
+  struct Frame {
+    Json value;
+    std::string name;  // the key the value is read under
+    std::string key;   // an object's member being read
+    std::unordered_map<std::string, std::size_t> index;
+  };
+
+  std::string CurrentKey() const {
+    for (auto it = frames_.rbegin(); it != frames_.rend(); ++it) {
+      if (it->value.is_object() && !it->key.empty()) return it->key;
+      if (!it->name.empty()) return it->name;
+    }
+    return outerKey_;
+  }
+
+  bool Fail(std::string message) {
+    error_ = std::move(message);
+    return false;
+  }
+
+  bool Open(Json container) {
+    if (frames_.empty() && keys_ != nullptr && !container.is_object()) {
+      return Fail("expected a JSON object");
+    }
+    if (frames_.size() >= MaxDepth) return Fail(CurrentKey() + ": the value nests too deeply");
+    std::string name = frames_.empty() ? outerKey_ : CurrentKey();
+    frames_.push_back(Frame{std::move(container), std::move(name), {}, {}});
+    return true;
+  }
+
+  bool Close() {
+    Json value = std::move(frames_.back().value);
+    frames_.pop_back();
+    return Value(std::move(value));
+  }
+
+  // Places a finished value in the container being read (a repeated key keeps its
+  // place and takes the later value), or makes it the whole value.
+  bool Value(Json value) {
+    if (frames_.empty()) {
+      if (keys_ != nullptr && !value.is_object()) return Fail("expected a JSON object");
+      root_ = std::move(value);
+      return true;
+    }
+    Frame& frame = frames_.back();
+    if (frame.value.is_array()) {
+      frame.value.push_back(std::move(value));
+      return true;
+    }
+    auto& members = frame.value.get_ref<Json::object_t&>();
+    auto& list = static_cast<Json::object_t::Container&>(members);
+    if (list.size() < IndexFrom) {
+      for (auto& member : list) {
+        if (member.first == frame.key) {
+          member.second = std::move(value);
+          return true;
+        }
+      }
+      list.emplace_back(frame.key, std::move(value));
+      if (list.size() == IndexFrom) {
+        for (std::size_t i = 0; i < list.size(); ++i) frame.index.emplace(list[i].first, i);
+      }
+      return true;
+    }
+    const auto [it, added] = frame.index.emplace(frame.key, list.size());
+    if (added) {
+      list.emplace_back(frame.key, std::move(value));
+    } else {
+      list[it->second].second = std::move(value);
+    }
+    return true;
+  }
+
+  const std::vector<std::string>* keys_;
+  std::string outerKey_;
+  std::vector<Frame> frames_;
+  Json root_;
+  std::string error_;
+  bool syntaxError_ = false;
+};
+
+}  // namespace
+
+JsonRead ReadJson(std::string_view text, const std::vector<std::string>* keys,
+                  std::string_view outerKey) {
+  LineBuilder builder(keys, std::string(outerKey));
+  if (Json::sax_parse(text, &builder)) return {std::move(builder.Root()), {}};
+  return {std::nullopt, builder.SyntaxError() ? std::string() : builder.Error()};
+}
+
+std::string OutOfRange(std::string_view key) {
+  return std::string(key) + ": the number is out of range";
+}
+
+}  // namespace reventa::cli

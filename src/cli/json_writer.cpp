@@ -1,0 +1,163 @@
+#include "cli/json_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace reventa::cli {
+
+namespace {
+
+// Amounts in rand and cents, the most common results, written without the general
+// shortest-text search: a value that is exactly the double of a whole number of
+// cents below 10^13 has that decimal as its shortest text, since no other decimal
+// of two places lies within half a unit of its last place there. False for others.
+bool AppendCents(std::string& out, double value) {
+  if (!(std::fabs(value) < 1e13)) return false;
+  const double cents = std::nearbyint(value * 100);
+  if (cents / 100 != value) return false;
+  auto whole = static_cast<std::int64_t>(cents);
+  if (whole < 0) {
+    out.push_back('-');
+    whole = -whole;
+  }
+  char buffer[24];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, whole / 100);
+  out.append(buffer, ec == std::errc() ? end : buffer);
+  const int fraction = static_cast<int>(whole % 100);
+  if (fraction != 0) {
+    out.push_back('.');
+    out.push_back(static_cast<char>('0' + fraction / 10));
+    if (fraction % 10 != 0) out.push_back(static_cast<char>('0' + fraction % 10));
+  }
+  return true;
+}
+
+}  // namespace
+
+void AppendNumber(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  if (value == 0) value = 0;  // no "-0"
+  if (AppendCents(out, value)) return;
+  char buffer[400];
+  // Plain decimals for the amounts people read (500000, not 5e+05); the exponent
+  // form only for values far outside any amount. The same text as FormatShortest.
+  const double magnitude = std::fabs(value);
+  const bool plain = magnitude >= 1e-6 && magnitude < 1e21;
+  const auto [end, ec] =
+      plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+            : std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (ec != std::errc()) {
+    out.push_back('0');
+    return;
+  }
+  out.append(buffer, end);
+}
+
+std::string FormatNumber(double value) {
+  std::string out;
+  AppendNumber(out, value);
+  return out;
+}
+
+namespace {
+
+void AppendJsonString(std::string& out, std::string_view text) {
+  static constexpr char Hex[] = "0123456789abcdef";
+  out.push_back('"');
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out.push_back('\\');
+      out.push_back(c);
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (u < 0x20) {
+      out += "\\u00";
+      out.push_back(Hex[u >> 4]);
+      out.push_back(Hex[u & 15]);
+    } else {
+      out.push_back(c);
+    }
+  }
+  out.push_back('"');
+}
+
+template <typename Integer>
+void AppendInteger(std::string& out, Integer value) {
+  char buffer[24];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, ec == std::errc() ? end : buffer);
+}
+
+}  // namespace
+
+void AppendJson(std::string& out, const Json& value) {
+  switch (value.type()) {
+    case Json::value_t::object: {
+      out.push_back('{');
+      bool first = true;
+      for (const auto& [key, item] : value.items()) {
+        if (!first) out.push_back(',');
+        first = false;
+        AppendJsonString(out, key);
+        out.push_back(':');
+        AppendJson(out, item);
+      }
+      out.push_back('}');
+      break;
+    }
+    case Json::value_t::array: {
+      out.push_back('[');
+      bool first = true;
+      for (const auto& item : value) {
+        if (!first) out.push_back(',');
+        first = false;
+        AppendJson(out, item);
+      }
+      out.push_back(']');
+      break;
+    }
+    case Json::value_t::number_float:
+      AppendNumber(out, value.get<double>());
+      break;
+    case Json::value_t::number_integer:
+      AppendInteger(out, value.get<std::int64_t>());
+      break;
+    case Json::value_t::number_unsigned:
+      AppendInteger(out, value.get<std::uint64_t>());
+      break;
+    case Json::value_t::string:
+      AppendJsonString(out, value.get_ref<const std::string&>());
+      break;
+    case Json::value_t::boolean:
+      out += value.get<bool>() ? "true" : "false";
+      break;
+    default:
+      out += "null";
+  }
+}
+
+std::string Dump(const Json& value) {
+  std::string out;
+  AppendJson(out, value);
+  return out;
+}
+
+void AppendCellText(std::string& out, const Json& value) {
+  if (value.is_null()) return;
+  if (value.is_string()) {
+    out += value.get_ref<const std::string&>();
+  } else {
+    AppendJson(out, value);
+  }
+}
+
+}  // namespace reventa::cli
