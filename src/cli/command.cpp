@@ -44,6 +44,10 @@ Json ResultObject(std::initializer_list<std::pair<std::string_view, Json>> membe
 }
 
 bool RegisterCommand(Command command) {
+  command.inputKeys.clear();
+  for (const InputRange& range : command.ranges) command.inputKeys.emplace_back(range.Key);
+  command.inputKeys.insert(command.inputKeys.end(), command.otherKeys.begin(),
+                           command.otherKeys.end());
   auto& commands = Registry();
   commands.push_back(std::move(command));
   std::sort(commands.begin(), commands.end(),

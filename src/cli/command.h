@@ -12,15 +12,31 @@
 
 #include "cli/input.h"
 #include "cli/json_writer.h"
+#include "taxyear/input_range.h"
 
 namespace reventa::cli {
 
 struct Command {
   std::string name;
-  std::vector<std::string> inputKeys;
+  // The numeric inputs with their fields' ranges, in the window's order, as the
+  // calculator's range tables give them.
+  std::vector<InputRange> ranges;
+  // The other inputs: flags, texts, lists, and numbers no field limits.
+  std::vector<std::string> otherKeys;
   std::vector<std::string> resultKeys;
   std::function<Json(const Input&)> run;
+  // Every input key: the ranges' keys, then the other keys (set by RegisterCommand).
+  std::vector<std::string> inputKeys{};
 };
+
+// The ranges of a calculator's range table, then `more`.
+template <class Table>
+std::vector<InputRange> Ranges(const Table& table, std::initializer_list<InputRange> more = {}) {
+  std::vector<InputRange> ranges;
+  for (const auto& field : table) ranges.push_back(field.Range);
+  ranges.insert(ranges.end(), more);
+  return ranges;
+}
 
 // A result object from its members in order, each key given once. The same object
 // as Json{{key, value}, ...}, built without the intermediate values that a braced

@@ -29,22 +29,11 @@ double Out(double value) { return value == 0 ? 0.0 : value; }
 // The loan as the window's four fields hold it.
 LoanState ReadLoan(const Input& in) {
   LoanState loan;
-  loan.Principal = in.Range("Principal", 0, 0, LoanPrincipalMax);
-  loan.Period = in.Range("Period", 0, 0, LoanPeriodMax);
+  ReadInputs(in, LoanRanges, loan);
   if (std::floor(loan.Period) != loan.Period) {
     throw CliError("Period: " + FormatNumber(loan.Period) + " is not a whole number of months");
   }
-  loan.AnnualRate = in.Range("AnnualRate", 0, 0, LoanRateMax);
-  loan.Repayment = in.Range("Repayment", 0, 0, LoanRepaymentMax);
   return loan;
-}
-
-const std::vector<std::string> LoanKeys{"Principal", "Period", "AnnualRate", "Repayment"};
-
-std::vector<std::string> WithKeys(std::vector<std::string> keys,
-                                  const std::vector<std::string>& more) {
-  keys.insert(keys.end(), more.begin(), more.end());
-  return keys;
 }
 
 Json RunLoan(const Input& in) {
@@ -71,8 +60,10 @@ Json RunLoan(const Input& in) {
 
 const bool kLoan = RegisterCommand({
     "loan",
-    WithKeys(LoanKeys, {"CalcMode"}),
-    WithKeys(LoanKeys, {"RateError", "TotalInterest", "TotalRepayments", "Adjusted"}),
+    Ranges(LoanRanges),
+    {"CalcMode"},
+    {"Principal", "Period", "AnnualRate", "Repayment", "RateError", "TotalInterest",
+     "TotalRepayments", "Adjusted"},
     RunLoan,
 });
 
@@ -104,22 +95,16 @@ Json RunAmortisation(const Input& in) {
 
 const bool kAmortisation = RegisterCommand({
     "amortisation",
-    WithKeys(LoanKeys, {"Kind"}),
+    Ranges(LoanRanges),
+    {"Kind"},
     {"Rows", "WholeYears", "YearRows", "LastYearKind"},
     RunAmortisation,
 });
 
-// A value the field holds in single precision, as the window keeps it.
-float Single(const Input& in, const std::string& key, double min, double max) {
-  return static_cast<float>(in.Range(key, 0, min, max));
-}
-
 Json RunLoanBuster(const Input& in) {
   LoanBusterState buster;
-  buster.LoanPrincipal = in.Range("LoanPrincipal", 0, 0, LoanBusterAmountMax);
-  const std::int16_t period = in.Int16("Period", 0, 0, LoanPeriodMax);
-  buster.LoanRate = Single(in, "LoanRate", 0, LoanRateMax);
-  buster.ExtraPayment = in.Range("ExtraPayment", 0, 0, LoanBusterAmountMax);
+  ReadInputs(in, LoanBusterRanges, buster);
+  const std::int16_t period = in.Int16(LoanPeriodRange, 0);
   double loanRepayment = 0;
   LoanBusterResult r;
   BBCalc(buster, loanRepayment, period, r);
@@ -141,17 +126,18 @@ Json RunLoanBuster(const Input& in) {
 
 const bool kLoanBuster = RegisterCommand({
     "loan-buster",
-    {"LoanPrincipal", "Period", "LoanRate", "ExtraPayment"},
+    Ranges(LoanBusterRanges),
+    {},
     {"Repayment", "TotalInterest", "TotalRepayments", "ExtraPayment", "LoanPrincipal", "NewPeriod",
      "NewRepayment", "NewTotalInterest", "NewTotalRepayments", "TotalSaving", "Adjusted"},
     RunLoanBuster,
 });
 
 Json RunLoanComparison(const Input& in) {
-  const double amount = in.Range("BondAmount", 0, 0, BondAmountMax);
-  const float rate = Single(in, "BondRate", 0, BondRateMax);
+  LoanComparisonState bond;
+  ReadInputs(in, LoanComparisonRanges, bond);
   Json rows = Json::array();
-  for (const BondTermRow& row : CompareBondTerms(amount, rate)) {
+  for (const BondTermRow& row : CompareBondTerms(bond.BondAmount, bond.BondRate)) {
     rows.push_back(
         Json::array({row.Caption, Out(row.Repayment), Out(row.Interest), Out(row.Total)}));
   }
@@ -160,25 +146,16 @@ Json RunLoanComparison(const Input& in) {
 
 const bool kLoanComparison = RegisterCommand({
     "loan-comparison",
-    {"BondAmount", "BondRate"},
+    Ranges(LoanComparisonRanges),
+    {},
     {"Rows"},
     RunLoanComparison,
 });
 
-// A day serial as the date fields hold it: a whole day from 01/01/100 to
-// 31/12/9999 (the default, 1 January 1800, is no date).
-std::int32_t Serial(const Input& in, const std::string& key) {
-  const double d = in.Range(key, NoDepositDate, -657434, 2958465);
-  if (std::floor(d) != d) throw CliError(key + ": " + FormatNumber(d) + " is not a whole day");
-  return static_cast<std::int32_t>(d);
-}
-
 Json RunDailyBalance(const Input& in) {
+  // Dates left out stay 1 January 1800, no date.
   DailyBalanceState deposit;
-  deposit.DepositCapital = Single(in, "DepositCapital", 0, DepositCapitalMax);
-  deposit.DepositRate = Single(in, "DepositRate", 0, DepositRateMax);
-  deposit.DepositStart = Serial(in, "DepositStart");
-  deposit.DepositEnd = Serial(in, "DepositEnd");
+  ReadInputs(in, DailyBalanceRanges, deposit);
   // The end date field takes the start date up to 30 years after it.
   const std::int32_t start = deposit.DepositStart;
   const std::int32_t end = deposit.DepositEnd;
@@ -191,22 +168,21 @@ Json RunDailyBalance(const Input& in) {
 
 const bool kDailyBalance = RegisterCommand({
     "daily-balance",
-    {"DepositCapital", "DepositRate", "DepositStart", "DepositEnd"},
+    Ranges(DailyBalanceRanges),
+    {},
     {"DayCount", "InterestAccrued"},
     RunDailyBalance,
 });
 
 Json RunInflation(const Input& in) {
   InflationState s;
-  s.PresentCost = in.Range("PresentCost", 0, 0, PresentCostMax);
-  s.InflationYears = in.Range("InflationYears", 0, 0, InflationYearsMax);
+  ReadInputs(in, InflationRanges, s);
   if (std::floor(s.PresentCost) != s.PresentCost) {
     throw CliError("PresentCost: " + FormatNumber(s.PresentCost) + " is not a whole rand");
   }
   if (std::floor(s.InflationYears) != s.InflationYears) {
     throw CliError("InflationYears: " + FormatNumber(s.InflationYears) + " is not a whole year");
   }
-  s.InflationRate = in.Range("InflationRate", 0, InflationRateMin, InflationRateMax);
   const InflationResult r = ProjectInflation(s);
   return Json{{"FutureCost", Out(r.FutureCost)},
               {"BuyingPower", Out(r.BuyingPower)},
@@ -215,7 +191,8 @@ Json RunInflation(const Input& in) {
 
 const bool kInflation = RegisterCommand({
     "inflation",
-    {"PresentCost", "InflationYears", "InflationRate"},
+    Ranges(InflationRanges),
+    {},
     {"FutureCost", "BuyingPower", "TooLarge"},
     RunInflation,
 });

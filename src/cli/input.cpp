@@ -44,8 +44,13 @@ bool IsJsonNumber(std::string_view text) {
   return i == n;
 }
 
+// A wrong value of a key.
+CliError Fault(const char* key, std::string_view what) {
+  return CliError(std::string(key) + ": " + std::string(what));
+}
+
 // The double of a number cell, correctly rounded as the JSON reader rounds it.
-double CellNumber(const std::string& key, const std::string& cell) {
+double CellNumber(const char* key, const std::string& cell) {
   double d = 0;
   const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), d);
   if (ec == std::errc::result_out_of_range) {
@@ -53,7 +58,7 @@ double CellNumber(const std::string& key, const std::string& cell) {
     // subnormal), as it does in a JSON line.
     d = std::strtod(cell.c_str(), nullptr);
   } else if (ec != std::errc() || end != cell.data() + cell.size()) {
-    throw CliError(key + ": expected a number");
+    throw Fault(key, "expected a number");
   }
   if (!std::isfinite(d)) throw CliError(OutOfRange(key));
   return d;
@@ -61,7 +66,7 @@ double CellNumber(const std::string& key, const std::string& cell) {
 
 // A cell as a JSON value: true/false are booleans, numbers are numbers, a cell
 // starting with [ or { that holds JSON is that value, anything else is text.
-Json CellValue(const std::string& key, const std::string& cell) {
+Json CellValue(const char* key, const std::string& cell) {
   if (cell == "true") return true;
   if (cell == "false") return false;
   if (IsJsonNumber(cell)) return CellNumber(key, cell);
@@ -73,14 +78,14 @@ Json CellValue(const std::string& key, const std::string& cell) {
   return cell;
 }
 
-std::string NotNull(const std::string& key, const char* expected) {
-  return key + ": expected " + expected + ", not null";
+CliError NotNull(const char* key, const char* expected) {
+  return Fault(key, std::string("expected ") + expected + ", not null");
 }
 
 }  // namespace
 
-const Json* Input::Member(const std::string& key) const {
-  const auto it = object_->find(key);
+const Json* Input::Member(const char* key) const {
+  const auto it = object_->find(std::string_view(key));
   return it == object_->end() ? nullptr : &*it;
 }
 
@@ -92,7 +97,7 @@ CsvColumns::CsvColumns(std::vector<std::string> names) : names_(std::move(names)
   }
 }
 
-int CsvColumns::Find(const std::string& key) const {
+int CsvColumns::Find(std::string_view key) const {
   if (key.empty()) return -1;
   for (std::uint64_t candidates = byFirstByte_[static_cast<unsigned char>(key[0])]; candidates != 0;
        candidates &= candidates - 1) {
@@ -105,90 +110,100 @@ int CsvColumns::Find(const std::string& key) const {
   return -1;
 }
 
-const std::string* Input::Cell(const std::string& key) const {
-  const int column = columns_->Find(key);
+int CsvColumns::FindLasting(const char* key) const {
+  // Keys lie a few bytes apart: a multiplicative hash spreads their addresses.
+  const std::uint64_t address = reinterpret_cast<std::uintptr_t>(key);
+  Found& slot = found_[(address * 0x9E3779B97F4A7C15) >> (64 - FoundBits)];
+  if (slot.key != key) slot = {key, Find(key)};
+  return slot.column;
+}
+
+const std::string* Input::Cell(int column) const {
   if (column < 0) return nullptr;
   const std::string& cell = (*cells_)[static_cast<std::size_t>(column)];
   return cell.empty() ? nullptr : &cell;
 }
 
-const Json& Input::Raw(const std::string& key) const {
+const Json& Input::Raw(const char* key) const {
   if (object_ != nullptr) {
     const Json* v = Member(key);
     if (v == nullptr) return NullJson();
-    if (v->is_null()) throw CliError(NotNull(key, "a value"));
+    if (v->is_null()) throw NotNull(key, "a value");
     return *v;
   }
-  const std::string* cell = Cell(key);
+  const std::string* cell = Cell(columns_->Find(key));
   if (cell == nullptr) return NullJson();
   cellValues_.push_front(CellValue(key, *cell));
   return cellValues_.front();
 }
 
-double Input::Number(const std::string& key, double defaultValue) const {
-  double d = defaultValue;
+bool Input::Read(const char* key, double& value) const {
+  return ReadAt(key, object_ != nullptr ? -1 : columns_->Find(key), value);
+}
+
+bool Input::Read(const InputRange& range, Held held, double& value) const {
+  double d = 0;
+  if (!ReadAt(range.Key, object_ != nullptr ? -1 : columns_->FindLasting(range.Key), d)) {
+    return false;
+  }
+  // Adding 0 turns a -0 rounded from a small negative value into 0.
+  if (held == Held::Int16) d = RoundHalfEven(d) + 0.0;
+  if (!range.Date || held == Held::DaySerial) {
+    if (!range.Contains(d)) throw CliError(CheckRange(range, d)->Text());
+    if (held == Held::DaySerial && IntPart(d) != d) {
+      throw Fault(range.Key, FormatNumber(d) + " is not a whole day");
+    }
+  }
+  value = d;
+  return true;
+}
+
+bool Input::ReadAt(const char* key, int column, double& value) const {
+  double d = 0;
   if (object_ != nullptr) {
     const Json* v = Member(key);
-    if (v == nullptr) return defaultValue;
-    if (v->is_null()) throw CliError(NotNull(key, "a number"));
-    if (!v->is_number()) throw CliError(key + ": expected a number");
+    if (v == nullptr) return false;
+    if (v->is_null()) throw NotNull(key, "a number");
+    if (!v->is_number()) throw Fault(key, "expected a number");
     d = v->get<double>();
   } else {
-    const std::string* cell = Cell(key);
-    if (cell == nullptr) return defaultValue;
-    if (!IsJsonNumber(*cell)) throw CliError(key + ": expected a number");
+    const std::string* cell = Cell(column);
+    if (cell == nullptr) return false;
+    if (!IsJsonNumber(*cell)) throw Fault(key, "expected a number");
     d = CellNumber(key, *cell);
   }
   if (!std::isfinite(d)) throw CliError(OutOfRange(key));
   // JSON reads "-0" as the integer 0; a typed -0 is 0 whichever way it comes.
-  return d == 0 ? 0.0 : d;
+  value = d == 0 ? 0.0 : d;
+  return true;
 }
 
-double Input::Range(const std::string& key, double defaultValue, double min, double max) const {
-  const double d = Number(key, defaultValue);
-  if (d < min || d > max) {
-    throw CliError(key + ": " + FormatNumber(d) + " is outside " + FormatNumber(min) + " to " +
-                   FormatNumber(max));
-  }
-  return d;
-}
-
-std::int16_t Input::Int16(const std::string& key, std::int16_t defaultValue, double min,
-                          double max) const {
-  const double d = RoundHalfEven(Number(key, defaultValue));
-  if (d < min || d > max) {
-    throw CliError(key + ": " + FormatNumber(d) + " is outside " + FormatNumber(min) + " to " +
-                   FormatNumber(max));
-  }
-  return static_cast<std::int16_t>(d);
-}
-
-bool Input::Bool(const std::string& key, bool defaultValue) const {
+bool Input::Bool(const char* key, bool defaultValue) const {
   if (object_ != nullptr) {
     const Json* v = Member(key);
     if (v == nullptr) return defaultValue;
-    if (v->is_null()) throw CliError(NotNull(key, "true or false"));
-    if (!v->is_boolean()) throw CliError(key + ": expected true or false");
+    if (v->is_null()) throw NotNull(key, "true or false");
+    if (!v->is_boolean()) throw Fault(key, "expected true or false");
     return v->get<bool>();
   }
-  const std::string* cell = Cell(key);
+  const std::string* cell = Cell(columns_->Find(key));
   if (cell == nullptr) return defaultValue;
   if (*cell == "true") return true;
   if (*cell == "false") return false;
-  throw CliError(key + ": expected true or false");
+  throw Fault(key, "expected true or false");
 }
 
-std::string Input::Text(const std::string& key, const std::string& defaultValue) const {
+std::string Input::Text(const char* key, const std::string& defaultValue) const {
   if (object_ != nullptr) {
     const Json* v = Member(key);
     if (v == nullptr) return defaultValue;
-    if (v->is_null()) throw CliError(NotNull(key, "a text"));
-    if (!v->is_string()) throw CliError(key + ": expected a text");
+    if (v->is_null()) throw NotNull(key, "a text");
+    if (!v->is_string()) throw Fault(key, "expected a text");
     return v->get<std::string>();
   }
-  const std::string* cell = Cell(key);
+  const std::string* cell = Cell(columns_->Find(key));
   if (cell == nullptr) return defaultValue;
-  if (!CellValue(key, *cell).is_string()) throw CliError(key + ": expected a text");
+  if (!CellValue(key, *cell).is_string()) throw Fault(key, "expected a text");
   return *cell;
 }
 

@@ -2,7 +2,7 @@
 // gross-to-net-monthly: the salary package calculators. Each line is one freshly
 // opened window: the settings from a new settings store unless given, and no
 // earlier calculation. Values outside the window's fields and settings are refused
-// with the key's name (ValidatePackageInputs); net-to-gross employee and employer
+// with the key's name (PackageRanges); net-to-gross employee and employer
 // percentages above 27.5 together are both set to 0, without a message, as the
 // window does.
 //
@@ -21,31 +21,6 @@
 namespace reventa::cli {
 namespace {
 
-std::vector<std::string> InputKeys(PackageDirection direction) {
-  return {"Age",
-          direction == PackageDirection::NetToGross ? "NetRequired" : "Package",
-          "CarValue",
-          "CarCostCC",
-          "Travel",
-          "MedEmployee",
-          "MedEmployer",
-          "Beneficiaries",
-          "OtherFB",
-          "MedDeduct",
-          "OtherDedTotal",
-          "RFundEmployeeTyped",
-          "RFundEmployerTyped",
-          "EmployeePct",
-          "EmployerPct",
-          "UifEmployeePct",
-          "UifEmployerPct",
-          "SdlPct",
-          "UifLimit",
-          "TaRate",
-          "CarFbRate",
-          "MaintenancePlan"};
-}
-
 std::vector<std::string> ResultKeys(PackageDirection direction) {
   std::vector<std::string> keys;
   if (direction == PackageDirection::NetToGross) keys.push_back("TrialSalary");
@@ -58,42 +33,19 @@ std::vector<std::string> ResultKeys(PackageDirection direction) {
   return keys;
 }
 
-PackageInputs ReadInputs(const Input& in, PackageWindow window) {
-  auto number = [&](const char* key, double defaultValue = 0) {
-    return in.Number(key, defaultValue);
-  };
+// The window's inputs over a new settings store's settings. Each is checked
+// against its field as it is read, before the 27.5 rule, which would otherwise
+// turn a percentage the field refuses into 0.
+PackageInputs ReadPackage(const Input& in, PackageWindow window) {
   PackageInputs p;
-  p.Age = in.Int16("Age", 0, 0, AgeRange.Max);
-  if (window.Direction == PackageDirection::NetToGross) {
-    p.NetRequired = number("NetRequired");
-  } else {
-    p.Package = number("Package");
-  }
-  p.CarValue = number("CarValue");
-  p.CarCostCC = number("CarCostCC");
-  p.Travel = number("Travel");
-  p.MedEmployee = number("MedEmployee");
-  p.MedEmployer = number("MedEmployer");
-  p.Beneficiaries = in.Int16("Beneficiaries", 0, 0, PackageBeneficiariesMax(window.Period));
-  p.OtherFB = number("OtherFB");
-  p.MedDeduct = number("MedDeduct");
-  p.OtherDedTotal = number("OtherDedTotal");
-  p.RFundEmployeeTyped = number("RFundEmployeeTyped");
-  p.RFundEmployerTyped = number("RFundEmployerTyped");
-  p.EmployeePct = number("EmployeePct");
-  p.EmployerPct = number("EmployerPct");
-  p.UifEmployeePct = number("UifEmployeePct", DefaultUifPercent);
-  p.UifEmployerPct = number("UifEmployerPct", DefaultUifPercent);
-  p.SdlPct = number("SdlPct", DefaultSkillLevyPercent);
-  p.UifLimit = number("UifLimit", DefaultUifMonthlyLimit);
-  p.TaRate = number("TaRate", TravelInclusionHigh);
-  p.CarFbRate = number("CarFbRate", TravelInclusionHigh);
+  p.UifEmployeePct = DefaultUifPercent;
+  p.UifEmployerPct = DefaultUifPercent;
+  p.SdlPct = DefaultSkillLevyPercent;
+  p.UifLimit = DefaultUifMonthlyLimit;
+  p.TaRate = TravelInclusionHigh;
+  p.CarFbRate = TravelInclusionHigh;
+  ReadInputs(in, PackageRanges(window), p);
   p.MaintenancePlan = in.Bool("MaintenancePlan", false);
-  // Checked before the 27.5 rule, which would otherwise turn a percentage the field
-  // refuses into 0.
-  if (const auto bad = ValidatePackageInputs(window, p)) {
-    throw CliError(bad->Field + ": " + bad->Message);
-  }
   if (window.Direction == PackageDirection::NetToGross) ApplyNetToGrossPercentLimit(p);
   return p;
 }
@@ -130,9 +82,12 @@ Json ResultJson(PackageWindow window, const PackageResult& r) {
 }
 
 Command PackageCommand(const char* name, PackageWindow window) {
-  return Command{name, InputKeys(window.Direction), ResultKeys(window.Direction),
+  return Command{name,
+                 Ranges(PackageRanges(window)),
+                 {"MaintenancePlan"},
+                 ResultKeys(window.Direction),
                  [window](const Input& in) {
-                   return ResultJson(window, CalculatePackage(window, ReadInputs(in, window)));
+                   return ResultJson(window, CalculatePackage(window, ReadPackage(in, window)));
                  }};
 }
 

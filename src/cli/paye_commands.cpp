@@ -13,10 +13,6 @@
 namespace reventa::cli {
 namespace {
 
-// The whole-number fields: ages and beneficiary counts.
-constexpr double MaxAge = 999;
-constexpr double MaxBeneficiaries = 99;
-
 // Annual ----------------------------------------------------------------------
 
 // AnnMonthBens on the command line: 12 counts, January first.
@@ -30,12 +26,11 @@ MonthCounts ReadMonthCounts(const Input& in) {
   for (std::size_t i = 0; i < 12; ++i) {
     const Json& v = raw[i];
     if (!v.is_number()) throw CliError("AnnMonthBens: expected numbers");
+    // A count that fits no 16-bit number is outside the boxes' range; the others
+    // are checked with the rest of the inputs.
     const double d = v.get<double>();
     const auto n = ToInt16(d);
-    if (!n) {
-      throw CliError("AnnMonthBens: " + FormatNumber(d) + " is outside 0 to " +
-                     FormatNumber(AnnualMonthBensRange.Max));
-    }
+    if (!n) throw CliError(CheckRange(AnnualMonthBensRange, d)->Text());
     counts[i + 1] = *n;
   }
   return counts;
@@ -43,20 +38,9 @@ MonthCounts ReadMonthCounts(const Input& in) {
 
 Json RunAnnual(const Input& in) {
   AnnualInputs a;
-  a.AnnAge = in.Int16("AnnAge", 0, 0, AgeRange.Max);
-  a.AnnSalary = in.Number("AnnSalary", 0);
-  a.AnnEmployerMedAid = in.Number("AnnEmployerMedAid", 0);
-  a.AnnEmployeeMedAid = in.Number("AnnEmployeeMedAid", 0);
-  a.AnnEmployerRFund = in.Number("AnnEmployerRFund", 0);
-  a.AnnEmployeeRFund = in.Number("AnnEmployeeRFund", 0);
-  a.AnnCommissions = in.Number("AnnCommissions", 0);
-  a.AnnBonus = in.Number("AnnBonus", 0);
-  a.AnnTravelAllowance = in.Number("AnnTravelAllowance", 0);
-  a.AnnInclusionRate = in.Number("AnnInclusionRate", TravelInclusionHigh);
-  a.AnnStartDate = in.Number("AnnStartDate", TaxYearStart);
-  a.AnnEndDate = in.Number("AnnEndDate", TaxYearEnd);
+  ReadInputs(in, AnnualRanges, a);
   a.AnnMonthBens = ReadMonthCounts(in);
-  if (const auto e = ValidateAnnualInputs(a)) throw CliError(e->Field + ": " + e->Message);
+  if (const auto e = ValidateAnnualInputs(a)) throw CliError(e->Text());
 
   const AnnualResult r = CalculateAnnual(a);
   if (r.Error) return Json{{"error", *r.Error}};
@@ -77,9 +61,8 @@ Json RunAnnual(const Input& in) {
 
 const bool kAnnual = RegisterCommand({
     "annual",
-    {"AnnAge", "AnnSalary", "AnnEmployerMedAid", "AnnEmployeeMedAid", "AnnEmployerRFund",
-     "AnnEmployeeRFund", "AnnCommissions", "AnnBonus", "AnnTravelAllowance", "AnnInclusionRate",
-     "AnnStartDate", "AnnEndDate", "AnnMonthBens"},
+    Ranges(AnnualRanges),
+    {"AnnMonthBens"},
     {"AnnAllowableRFund", "AnnTaxExclBonus", "AnnBonusTax", "AnnTaxLiability",
      "AnnPAYEBeforeCredits", "AnnSITE", "AnnMedCredit", "AnnAddMedCredit", "AnnTotalTaxDeduction",
      "AnnPAYE", "AnnMonthBens"},
@@ -94,55 +77,17 @@ const std::vector<std::string> PayPeriodResultKeys{"RFundAllowable", "TaxableTra
                                                    "MedCredit",      "AddMedCredit",
                                                    "NetPeriodTax"};
 
-std::vector<std::string> PayPeriodInputKeys(PayPeriodKind kind) {
-  std::vector<std::string> keys{
-      "Age",           "Salary",     "EmployerMedAid", "EmployeeMedAid",  "RFundEmployer",
-      "RFundEmployee", "Commission", "Bonus",          "TravelAllowance", "Beneficiaries"};
-  if (kind == PayPeriodKind::Monthly) {
-    keys.insert(keys.end(), {"StartDate", "EndDate"});
-  } else if (kind != PayPeriodKind::Daily) {
-    keys.insert(keys.end(), {"NormalDays", "ThisDays"});
-  }
-  keys.insert(keys.end(), {"EmployeeUIF", "EmployerUIF", "SkillLevy", "UIFLimit", "InclusionRate"});
-  return keys;
-}
-
 PayPeriodInput ReadPayPeriod(const Input& in, PayPeriodKind kind) {
+  // A freshly opened window: the settings from a new settings store, the weekly
+  // window's 7 days or the fortnightly one's 14.
   PayPeriodInput p;
-  p.Age = in.Int16("Age", 0, 0, MaxAge);
-  p.Salary = in.Number("Salary", 0);
-  p.EmployerMedAid = in.Number("EmployerMedAid", 0);
-  p.EmployeeMedAid = in.Number("EmployeeMedAid", 0);
-  p.RFundEmployer = in.Number("RFundEmployer", 0);
-  p.RFundEmployee = in.Number("RFundEmployee", 0);
-  p.Commission = in.Number("Commission", 0);
-  p.Bonus = in.Number("Bonus", 0);
-  p.TravelAllowance = in.Number("TravelAllowance", 0);
-  p.Beneficiaries = in.Int16("Beneficiaries", 0, 0, MaxBeneficiaries);
-  switch (kind) {
-    case PayPeriodKind::Monthly:
-      p.StartDate = in.Number("StartDate", TaxYearStart);
-      p.EndDate = in.Number("EndDate", MonthlyDefaultEndDate);
-      break;
-    case PayPeriodKind::Weekly:
-      p.NormalDays = in.Number("NormalDays", 7);
-      p.ThisDays = in.Number("ThisDays", 7);
-      break;
-    case PayPeriodKind::Fortnightly:
-      p.NormalDays = in.Number("NormalDays", 14);
-      p.ThisDays = in.Number("ThisDays", 14);
-      break;
-    case PayPeriodKind::Daily:
-      break;
-  }
-  p.EmployeeUIF = in.Number("EmployeeUIF", DefaultUifPercent);
-  p.EmployerUIF = in.Number("EmployerUIF", DefaultUifPercent);
-  p.SkillLevy = in.Number("SkillLevy", DefaultSkillLevyPercent);
-  p.UIFLimit = in.Number("UIFLimit", DefaultUifMonthlyLimit);
-  p.InclusionRate = in.Number("InclusionRate", TravelInclusionHigh);
-  if (const auto e = ValidatePayPeriodInput(p, kind)) {
-    throw CliError(e->Field + ": " + e->Message);
-  }
+  p.EmployeeUIF = DefaultUifPercent;
+  p.EmployerUIF = DefaultUifPercent;
+  p.SkillLevy = DefaultSkillLevyPercent;
+  p.UIFLimit = DefaultUifMonthlyLimit;
+  if (kind == PayPeriodKind::Fortnightly) p.NormalDays = p.ThisDays = 14;
+  ReadInputs(in, PayPeriodRanges(kind), p);
+  if (const auto e = ValidatePayPeriodInput(p, kind)) throw CliError(e->Text());
   return p;
 }
 
@@ -161,7 +106,8 @@ Json PayPeriodJson(const PayPeriodResult& r) {
 
 const bool kMonthly = RegisterCommand({
     "monthly",
-    PayPeriodInputKeys(PayPeriodKind::Monthly),
+    Ranges(PayPeriodRanges(PayPeriodKind::Monthly)),
+    {},
     PayPeriodResultKeys,
     [](const Input& in) {
       return PayPeriodJson(ComputeMonthlyPaye(ReadPayPeriod(in, PayPeriodKind::Monthly)));
@@ -170,7 +116,8 @@ const bool kMonthly = RegisterCommand({
 
 const bool kWeekly = RegisterCommand({
     "weekly",
-    PayPeriodInputKeys(PayPeriodKind::Weekly),
+    Ranges(PayPeriodRanges(PayPeriodKind::Weekly)),
+    {},
     PayPeriodResultKeys,
     [](const Input& in) {
       return PayPeriodJson(ComputeWeeklyPaye(ReadPayPeriod(in, PayPeriodKind::Weekly),
@@ -180,7 +127,8 @@ const bool kWeekly = RegisterCommand({
 
 const bool kFortnightly = RegisterCommand({
     "fortnightly",
-    PayPeriodInputKeys(PayPeriodKind::Fortnightly),
+    Ranges(PayPeriodRanges(PayPeriodKind::Fortnightly)),
+    {},
     PayPeriodResultKeys,
     [](const Input& in) {
       return PayPeriodJson(ComputeWeeklyPaye(ReadPayPeriod(in, PayPeriodKind::Fortnightly),
@@ -191,7 +139,8 @@ const bool kFortnightly = RegisterCommand({
 
 const bool kDaily = RegisterCommand({
     "daily",
-    PayPeriodInputKeys(PayPeriodKind::Daily),
+    Ranges(PayPeriodRanges(PayPeriodKind::Daily)),
+    {},
     PayPeriodResultKeys,
     [](const Input& in) {
       return PayPeriodJson(ComputeDailyPaye(ReadPayPeriod(in, PayPeriodKind::Daily)));

@@ -17,7 +17,8 @@ Json IncomeTaxJson(const IncomeTaxResult& r) {
 // The tax table takes any income, a negative one too, and its last row has no
 // ceiling; only an income whose tax is beyond the largest double has no answer.
 Json RunIncomeTax(const Input& in) {
-  const double income = in.Number("TaxableIncome", 0);
+  double income = 0;
+  in.Read("TaxableIncome", income);
   const IncomeTaxResult r = ComputeIncomeTax(income);
   if (!std::isfinite(r.PortionTax) || !std::isfinite(r.TaxBeforeRebates)) {
     throw CliError("TaxableIncome: the tax on " + FormatNumber(income) +
@@ -28,6 +29,7 @@ Json RunIncomeTax(const Input& in) {
 
 const bool kIncomeTax = RegisterCommand({
     "income-tax",
+    {},
     {"TaxableIncome"},
     {"MarginalRate", "BracketFloor", "BracketCeiling", "BracketBaseTax", "PortionTax",
      "TaxBeforeRebates"},
@@ -36,13 +38,14 @@ const bool kIncomeTax = RegisterCommand({
 
 const bool kQuickTax = RegisterCommand({
     "quicktax",
-    {"TaxableIncome", "QuickAge"},
+    Ranges(QuickTaxRanges),
+    {},
     {"QuickIncome", "QuickRebate", "QuickTotalTax", "QuickTaxCommitment", "QuickAvgBefore",
      "QuickAvgAfter", "BracketBaseTax", "MarginalRate", "PortionTax", "TaxCom4Monthly"},
     [](const Input& in) {
-      // The window's income field takes 0 to 9 999 999 999 and its age field 0 to 999.
-      const QuickTaxResult r = ComputeQuickTax(
-          {in.Range("TaxableIncome", 0, 0, 9999999999.0), in.Int16("QuickAge", 0, 0, 999)});
+      QuickTaxInput q;
+      ReadInputs(in, QuickTaxRanges, q);
+      const QuickTaxResult r = ComputeQuickTax(q);
       return Json{
           {"QuickIncome", r.QuickIncome},           {"QuickRebate", r.QuickRebate},
           {"QuickTotalTax", r.QuickTotalTax},       {"QuickTaxCommitment", r.QuickTaxCommitment},

@@ -9,7 +9,6 @@
 // the computation once; the cars come back in the same order with their results
 // and the register fields the run works out.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -27,46 +26,23 @@ namespace {
 // A result as written: a zero worked out as -0 is written as 0.
 double Out(double value) { return value == 0 ? 0.0 : value; }
 
-bool IsWholeDay(double serial) { return std::floor(serial) == serial; }
-
-// A date of the vehicle windows: a whole day of the tax year, from `earliest` on.
-// The message is the one the window shows for the field.
-double ReadDate(const Input& in, const std::string& key, double defaultValue, double earliest,
-                const std::string& message) {
-  const double d = in.Number(key, defaultValue);
-  if (!IsWholeDay(d) || d < earliest || d > TaxYearEnd) throw CliError(key + ": " + message);
-  return d;
+// The vehicle windows' date rule, as the window's message for the field.
+void CheckDates(const char* startKey, double start, const char* endKey, double end) {
+  if (const auto e = CheckVehicleDates(startKey, start, endKey, end)) throw CliError(e->Text());
 }
 
 // Travel allowance ------------------------------------------------------------
 
-std::vector<std::string> TravelInputKeys(bool withPeriodDays) {
-  std::vector<std::string> keys{"VehicleValue", "AllowanceReceived",    "ClosingKm",
-                                "OpeningKm",    "RecordedBusinessKm",   "FuelOilCost",
-                                "RepairsCost",  "InsuranceLicenceCost", "OtherCost",
-                                "WearAndTear",  "LeasePayments"};
-  if (withPeriodDays) keys.push_back("PeriodDays");
-  keys.insert(keys.end(), {"IncludeFuel", "IncludeMaintenance"});
-  return keys;
-}
+// The travel allowance window's two dates, which it works the period out from.
+constexpr InputRange AllowanceStart = TaxYearDateRange.Named("StartDate");
+constexpr InputRange AllowanceEnd = TaxYearDateRange.Named("EndDate");
 
 TravelClaimInputs ReadTravelInputs(const Input& in, bool withPeriodDays) {
-  auto field = [&](const char* key) { return in.Range(key, 0, 0, TravelFieldMax); };
   TravelClaimInputs t;
-  t.VehicleValue = field("VehicleValue");
-  t.AllowanceReceived = field("AllowanceReceived");
-  t.ClosingKm = field("ClosingKm");
-  t.OpeningKm = field("OpeningKm");
-  t.RecordedBusinessKm = field("RecordedBusinessKm");
-  t.FuelOilCost = field("FuelOilCost");
-  t.RepairsCost = field("RepairsCost");
-  t.InsuranceLicenceCost = field("InsuranceLicenceCost");
-  t.OtherCost = field("OtherCost");
-  t.WearAndTear = field("WearAndTear");
-  t.LeasePayments = field("LeasePayments");
+  ReadInputs(in, TravelClaimRanges, t);
   // The window works the period out from its two dates, so it holds the days of a
   // stretch of the tax year; a fresh window shows the whole year.
-  if (withPeriodDays) t.PeriodDays = in.Range("PeriodDays", TravelYearDays, 0, TravelYearDays);
+  if (withPeriodDays) t.PeriodDays = in.Range(TravelPeriodDaysRange, TravelYearDays);
   t.IncludeFuel = in.Bool("IncludeFuel", true);
   t.IncludeMaintenance = in.Bool("IncludeMaintenance", true);
   // The window refuses the second of the two while the first holds an amount.
@@ -120,7 +96,8 @@ const std::vector<std::string> AllowanceResultKeys{
 
 const bool kTravelDeemed = RegisterCommand({
     "travel-deemed",
-    TravelInputKeys(true),
+    Ranges(TravelClaimRanges, {TravelPeriodDaysRange}),
+    {"IncludeFuel", "IncludeMaintenance"},
     DeemedResultKeys,
     [](const Input& in) {
       TravelClaimResults r;
@@ -131,7 +108,8 @@ const bool kTravelDeemed = RegisterCommand({
 
 const bool kTravelActual = RegisterCommand({
     "travel-actual",
-    TravelInputKeys(true),
+    Ranges(TravelClaimRanges, {TravelPeriodDaysRange}),
+    {"IncludeFuel", "IncludeMaintenance"},
     ActualResultKeys,
     [](const Input& in) {
       TravelClaimResults r;
@@ -140,18 +118,13 @@ const bool kTravelActual = RegisterCommand({
     },
 });
 
-std::vector<std::string> AllowanceInputKeys() {
-  std::vector<std::string> keys = TravelInputKeys(false);
-  keys.insert(keys.end(), {"RecordsKept", "StartDate", "EndDate"});
-  return keys;
-}
-
 Json RunTravelAllowance(const Input& in) {
   TravelAllowanceState travel;
   travel.Inputs = ReadTravelInputs(in, false);
   travel.RecordsKept = in.Bool("RecordsKept", false);
-  const double start = ReadDate(in, "StartDate", TaxYearStart, TaxYearStart, TaxYearDateMessage());
-  const double end = ReadDate(in, "EndDate", TaxYearEnd, start, TaxYearDateMessage(start));
+  const double start = in.Range(AllowanceStart, TaxYearStart);
+  const double end = in.Range(AllowanceEnd, TaxYearEnd);
+  CheckDates(AllowanceStart.Key, start, AllowanceEnd.Key, end);
   CalculateTravelAllowance(travel, start, end);
   const TravelClaimResults& r = travel.Results;
   Json out = DistanceJson(r);
@@ -169,42 +142,50 @@ Json RunTravelAllowance(const Input& in) {
 
 const bool kTravelAllowance = RegisterCommand({
     "travel-allowance",
-    AllowanceInputKeys(),
+    Ranges(TravelClaimRanges, {AllowanceStart, AllowanceEnd}),
+    {"IncludeFuel", "IncludeMaintenance", "RecordsKept"},
     AllowanceResultKeys,
     RunTravelAllowance,
 });
 
 // Company car -----------------------------------------------------------------
 
-const std::vector<std::string> CarKeys{
-    "CCRegNumber",        "CCMake",           "CCModel",
-    "YearOfManfact",      "CCPrice",          "MaintIncluded",
-    "CCStartDate",        "CCEndDate",        "EndMileage",
-    "StartMileage",       "TotalDistance",    "BusDistance",
-    "BussMilage",         "SARSTable",        "ActualExpEmployee",
-    "FuelReimbEmployer",  "EmpPaidInsurance", "EmpPaidLicence",
-    "EmpPaidMaintenance", "FB3802ThisCar",    "AdjustTaxableInc",
-    "FuelComponent"};
+// A car's check boxes.
+struct CarFlag {
+  const char* Key;
+  std::int16_t CompanyCar::*Member;
+};
+constexpr CarFlag CarFlags[] = {{"MaintIncluded", &CompanyCar::MaintIncluded},
+                                {"BussMilage", &CompanyCar::BussMilage},
+                                {"SARSTable", &CompanyCar::SARSTable}};
+
+bool IsCarKey(const std::string& key) {
+  const auto named = [&key](const auto& input) { return key == input.Key; };
+  return FindInput<CompanyCar>(CompanyCarRanges, key) != nullptr ||
+         std::any_of(std::begin(CompanyCarTexts), std::end(CompanyCarTexts), named) ||
+         std::any_of(std::begin(CarFlags), std::end(CarFlags), named);
+}
 
 // A check box of the window: 0 or 1, also written as false or true.
-std::int16_t ReadFlag(const Input& in, const std::string& key) {
+std::int16_t ReadFlag(const Input& in, const char* key) {
   const Json& v = in.Raw(key);
   if (v.is_boolean()) return v.get<bool>() ? 1 : 0;
-  if (!v.is_null() && !v.is_number()) throw CliError(key + ": expected 0 or 1");
-  const double d = in.Number(key, 0);
-  if (d != 0 && d != 1) throw CliError(key + ": expected 0 or 1");
+  if (!v.is_null() && !v.is_number()) throw CliError(std::string(key) + ": expected 0 or 1");
+  double d = 0;
+  in.Read(key, d);
+  if (d != 0 && d != 1) throw CliError(std::string(key) + ": expected 0 or 1");
   return static_cast<std::int16_t>(d);
 }
 
 // A text field of the window, which holds at most `maxLength` characters.
-std::string ReadText(const Input& in, const std::string& key, std::size_t maxLength) {
+std::string ReadText(const Input& in, const char* key, std::size_t maxLength) {
   std::string text = in.Text(key, "");
   // Characters, not bytes: UTF-8 continuation bytes do not count.
   const auto length = static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   }));
   if (length > maxLength) {
-    throw CliError(key + ": longer than " + std::to_string(maxLength) + " characters");
+    throw CliError(std::string(key) + ": longer than " + std::to_string(maxLength) + " characters");
   }
   return text;
 }
@@ -212,41 +193,16 @@ std::string ReadText(const Input& in, const std::string& key, std::size_t maxLen
 CompanyCar ReadCar(const Json& object) {
   if (!object.is_object()) throw CliError("expected an object");
   for (const auto& [key, value] : object.items()) {
-    if (std::find(CarKeys.begin(), CarKeys.end(), key) == CarKeys.end()) {
-      throw CliError("unknown key: " + key);
-    }
+    if (!IsCarKey(key)) throw CliError("unknown key: " + key);
   }
   const Input in(object);
-  auto field = [&](const char* key) { return in.Range(key, 0, 0, CompanyCarFieldMax); };
-  // The worked values the register keeps between runs; a run can make them
-  // negative, so they are taken as any amount the fields could lead to.
-  auto worked = [&](const char* key) {
-    return in.Range(key, 0, -CompanyCarFieldMax, CompanyCarFieldMax);
-  };
   CompanyCar car;
-  car.CCRegNumber = ReadText(in, "CCRegNumber", 10);
-  car.CCMake = ReadText(in, "CCMake", 25);
-  car.CCModel = ReadText(in, "CCModel", 25);
-  car.YearOfManfact = ReadText(in, "YearOfManfact", 25);
-  car.CCPrice = field("CCPrice");
-  car.MaintIncluded = ReadFlag(in, "MaintIncluded");
-  car.CCStartDate = ReadDate(in, "CCStartDate", TaxYearStart, TaxYearStart, TaxYearDateMessage());
-  car.CCEndDate =
-      ReadDate(in, "CCEndDate", TaxYearEnd, car.CCStartDate, TaxYearDateMessage(car.CCStartDate));
-  car.EndMileage = field("EndMileage");
-  car.StartMileage = field("StartMileage");
-  car.TotalDistance = field("TotalDistance");
-  car.BusDistance = field("BusDistance");
-  car.BussMilage = ReadFlag(in, "BussMilage");
-  car.SARSTable = ReadFlag(in, "SARSTable");
-  car.ActualExpEmployee = field("ActualExpEmployee");
-  car.FuelReimbEmployer = field("FuelReimbEmployer");
-  car.EmpPaidInsurance = field("EmpPaidInsurance");
-  car.EmpPaidLicence = field("EmpPaidLicence");
-  car.EmpPaidMaintenance = field("EmpPaidMaintenance");
-  car.FB3802ThisCar = field("FB3802ThisCar");
-  car.AdjustTaxableInc = worked("AdjustTaxableInc");
-  car.FuelComponent = worked("FuelComponent");
+  for (const CarText& text : CompanyCarTexts) {
+    car.*text.Member = ReadText(in, text.Key, static_cast<std::size_t>(text.MaxLength));
+  }
+  ReadInputs(in, CompanyCarRanges, car);
+  CheckDates("CCStartDate", car.CCStartDate, "CCEndDate", car.CCEndDate);
+  for (const CarFlag& flag : CarFlags) car.*flag.Member = ReadFlag(in, flag.Key);
   return car;
 }
 
@@ -267,13 +223,12 @@ CompanyCarRegister ReadRegister(const Input& in) {
     }
     cars.N = static_cast<std::int16_t>(list.size());
   }
-  cars.Actual3802 = in.Range("Actual3802", 0, 0, CompanyCarFieldMax);
+  ReadInputs(in, CompanyCarRegisterRanges, cars);
   cars.AutoCalc3802 = ReadFlag(in, "AutoCalc3802");
-  if (cars.N == 0) {
-    cars.Current = in.Int16("Current", 0, 0, 0);
-  } else {
-    cars.Current = in.Int16("Current", 1, 1, cars.N);
-  }
+  // The car on screen: one of the cars, the first unless given; none without cars.
+  const std::int16_t first = std::min<std::int16_t>(cars.N, 1);
+  cars.Current =
+      in.Int16({"Current", static_cast<double>(first), static_cast<double>(cars.N), 0}, first);
   cars.Shown = cars.Current;
   return cars;
 }
@@ -312,7 +267,8 @@ Json RunCompanyCar(const Input& in) {
 
 const bool kCompanyCar = RegisterCommand({
     "company-car",
-    {"Actual3802", "AutoCalc3802", "Current", "FromCalculateCommand", "Cars"},
+    Ranges(CompanyCarRegisterRanges),
+    {"AutoCalc3802", "Current", "FromCalculateCommand", "Cars"},
     {"Cars", "TotAdjustTaxableInc", "TotAdjustTaxableIncSARS"},
     RunCompanyCar,
 });

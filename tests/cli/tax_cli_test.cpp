@@ -86,6 +86,7 @@ TEST(TaxCli, CsvBatchKeepsGoingPastBadRows) {
 
 // income-tax takes any income, a negative one too, and its last row has no
 // ceiling; only a tax beyond the largest number is an error, naming the overflow.
+// quicktax takes what its window's income field takes.
 class IncomeTaxLimits : public ::testing::TestWithParam<reventa::test::LineCase> {};
 
 TEST_P(IncomeTaxLimits, Answer) { reventa::test::ExpectAnswer(GetParam()); }
@@ -101,7 +102,16 @@ INSTANTIATE_TEST_SUITE_P(
         reventa::test::LineCase{"NegativeIncomeNegativeTax",
                                 "income-tax",
                                 R"({"TaxableIncome":-500000})",
-                                {{"/TaxBeforeRebates", -90000}}}),
+                                {{"/TaxBeforeRebates", -90000}}},
+        reventa::test::LineCase{"QuickTaxIncomeToTheCent",
+                                "quicktax",
+                                R"({"TaxableIncome":9999999999.99})",
+                                {{"/QuickIncome", 9999999999.99}}},
+        reventa::test::LineCase{
+            "QuickTaxIncomeAboveTheField",
+            "quicktax",
+            R"({"TaxableIncome":10000000000})",
+            {{"/error", "TaxableIncome: 10000000000 is outside 0 to 9999999999.99"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
