@@ -5,9 +5,14 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <map>
 #include <string_view>
 #include <vector>
+
+#include "calc/annual/annual_paye.h"
+#include "calc/vehicle/company_car.h"
 
 namespace reventa::fuzz {
 namespace {
@@ -21,7 +26,7 @@ enum class Kind { Number, Bool, Text, MonthCounts, Cars };
 // cents, 1 for whole numbers and day serials).
 struct Rule {
   std::string_view command;  // empty: every command with the key
-  std::string_view key;
+  std::string key;
   Kind kind;
   double lo = 0;
   double hi = 0;
@@ -29,90 +34,28 @@ struct Rule {
   std::vector<std::string_view> texts{};
 };
 
-constexpr double FirstDay = 44986;  // 01/03/2023
-constexpr double LastDay = 45351;   // 29/02/2024
 constexpr std::string_view CarCommand = "company-car/Cars";
 
+// A number within a field's range, in steps of the places the field takes; dates
+// in whole days.
+Rule NumberRule(const InputRange& range) {
+  return {"",        range.Key, Kind::Number,
+          range.Min, range.Max, range.Date ? 1 : std::pow(10.0, -range.Decimals)};
+}
+
+// The inputs without a field's range: flags, text choices, the month counts, the
+// car list, and the income-tax command's incomes, which no window limits.
 const std::vector<Rule>& Rules() {
   static const std::vector<Rule> rules{
       // Tax on an income: the routine takes any amount, negative ones included.
       {"income-tax", "TaxableIncome", Kind::Number, -1e7, 1e10},
-      {"", "TaxableIncome", Kind::Number, 0, 9999999999},
-      {"", "QuickAge", Kind::Number, 0, 999, 1},
-      // Annual PAYE.
-      {"", "AnnAge", Kind::Number, 0, 999, 1},
-      {"", "AnnSalary", Kind::Number, 0, 99999999},
-      {"", "AnnEmployerMedAid", Kind::Number, 0, 99999999},
-      {"", "AnnEmployeeMedAid", Kind::Number, 0, 99999999},
-      {"", "AnnEmployerRFund", Kind::Number, 0, 99999999},
-      {"", "AnnEmployeeRFund", Kind::Number, 0, 99999999},
-      {"", "AnnCommissions", Kind::Number, 0, 99999999},
-      {"", "AnnBonus", Kind::Number, 0, 99999999},
-      {"", "AnnTravelAllowance", Kind::Number, 0, 99999999},
-      {"", "AnnInclusionRate", Kind::Number, 0.2, 0.8, 0.6},
-      {"", "AnnStartDate", Kind::Number, FirstDay, LastDay, 1},
-      {"", "AnnEndDate", Kind::Number, FirstDay, LastDay, 1},
-      {"", "AnnMonthBens", Kind::MonthCounts, 0, 24, 1},
-      // Pay periods.
-      {"", "Age", Kind::Number, 0, 999, 1},
-      {"", "Salary", Kind::Number, 0, 9999999.99},
-      {"", "EmployerMedAid", Kind::Number, 0, 9999999.99},
-      {"", "EmployeeMedAid", Kind::Number, 0, 9999999.99},
-      {"", "RFundEmployer", Kind::Number, 0, 9999999.99},
-      {"", "RFundEmployee", Kind::Number, 0, 9999999.99},
-      {"", "Commission", Kind::Number, 0, 9999999.99},
-      {"", "Bonus", Kind::Number, 0, 9999999.99},
-      {"", "TravelAllowance", Kind::Number, 0, 9999999.99},
-      {"", "Beneficiaries", Kind::Number, 0, 99, 1},
-      {"", "NormalDays", Kind::Number, 0, 14, 1},
-      {"", "ThisDays", Kind::Number, 0, 14, 1},
-      {"", "EmployeeUIF", Kind::Number, 0, 100},
-      {"", "EmployerUIF", Kind::Number, 0, 100},
-      {"", "SkillLevy", Kind::Number, 0, 100},
-      {"", "UIFLimit", Kind::Number, 0, 999999},
-      {"", "InclusionRate", Kind::Number, 0.2, 0.8, 0.6},
-      // Salary packages.
-      {"", "NetRequired", Kind::Number, 0, 99999999.99},
-      {"", "Package", Kind::Number, 0, 99999999.99},
-      {"", "CarValue", Kind::Number, 0, 99999999.99},
-      {"", "CarCostCC", Kind::Number, 0, 99999999.99},
-      {"", "Travel", Kind::Number, 0, 99999999.99},
-      {"", "MedEmployee", Kind::Number, 0, 99999999.99},
-      {"", "MedEmployer", Kind::Number, 0, 99999999.99},
-      {"", "OtherFB", Kind::Number, 0, 99999999.99},
-      {"", "MedDeduct", Kind::Number, 0, 99999999.99},
-      {"", "OtherDedTotal", Kind::Number, 0, 399999999.96},
-      {"", "RFundEmployeeTyped", Kind::Number, 0, 99999999.99},
-      {"", "RFundEmployerTyped", Kind::Number, 0, 99999999.99},
-      {"", "EmployeePct", Kind::Number, 0, 100},
-      {"", "EmployerPct", Kind::Number, 0, 100},
-      {"", "UifEmployeePct", Kind::Number, 0, 100},
-      {"", "UifEmployerPct", Kind::Number, 0, 100},
-      {"", "SdlPct", Kind::Number, 0, 100},
-      {"", "UifLimit", Kind::Number, 0, 999999},
-      {"", "TaRate", Kind::Number, 0.2, 0.8, 0.6},
-      {"", "CarFbRate", Kind::Number, 0.2, 0.8, 0.6},
+      {"", "AnnMonthBens", Kind::MonthCounts, AnnualMonthBensRange.Min, AnnualMonthBensRange.Max,
+       1},
       {"", "MaintenancePlan", Kind::Bool},
-      // Travel allowance.
-      {"", "VehicleValue", Kind::Number, 0, 9999999},
-      {"", "AllowanceReceived", Kind::Number, 0, 9999999},
-      {"", "ClosingKm", Kind::Number, 0, 9999999, 1},
-      {"", "OpeningKm", Kind::Number, 0, 9999999, 1},
-      {"", "RecordedBusinessKm", Kind::Number, 0, 9999999, 1},
-      {"", "FuelOilCost", Kind::Number, 0, 9999999},
-      {"", "RepairsCost", Kind::Number, 0, 9999999},
-      {"", "InsuranceLicenceCost", Kind::Number, 0, 9999999},
-      {"", "OtherCost", Kind::Number, 0, 9999999},
-      {"", "WearAndTear", Kind::Number, 0, 9999999},
-      {"", "LeasePayments", Kind::Number, 0, 9999999},
-      {"", "PeriodDays", Kind::Number, 0, 366, 1},
       {"", "IncludeFuel", Kind::Bool},
       {"", "IncludeMaintenance", Kind::Bool},
       {"", "RecordsKept", Kind::Bool},
-      {"", "StartDate", Kind::Number, FirstDay, LastDay, 1},
-      {"", "EndDate", Kind::Number, FirstDay, LastDay, 1},
-      // Company car register.
-      {"", "Actual3802", Kind::Number, 0, 999999999},
+      // Company car register: a flag, the car on screen, and the cars.
       {"", "AutoCalc3802", Kind::Number, 0, 1, 1},
       {"", "Current", Kind::Number, 0, 4, 1},
       {"", "FromCalculateCommand", Kind::Bool},
@@ -121,29 +64,10 @@ const std::vector<Rule>& Rules() {
       {CarCommand, "CCMake", Kind::Text, 0, 0, 0, {"Toyota", ""}},
       {CarCommand, "CCModel", Kind::Text, 0, 0, 0, {"Corolla", ""}},
       {CarCommand, "YearOfManfact", Kind::Text, 0, 0, 0, {"2021", "1999"}},
-      {CarCommand, "CCPrice", Kind::Number, 0, 999999999},
       {CarCommand, "MaintIncluded", Kind::Number, 0, 1, 1},
-      {CarCommand, "CCStartDate", Kind::Number, FirstDay, LastDay, 1},
-      {CarCommand, "CCEndDate", Kind::Number, FirstDay, LastDay, 1},
-      {CarCommand, "EndMileage", Kind::Number, 0, 999999999, 1},
-      {CarCommand, "StartMileage", Kind::Number, 0, 999999999, 1},
-      {CarCommand, "TotalDistance", Kind::Number, 0, 999999999, 1},
-      {CarCommand, "BusDistance", Kind::Number, 0, 999999999, 1},
       {CarCommand, "BussMilage", Kind::Number, 0, 1, 1},
       {CarCommand, "SARSTable", Kind::Number, 0, 1, 1},
-      {CarCommand, "ActualExpEmployee", Kind::Number, 0, 999999999},
-      {CarCommand, "FuelReimbEmployer", Kind::Number, 0, 999999999},
-      {CarCommand, "EmpPaidInsurance", Kind::Number, 0, 999999999},
-      {CarCommand, "EmpPaidLicence", Kind::Number, 0, 999999999},
-      {CarCommand, "EmpPaidMaintenance", Kind::Number, 0, 999999999},
-      {CarCommand, "FB3802ThisCar", Kind::Number, 0, 999999999},
-      {CarCommand, "AdjustTaxableInc", Kind::Number, -999999999, 999999999},
-      {CarCommand, "FuelComponent", Kind::Number, -999999999, 999999999},
-      // Loans and the other finance windows.
-      {"", "Principal", Kind::Number, 0, 99999999.99},
-      {"", "Period", Kind::Number, 0, 600, 1},
-      {"", "AnnualRate", Kind::Number, 0, 50},
-      {"", "Repayment", Kind::Number, 0, 9999999.99},
+      // Loans.
       {"",
        "CalcMode",
        Kind::Text,
@@ -152,18 +76,6 @@ const std::vector<Rule>& Rules() {
        0,
        {"Monthly repayment", "Principal amount", "Repayment period", "Interest rate"}},
       {"", "Kind", Kind::Text, 0, 0, 0, {"monthly", "annual"}},
-      {"", "LoanPrincipal", Kind::Number, 0, 99999999.99},
-      {"", "LoanRate", Kind::Number, 0, 50},
-      {"", "ExtraPayment", Kind::Number, 0, 99999999.99},
-      {"", "BondAmount", Kind::Number, 0, 99999999.99},
-      {"", "BondRate", Kind::Number, 0, 50},
-      {"", "DepositCapital", Kind::Number, 0, 99999999.99},
-      {"", "DepositRate", Kind::Number, 0, 40},
-      {"", "DepositStart", Kind::Number, 36526, 54789, 1},
-      {"", "DepositEnd", Kind::Number, 36526, 54789, 1},
-      {"", "PresentCost", Kind::Number, 0, 99999999, 1},
-      {"", "InflationYears", Kind::Number, 0, 40, 1},
-      {"", "InflationRate", Kind::Number, -5, 40},
   };
   return rules;
 }
@@ -182,15 +94,36 @@ const Rule& RuleFor(std::string_view command, std::string_view key) {
   return *general;
 }
 
-const std::vector<std::string>& CarKeys() {
-  static const std::vector<std::string> keys = [] {
-    std::vector<std::string> k;
-    for (const Rule& r : Rules()) {
-      if (r.command == CarCommand) k.emplace_back(r.key);
+// The keys of an object in the order its bytes give them, each with its rule.
+using Shape = std::vector<Rule>;
+
+// A command's numbers from its fields' ranges, then its other keys.
+const Shape& ShapeOf(const cli::Command& command) {
+  static std::map<std::string, Shape, std::less<>> shapes;
+  auto it = shapes.find(command.name);
+  if (it == shapes.end()) {
+    Shape shape;
+    for (const InputRange& range : command.ranges) shape.push_back(NumberRule(range));
+    for (const std::string& key : command.otherKeys) {
+      shape.push_back(RuleFor(command.name, key));
+      shape.back().key = key;
     }
-    return k;
+    it = shapes.emplace(command.name, std::move(shape)).first;
+  }
+  return it->second;
+}
+
+// A car's numbers from the register's ranges, then its texts and flags.
+const Shape& CarShape() {
+  static const Shape shape = [] {
+    Shape s;
+    for (const auto& field : CompanyCarRanges) s.push_back(NumberRule(field.Range));
+    for (const Rule& r : Rules()) {
+      if (r.command == CarCommand) s.push_back(r);
+    }
+    return s;
   }();
-  return keys;
+  return shape;
 }
 
 // The choices of a number; the encoder uses Exact and WrongType.
@@ -374,7 +307,7 @@ std::optional<Json> DecodeMonthCounts(const Rule& rule, Reader& in) {
   return counts;
 }
 
-Json DecodeObject(std::string_view command, const std::vector<std::string>& keys, Reader& in);
+Json DecodeObject(const Shape& shape, Reader& in);
 
 std::optional<Json> DecodeCars(Reader& in) {
   const std::uint8_t choice = in.Byte() % 8;
@@ -386,14 +319,13 @@ std::optional<Json> DecodeCars(Reader& in) {
   // Many cars at once, as a register that grew over the years.
   const std::size_t count = choice == 6 ? 20 + in.Byte() % 20 : in.Byte() % 5;
   Json cars = Json::array();
-  for (std::size_t i = 0; i < count; ++i) cars.push_back(DecodeObject(CarCommand, CarKeys(), in));
+  for (std::size_t i = 0; i < count; ++i) cars.push_back(DecodeObject(CarShape(), in));
   return cars;
 }
 
-Json DecodeObject(std::string_view command, const std::vector<std::string>& keys, Reader& in) {
+Json DecodeObject(const Shape& shape, Reader& in) {
   Json object = Json::object();
-  for (const std::string& key : keys) {
-    const Rule& rule = RuleFor(command, key);
+  for (const Rule& rule : shape) {
     std::optional<Json> value;
     switch (rule.kind) {
       case Kind::Number:
@@ -412,7 +344,7 @@ Json DecodeObject(std::string_view command, const std::vector<std::string>& keys
         value = DecodeCars(in);
         break;
     }
-    if (value) object[key] = std::move(*value);
+    if (value) object[rule.key] = std::move(*value);
   }
   // Now and then a key the command does not take.
   if (in.Byte() % 16 == 15) object["Unknown"] = 1;
@@ -467,33 +399,34 @@ bool EncodeMonthCounts(const Json& value, Writer& out) {
   return true;
 }
 
-bool EncodeObject(std::string_view command, const std::vector<std::string>& keys,
-                  const Json& object, Writer& out);
+bool EncodeObject(const Shape& shape, const Json& object, Writer& out);
 
 bool EncodeCars(const Json& value, Writer& out) {
   if (!value.is_array() || value.size() > 4) return false;
   out.Byte(1);
   out.Byte(static_cast<std::uint8_t>(value.size()));
   for (const Json& car : value) {
-    if (!EncodeObject(CarCommand, CarKeys(), car, out)) return false;
+    if (!EncodeObject(CarShape(), car, out)) return false;
   }
   return true;
 }
 
-bool EncodeObject(std::string_view command, const std::vector<std::string>& keys,
-                  const Json& object, Writer& out) {
+bool EncodeObject(const Shape& shape, const Json& object, Writer& out) {
   if (!object.is_object()) return false;
-  for (const auto& [key, value] : object.items()) {
-    if (std::find(keys.begin(), keys.end(), key) == keys.end()) return false;
+  for (const auto& item : object.items()) {
+    const std::string& key = item.key();
+    if (std::none_of(shape.begin(), shape.end(), [&](const Rule& r) { return r.key == key; })) {
+      return false;
+    }
   }
-  for (const std::string& key : keys) {
-    const auto it = object.find(key);
+  for (const Rule& rule : shape) {
+    const auto it = object.find(rule.key);
     if (it == object.end()) {
       out.Byte(Omit);
       continue;
     }
     bool written = false;
-    switch (RuleFor(command, key).kind) {
+    switch (rule.kind) {
       case Kind::Number:
         written = EncodeNumber(*it, out);
         break;
@@ -520,12 +453,12 @@ bool EncodeObject(std::string_view command, const std::vector<std::string>& keys
 
 Json DecodeRecord(const cli::Command& command, std::span<const std::uint8_t> bytes) {
   Reader in(bytes);
-  return DecodeObject(command.name, command.inputKeys, in);
+  return DecodeObject(ShapeOf(command), in);
 }
 
 std::optional<std::string> EncodeRecord(const cli::Command& command, const Json& input) {
   Writer out;
-  if (!EncodeObject(command.name, command.inputKeys, input, out)) return std::nullopt;
+  if (!EncodeObject(ShapeOf(command), input, out)) return std::nullopt;
   return out.Take();
 }
 
