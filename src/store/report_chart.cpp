@@ -13,7 +13,6 @@
 #include <QTextFrame>
 #include <QTextObjectInterface>
 #include <algorithm>
-#include <cmath>
 
 #include "taxyear/numbers.h"
 
@@ -62,61 +61,9 @@ class ChartObject : public QObject, public QTextObjectInterface {
   }
 };
 
-struct Range {
-  double lo = 0;
-  double hi = 0;
-  bool any = false;
-  bool whole = true;
-  void add(double v) {
-    if (!any) lo = hi = v;
-    lo = std::min(lo, v);
-    hi = std::max(hi, v);
-    any = true;
-    whole = whole && v == std::floor(v);
-  }
-};
-
-bool Finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
-
-// A tick value with the rounding noise of first + step * i removed, so that a
-// tick at zero never reads "-0.00".
-double Snap(double v, double step) { return std::abs(v) < step * 1e-9 ? 0.0 : v; }
-
 }  // namespace
 
-bool ReportChart::empty() const {
-  return std::none_of(series.begin(), series.end(), [](const ReportChartSeries& s) {
-    return std::any_of(s.points.begin(), s.points.end(), Finite);
-  });
-}
-
-AxisTicks NiceTicks(double lo, double hi, int target, bool whole) {
-  constexpr double kLimit = 1e300;
-  if (!std::isfinite(lo) || !std::isfinite(hi)) lo = 0, hi = 1;
-  lo = std::clamp(lo, -kLimit, kLimit);
-  hi = std::clamp(hi, -kLimit, kLimit);
-  if (lo > hi) std::swap(lo, hi);
-  if (hi - lo <= std::max(std::abs(lo), std::abs(hi)) * 1e-12) {
-    const double pad = whole || lo == 0 ? 1.0 : std::abs(lo) * 0.1;
-    lo -= pad;
-    hi += pad;
-  }
-  const double raw = (hi - lo) / std::max(target, 1);
-  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-  double step = 10 * magnitude;
-  for (const double m : {1.0, 2.0, 2.5, 5.0}) {
-    if (whole && m == 2.5 && magnitude < 10) continue;  // 2.5 steps of whole numbers
-    if (m * magnitude >= raw * (1 - 1e-9)) {
-      step = m * magnitude;
-      break;
-    }
-  }
-  if (whole) step = std::max(1.0, std::round(step));
-  const double first = std::floor(lo / step + 1e-9) * step;
-  const double last = std::ceil(hi / step - 1e-9) * step;
-  const int count = std::max(2, static_cast<int>(std::lround((last - first) / step)) + 1);
-  return {first, step, count};
-}
+bool ReportChart::empty() const { return !MeasureChart(series).any; }
 
 QString ReportChartMarker(int index) { return QStringLiteral("@@reventa-chart-%1@@").arg(index); }
 
@@ -153,18 +100,10 @@ QList<ReportChart> ReportChartsIn(const QTextDocument& document) {
 
 void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& chart) {
   if (chart.empty() || rect.width() <= 0 || rect.height() <= 0) return;
-  Range xs;
-  Range ys;
-  for (const ReportChartSeries& s : chart.series) {
-    for (const QPointF& p : s.points) {
-      if (!Finite(p)) continue;
-      xs.add(p.x());
-      ys.add(p.y());
-    }
-  }
   // Amounts are measured from zero, so the balance falls towards the axis.
-  const AxisTicks xt = NiceTicks(xs.lo, xs.hi, 6, xs.whole);
-  const AxisTicks yt = NiceTicks(std::min(ys.lo, 0.0), std::max(ys.hi, 0.0), 5);
+  const ChartAxes axes = LayOutAxes(chart.series);
+  const AxisTicks& xt = axes.x;
+  const AxisTicks& yt = axes.y;
 
   painter.save();
   painter.setClipRect(rect);
@@ -182,11 +121,11 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   const double line = fm.height();
 
   auto yLabel = [&](int i) {
-    return QString::fromStdString(FormatAmount(Snap(yt.at(i), yt.step), chart.decimals));
+    return QString::fromStdString(FormatAmount(yt.at(i), chart.decimals));
   };
   auto xLabel = [&](int i) {
-    const double v = Snap(xt.at(i), xt.step);
-    return QString::fromStdString(xs.whole ? FormatAmount(v, 0) : FormatShortest(v));
+    const double v = xt.at(i);
+    return QString::fromStdString(axes.wholeX ? FormatAmount(v, 0) : FormatShortest(v));
   };
   double yLabelWidth = 0;
   for (int i = 0; i < yt.count; ++i)
@@ -207,9 +146,9 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   }
   const double xSpan = xt.last() - xt.first;
   const double ySpan = yt.last() - yt.first;
-  auto map = [&](const QPointF& p) {
-    return QPointF(plot.left() + (p.x() - xt.first) / xSpan * plot.width(),
-                   plot.bottom() - (p.y() - yt.first) / ySpan * plot.height());
+  auto map = [&](const ChartPoint& p) {
+    return QPointF(plot.left() + (p.x - xt.first) / xSpan * plot.width(),
+                   plot.bottom() - (p.y - yt.first) / ySpan * plot.height());
   };
 
   if (!chart.title.isEmpty()) {
@@ -225,7 +164,7 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   const QPen axis(QColor(0x40, 0x40, 0x40), 0.75 * pt);
   for (int i = 0; i < yt.count; ++i) {
     const double y = map({xt.first, yt.at(i)}).y();
-    painter.setPen(Snap(yt.at(i), yt.step) == 0 ? axis : grid);
+    painter.setPen(yt.at(i) == 0 ? axis : grid);
     painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     painter.setPen(Qt::black);
     painter.drawText(
@@ -260,14 +199,14 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   }
 
   // The series: one polyline each, broken where a row holds no figure.
-  for (int s = 0; s < chart.series.size(); ++s) {
+  for (std::size_t s = 0; s < chart.series.size(); ++s) {
     const QColor colour = kSeriesColours[s % std::size(kSeriesColours)];
     painter.setPen(QPen(colour, 1.25 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     QPainterPath path;
     bool open = false;
     int drawn = 0;
-    for (const QPointF& p : chart.series[s].points) {
+    for (const ChartPoint& p : chart.series[s].points) {
       if (!Finite(p)) {
         open = false;
         continue;
@@ -294,20 +233,20 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   const double swatch = 14 * pt;
   const double gap = line;
   double legendWidth = 0;
-  for (const ReportChartSeries& s : chart.series) {
-    legendWidth += swatch + line * 0.4 + fm.horizontalAdvance(s.name) + gap;
+  for (const ChartSeries& s : chart.series) {
+    legendWidth += swatch + line * 0.4 + fm.horizontalAdvance(QString::fromStdString(s.name)) + gap;
   }
   double x = rect.center().x() - (legendWidth - gap) / 2;
   const double y = rect.bottom() - line * 0.9;
-  for (int s = 0; s < chart.series.size(); ++s) {
+  for (std::size_t s = 0; s < chart.series.size(); ++s) {
     const QColor colour = kSeriesColours[s % std::size(kSeriesColours)];
     painter.setPen(QPen(colour, 1.5 * pt));
     painter.drawLine(QPointF(x, y), QPointF(x + swatch, y));
     x += swatch + line * 0.4;
     painter.setPen(Qt::black);
-    const double w = fm.horizontalAdvance(chart.series[s].name);
-    painter.drawText(QRectF(x, y - line / 2, w + 1, line), Qt::AlignLeft | Qt::AlignVCenter,
-                     chart.series[s].name);
+    const QString name = QString::fromStdString(chart.series[s].name);
+    const double w = fm.horizontalAdvance(name);
+    painter.drawText(QRectF(x, y - line / 2, w + 1, line), Qt::AlignLeft | Qt::AlignVCenter, name);
     x += w + gap;
   }
   painter.restore();

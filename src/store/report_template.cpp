@@ -202,13 +202,12 @@ std::variant<ReportChart, QString> BuildReportChart(const QString& settings,
   for (const QString& y : ys) {
     const qsizetype colon = y.indexOf(QLatin1Char(':'));
     const QString field = (colon < 0 ? y : y.left(colon)).trimmed();
-    ReportChartSeries series{colon < 0 ? field : y.mid(colon + 1).trimmed(), {}};
+    ChartSeries series{(colon < 0 ? field : y.mid(colon + 1).trimmed()).toStdString(), {}};
     if (!rows.isEmpty() && !first.contains(field)) return MissingField(field);
-    series.points.reserve(rows.size());
-    for (const QVariantMap& row : rows) {
-      series.points.append(QPointF(ChartValue(row.value(x)), ChartValue(row.value(field))));
-    }
-    chart.series.append(std::move(series));
+    series.points.reserve(static_cast<std::size_t>(rows.size()));
+    for (const QVariantMap& row : rows)
+      series.points.push_back({ChartValue(row.value(x)), ChartValue(row.value(field))});
+    chart.series.push_back(std::move(series));
   }
   return chart;
 }

@@ -9,12 +9,21 @@
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
-#include "store/report_chart.h"
 #include "taxyear/numbers.h"
 
 namespace reventa {
+namespace {
+
+// Points as Qt Charts takes them.
+QList<QPointF> AsQt(const std::vector<ChartPoint>& points) {
+  QList<QPointF> out;
+  out.reserve(static_cast<qsizetype>(points.size()));
+  for (const ChartPoint& p : points) out.append(QPointF(p.x, p.y));
+  return out;
+}
+
+}  // namespace
 
 // Both axes are category axes with their labels on the tick values: that is how
 // Qt Charts takes labels of our own, so amounts read "250 000" like every other
@@ -44,26 +53,15 @@ class ChartView::Impl {
     // A chart only shows figures: Tab goes past it from the fields to the buttons.
     view->setFocusPolicy(Qt::NoFocus);
     for (QWidget* inner : view->findChildren<QWidget*>()) inner->setFocusPolicy(Qt::NoFocus);
-    SetTicks(x, NiceTicks(0, 1, 6, true));
-    SetTicks(y, NiceTicks(0, 1, 5));
   }
 
-  // Labels with as many decimals as the step needs (none for rand amounts and
-  // month numbers), so that no two ticks read the same.
+  // Labels on the tick values, with as many decimals as the step needs.
   static void SetTicks(QCategoryAxis* axis, const AxisTicks& ticks) {
     for (const QString& label : axis->categoriesLabels()) axis->remove(label);
-    int decimals = 0;
-    while (decimals < 8) {
-      const double scaled = ticks.step * std::pow(10.0, decimals);
-      if (std::abs(scaled - std::round(scaled)) < 1e-6) break;
-      ++decimals;
-    }
     axis->setStartValue(ticks.first);
-    for (int i = 0; i < ticks.count; ++i) {
-      double v = ticks.at(i);
-      if (std::abs(v) < ticks.step * 1e-9) v = 0;
-      axis->append(QString::fromStdString(FormatAmount(v, decimals)), v);
-    }
+    for (int i = 0; i < ticks.count; ++i)
+      axis->append(QString::fromStdString(FormatAmount(ticks.at(i), ticks.decimals())),
+                   ticks.at(i));
     axis->setRange(ticks.first, ticks.last());
   }
 
@@ -79,6 +77,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), impl_(new Impl(this)) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(impl_->view);
   setMinimumSize(360, 240);
+  setSeries({});
 }
 
 ChartView::~ChartView() { delete impl_; }
@@ -92,44 +91,28 @@ void ChartView::setAxisTitles(const QString& x, const QString& y) {
 
 void ChartView::setStackedAxisTitle(const QString& title) { impl_->right->setTitleText(title); }
 
-void ChartView::setSeries(const QList<ChartSeries>& series) {
-  series_ = series;
+void ChartView::setSeries(std::vector<ChartSeries> series) {
+  series_ = std::move(series);
   QChart* chart = impl_->chart;
   chart->removeAllSeries();
   const bool ownAxis = !impl_->right->titleText().isEmpty() &&
-                       std::any_of(series.begin(), series.end(), [](const ChartSeries& s) {
+                       std::any_of(series_.begin(), series_.end(), [](const ChartSeries& s) {
                          return s.kind == ChartSeries::Kind::StackedBars;
                        });
   QCategoryAxis* stackedAxis = ownAxis ? impl_->right : impl_->y;
   impl_->right->setVisible(ownAxis);
 
-  double xlo = 0, xhi = 0;
-  double lo[2] = {0, 0};  // left axis, stacked axis
-  double hi[2] = {0, 0};
-  bool any = false;
-  bool whole = true;
-  auto extend = [&](double x, double y, bool stacked) {
-    if (!std::isfinite(x) || !std::isfinite(y)) return;
-    if (!any) xlo = xhi = x;
-    xlo = std::min(xlo, x);
-    xhi = std::max(xhi, x);
-    const int a = stacked && ownAxis ? 1 : 0;
-    lo[a] = std::min(lo[a], y);
-    hi[a] = std::max(hi[a], y);
-    whole = whole && x == std::floor(x);
-    any = true;
-  };
-
   // Stacked series are drawn as bands, each on top of the ones before it at the
   // same x: bars of 600 months would be slivers, bands stay readable. A series
   // with a bar width (a handful of terms) is drawn as bars.
-  QList<QPointF> base;
-  for (const ChartSeries& s : series) {
+  const std::vector<std::vector<double>> bases = StackBases(series_);
+  for (std::size_t n = 0; n < series_.size(); ++n) {
+    const ChartSeries& s = series_[n];
+    const QString name = QString::fromStdString(s.name);
     if (s.kind == ChartSeries::Kind::Line) {
       auto* line = new QLineSeries;
-      line->setName(s.name);
-      line->replace(s.points);
-      for (const QPointF& p : s.points) extend(p.x(), p.y(), false);
+      line->setName(name);
+      line->replace(AsQt(s.points));
       chart->addSeries(line);
       // Wider than the theme's line, so it stays clear over the bands.
       QPen pen = line->pen();
@@ -145,26 +128,20 @@ void ChartView::setSeries(const QList<ChartSeries>& series) {
       QList<QPointF> bottom;
     };
     QList<Outline> outlines(s.barWidth > 0 ? 0 : 1);
-    QList<QPointF> stackTop;
     const double half = s.barWidth / 2;
-    for (qsizetype i = 0; i < s.points.size(); ++i) {
-      const QPointF& p = s.points[i];
-      const double from = i < base.size() && base[i].x() == p.x() ? base[i].y() : 0.0;
-      stackTop.append(QPointF(p.x(), from + p.y()));
+    for (std::size_t i = 0; i < s.points.size(); ++i) {
+      const ChartPoint& p = s.points[i];
+      const double from = bases[n][i];
       if (half > 0) {
-        const double left = p.x() - half;
-        const double right = p.x() + half;
-        outlines.append({{QPointF(left, from + p.y()), QPointF(right, from + p.y())},
+        const double left = p.x - half;
+        const double right = p.x + half;
+        outlines.append({{QPointF(left, from + p.y), QPointF(right, from + p.y)},
                          {QPointF(left, from), QPointF(right, from)}});
-        extend(left, from + p.y(), true);
-        extend(right, from, true);
       } else {
-        outlines[0].bottom.append(QPointF(p.x(), from));
-        outlines[0].top.append(QPointF(p.x(), from + p.y()));
-        extend(p.x(), from + p.y(), true);
+        outlines[0].bottom.append(QPointF(p.x, from));
+        outlines[0].top.append(QPointF(p.x, from + p.y));
       }
     }
-    base = stackTop;
     QColor fill;
     for (qsizetype k = 0; k < outlines.size(); ++k) {
       auto* area = new QAreaSeries;
@@ -174,7 +151,7 @@ void ChartView::setSeries(const QList<ChartSeries>& series) {
       lower->replace(outlines[k].bottom);
       area->setUpperSeries(upper);
       area->setLowerSeries(lower);
-      area->setName(s.name);
+      area->setName(name);
       chart->addSeries(area);
       // Half-transparent, so the grid and the balance line show through; every bar
       // of a series in its first colour, and the legend names the series once.
@@ -190,10 +167,10 @@ void ChartView::setSeries(const QList<ChartSeries>& series) {
       area->attachAxis(stackedAxis);
     }
   }
-  if (!any) xlo = 0, xhi = 1;
-  Impl::SetTicks(impl_->x, NiceTicks(xlo, xhi, 6, whole));
-  Impl::SetTicks(impl_->y, NiceTicks(lo[0], hi[0], 5));
-  if (ownAxis) Impl::SetTicks(impl_->right, NiceTicks(lo[1], hi[1], 5));
+  const ChartAxes axes = LayOutAxes(series_, ownAxis);
+  Impl::SetTicks(impl_->x, axes.x);
+  Impl::SetTicks(impl_->y, axes.y);
+  if (ownAxis) Impl::SetTicks(impl_->right, axes.stacked);
 }
 
 }  // namespace reventa

@@ -1,25 +1,17 @@
-// The program's one chart: series of points in, axes and legend laid out the
-// same way everywhere. Windows use it instead of Qt Charts directly, so that a
-// later move to another chart module touches this file and its .cpp only. A
-// chart is a view of figures the window already holds; it computes nothing.
+// The windows' chart: the series of chart/chart_model.h in, axes laid out with
+// its ticks (as a report's chart lays out its own) and a legend below. Windows
+// use it instead of Qt Charts directly, so that a later move to another chart
+// module touches this file and its .cpp only. A chart is a view of figures the
+// window already holds; it computes nothing.
 #pragma once
 
-#include <QList>
-#include <QPointF>
 #include <QString>
 #include <QWidget>
+#include <vector>
+
+#include "chart/chart_model.h"
 
 namespace reventa {
-
-struct ChartSeries {
-  enum class Kind { Line, StackedBars };
-  QString name;
-  QList<QPointF> points;  // x: month or year number; y: rand
-  Kind kind = Kind::Line;
-  // Stacked series only: each point drawn as a bar this wide around its x (a few
-  // terms side by side); 0 draws a band through the points (hundreds of months).
-  double barWidth = 0;
-};
 
 class ChartView : public QWidget {
   Q_OBJECT
@@ -32,18 +24,18 @@ class ChartView : public QWidget {
   void setAxisTitles(const QString& x, const QString& y);
   // Replaces what the chart shows. Line series share the left axis; stacked bar
   // series (capital and interest of each repayment) stack on the same axis.
-  void setSeries(const QList<ChartSeries>& series);
+  void setSeries(std::vector<ChartSeries> series);
   // With a title, stacked series are drawn against an axis of their own on the
   // right instead (a repayment's parts are too small beside the balance to read
   // on its axis); an empty title puts them back on the left axis. Applies from
   // the next setSeries.
   void setStackedAxisTitle(const QString& title);
-  const QList<ChartSeries>& series() const { return series_; }
+  const std::vector<ChartSeries>& series() const { return series_; }
 
  private:
   class Impl;
   Impl* impl_;
-  QList<ChartSeries> series_;
+  std::vector<ChartSeries> series_;
 };
 
 }  // namespace reventa

@@ -1,4 +1,5 @@
-// Charts in reports: the chart placeholder read from a template, the chart it
+// Charts in reports (their axes' ticks are tested with the chart model in
+// tests/chart): the chart placeholder read from a template, the chart it
 // puts in the filled document, and that chart painted as lines and text in an
 // exported PDF, for empty, one-row, long and negative schedules.
 #include <QFile>
@@ -79,8 +80,6 @@ class TestReportChart : public QObject {
 
  private Q_SLOTS:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-  void ticksAreRoundAndCover_data();
-  void ticksAreRoundAndCover();
   void placeholderFaults_data();
   void placeholderFaults();
   void chartTakesEveryRow_data();
@@ -88,37 +87,6 @@ class TestReportChart : public QObject {
   void exportedChartIsVector_data();
   void exportedChartIsVector();
 };
-
-void TestReportChart::ticksAreRoundAndCover_data() {
-  QTest::addColumn<double>("lo");
-  QTest::addColumn<double>("hi");
-  QTest::addColumn<bool>("whole");
-  QTest::addColumn<double>("step");  // 0: any round step
-  QTest::newRow("600 months") << 1.0 << 600.0 << true << 200.0;
-  QTest::newRow("one month") << 1.0 << 1.0 << true << 1.0;
-  QTest::newRow("3 years") << 1.0 << 3.0 << true << 1.0;
-  QTest::newRow("balance") << 0.0 << 250000.0 << false << 50000.0;
-  QTest::newRow("all zero") << 0.0 << 0.0 << false << 0.0;
-  QTest::newRow("negative to positive") << -12000.0 << 8000.0 << false << 5000.0;
-  QTest::newRow("cents") << 0.0 << 0.07 << false << 0.0;
-  QTest::newRow("largest amount") << 0.0 << 99999999.99 << false << 0.0;
-}
-
-void TestReportChart::ticksAreRoundAndCover() {
-  QFETCH(double, lo);
-  QFETCH(double, hi);
-  QFETCH(bool, whole);
-  QFETCH(double, step);
-  const AxisTicks t = NiceTicks(lo, hi, 5, whole);
-  if (step != 0) QCOMPARE(t.step, step);
-  QVERIFY(t.first <= lo && t.last() >= hi);
-  QVERIFY(t.last() > t.first);
-  QVERIFY2(t.count >= 2 && t.count <= 12, qPrintable(QString::number(t.count)));
-  const double mantissa = t.step / std::pow(10.0, std::floor(std::log10(t.step)));
-  QVERIFY2(QList<double>({1, 2, 2.5, 5}).contains(std::round(mantissa * 100) / 100),
-           qPrintable(QString::number(t.step)));
-  if (whole) QCOMPARE(t.step, std::round(t.step));
-}
 
 void TestReportChart::placeholderFaults_data() {
   QTest::addColumn<QString>("html");
@@ -181,12 +149,12 @@ void TestReportChart::chartTakesEveryRow() {
   const ReportChart& chart = charts.first();
   QCOMPARE(chart.title, QStringLiteral("Balance over the loan"));
   QCOMPARE(chart.series.size(), 3);
-  QCOMPARE(chart.series[0].name, QStringLiteral("Outstanding balance"));
-  QCOMPARE(chart.series[2].name, QStringLiteral("Interest"));
-  for (const ReportChartSeries& s : chart.series) QCOMPARE(s.points.size(), months);
+  QCOMPARE(QString::fromStdString(chart.series[0].name), QStringLiteral("Outstanding balance"));
+  QCOMPARE(QString::fromStdString(chart.series[2].name), QStringLiteral("Interest"));
+  for (const ChartSeries& s : chart.series) QCOMPARE(static_cast<int>(s.points.size()), months);
   if (months > 0) {
-    QCOMPARE(chart.series[0].points.last(),
-             QPointF(months, rows.last().value("Required").toDouble()));
+    QCOMPARE(chart.series[0].points.back(),
+             (ChartPoint{double(months), rows.last().value("Required").toDouble()}));
   }
 
   // In the document the marker has become the chart object.

@@ -15,17 +15,20 @@ using namespace reventa;
 
 namespace {
 
-QList<QPointF> Points(int count, double start, double step) {
-  QList<QPointF> points;
-  for (int i = 1; i <= count; ++i) points.append(QPointF(i, start + step * (i - 1)));
+std::vector<ChartPoint> Points(int count, double start, double step) {
+  std::vector<ChartPoint> points;
+  for (int i = 1; i <= count; ++i) points.push_back({double(i), start + step * (i - 1)});
   return points;
 }
 
 // The points a series draws: a band's upper edge for stacked series.
-QList<QPointF> Shown(QAbstractSeries* series) {
-  if (auto* line = qobject_cast<QLineSeries*>(series)) return line->points();
-  if (auto* area = qobject_cast<QAreaSeries*>(series)) return area->upperSeries()->points();
-  return {};
+std::vector<ChartPoint> Shown(QAbstractSeries* series) {
+  QList<QPointF> shown;
+  if (auto* line = qobject_cast<QLineSeries*>(series)) shown = line->points();
+  if (auto* area = qobject_cast<QAreaSeries*>(series)) shown = area->upperSeries()->points();
+  std::vector<ChartPoint> points;
+  for (const QPointF& p : shown) points.push_back({p.x(), p.y()});
+  return points;
 }
 
 }  // namespace
@@ -43,27 +46,29 @@ class TestChartView : public QObject {
 };
 
 void TestChartView::showsWhatGoesIn_data() {
-  QTest::addColumn<QList<ChartSeries>>("series");
+  QTest::addColumn<std::vector<ChartSeries>>("series");
   QTest::addColumn<QString>("yLabel");  // a label the vertical axis must show
   QTest::addColumn<QString>("xLabel");  // and one of the horizontal axis
   using K = ChartSeries::Kind;
-  QTest::newRow("nothing") << QList<ChartSeries>{} << "1.0"
+  QTest::newRow("nothing") << std::vector<ChartSeries>{} << "1.0"
                            << "1";
-  QTest::newRow("one point") << QList<ChartSeries>{{"Balance", {{1, 5000}}, K::Line}} << "5 000"
+  QTest::newRow("one point") << std::vector<ChartSeries>{{"Balance", {{1, 5000}}, K::Line}}
+                             << "5 000"
                              << "1";
   QTest::newRow("600 months, balance with its repayment parts")
-      << QList<ChartSeries>{{"Balance", Points(600, 250000, -416.0), K::Line},
-                            {"Capital", Points(600, 100, 3), K::StackedBars},
-                            {"Interest", Points(600, 2000, -3), K::StackedBars}}
+      << std::vector<ChartSeries>{{"Balance", Points(600, 250000, -416.0), K::Line},
+                                  {"Capital", Points(600, 100, 3), K::StackedBars},
+                                  {"Interest", Points(600, 2000, -3), K::StackedBars}}
       << "250 000"
       << "600";
   QTest::newRow("negative figures")
-      << QList<ChartSeries>{{"Change", {{1, -12000}, {2, 3000}, {3, 8000}}, K::Line}} << "-10 000"
+      << std::vector<ChartSeries>{{"Change", {{1, -12000}, {2, 3000}, {3, 8000}}, K::Line}}
+      << "-10 000"
       << "3";
 }
 
 void TestChartView::showsWhatGoesIn() {
-  QFETCH(QList<ChartSeries>, series);
+  QFETCH(std::vector<ChartSeries>, series);
   QFETCH(QString, yLabel);
   QFETCH(QString, xLabel);
   ChartView view;
@@ -89,9 +94,9 @@ void TestChartView::showsWhatGoesIn() {
   const QList<QAbstractSeries*> shown = chart->series();
   QCOMPARE(shown.size(), series.size());
   QList<double> stacked;  // the running top of the bands, per point
-  for (int s = 0; s < series.size(); ++s) {
-    QCOMPARE(shown[s]->name(), series[s].name);
-    const QList<QPointF> points = Shown(shown[s]);
+  for (std::size_t s = 0; s < series.size(); ++s) {
+    QCOMPARE(shown[s]->name(), QString::fromStdString(series[s].name));
+    const std::vector<ChartPoint> points = Shown(shown[s]);
     QCOMPARE(points.size(), series[s].points.size());
     if (series[s].kind == ChartSeries::Kind::Line) {
       QCOMPARE(points, series[s].points);
@@ -99,9 +104,9 @@ void TestChartView::showsWhatGoesIn() {
     }
     // Each band stands on the ones before it.
     stacked.resize(points.size(), 0.0);
-    for (int i = 0; i < points.size(); ++i) {
-      stacked[i] += series[s].points[i].y();
-      QCOMPARE(points[i].y(), stacked[i]);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      stacked[i] += series[s].points[i].y;
+      QCOMPARE(points[i].y, stacked[i]);
     }
   }
   auto* y = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).value(0));
@@ -111,18 +116,17 @@ void TestChartView::showsWhatGoesIn() {
   QVERIFY2(x->categoriesLabels().contains(xLabel), qPrintable(x->categoriesLabels().join('|')));
   // Every point lies inside the axes.
   for (const ChartSeries& s : series) {
-    for (const QPointF& p : s.points) {
-      QVERIFY(p.x() >= x->min() && p.x() <= x->max());
-      QVERIFY(p.y() >= y->min() && p.y() <= y->max());
+    for (const ChartPoint& p : s.points) {
+      QVERIFY(p.x >= x->min() && p.x <= x->max());
+      QVERIFY(p.y >= y->min() && p.y <= y->max());
     }
   }
 }
 
 void TestChartView::replacingSeriesDropsTheOld() {
   ChartView view;
-  view.setSeries(
-      {{QStringLiteral("A"), Points(10, 1, 1)}, {QStringLiteral("B"), Points(10, 2, 1)}});
-  view.setSeries({{QStringLiteral("C"), Points(3, 1, 1)}});
+  view.setSeries({{"A", Points(10, 1, 1)}, {"B", Points(10, 2, 1)}});
+  view.setSeries({{"C", Points(3, 1, 1)}});
   QChart* chart = view.findChild<QChartView*>()->chart();
   QCOMPARE(chart->series().size(), 1);
   QCOMPARE(chart->series().first()->name(), QStringLiteral("C"));
@@ -131,10 +135,10 @@ void TestChartView::replacingSeriesDropsTheOld() {
 
 void TestChartView::stackedSeriesOnAnAxisOfTheirOwn() {
   ChartView view;
-  const QList<ChartSeries> series = {
-      {QStringLiteral("Balance"), Points(120, 250000, -2000), ChartSeries::Kind::Line},
-      {QStringLiteral("Capital"), Points(120, 400, 10), ChartSeries::Kind::StackedBars},
-      {QStringLiteral("Interest"), Points(120, 2600, -10), ChartSeries::Kind::StackedBars}};
+  const std::vector<ChartSeries> series = {
+      {"Balance", Points(120, 250000, -2000), ChartSeries::Kind::Line},
+      {"Capital", Points(120, 400, 10), ChartSeries::Kind::StackedBars},
+      {"Interest", Points(120, 2600, -10), ChartSeries::Kind::StackedBars}};
   QChart* chart = view.findChild<QChartView*>()->chart();
   auto* left = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical, nullptr).value(0));
   auto* right = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical, nullptr).value(1));
@@ -183,7 +187,7 @@ void TestChartView::barsStackPerTerm() {
                   {"Interest", {{5, 30}, {10, 70}}, K::StackedBars, 2}});
   const QList<QAbstractSeries*> all = view.findChild<QChartView*>()->chart()->series();
   QCOMPARE(all.size(), 4);
-  QCOMPARE(Shown(all[3]), (QList<QPointF>{{9, 170}, {11, 170}}));
+  QCOMPARE(Shown(all[3]), (std::vector<ChartPoint>{{9, 170}, {11, 170}}));
   QCOMPARE(qobject_cast<QAreaSeries*>(all[3])->lowerSeries()->points(),
            (QList<QPointF>{{9, 100}, {11, 100}}));
 }

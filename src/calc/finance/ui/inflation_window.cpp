@@ -102,8 +102,8 @@ void InflationWindow::calculate() {
 }
 
 void InflationWindow::showChart() {
-  ChartSeries future{QStringLiteral("Future cost"), {}, ChartSeries::Kind::Line};
-  ChartSeries power{QStringLiteral("Buying power"), {}, ChartSeries::Kind::Line};
+  ChartSeries future{"Future cost", {}, ChartSeries::Kind::Line};
+  ChartSeries power{"Buying power", {}, ChartSeries::Kind::Line};
   InflationState year = inflation();
   // As many years as the projection takes: whole, 0 to 40.
   const int years =
@@ -113,8 +113,8 @@ void InflationWindow::showChart() {
     const InflationResult r = ProjectInflation(year);
     // A future cost too large for its field is not drawn either: its line ends
     // at the last year that can be shown.
-    if (!r.TooLarge) future.points.append(QPointF(y, r.FutureCost));
-    power.points.append(QPointF(y, r.BuyingPower));
+    if (!r.TooLarge) future.points.push_back({static_cast<double>(y), r.FutureCost});
+    power.points.push_back({static_cast<double>(y), r.BuyingPower});
   }
   chart_->setSeries({future, power});
 }

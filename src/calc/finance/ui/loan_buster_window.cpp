@@ -155,22 +155,20 @@ void LoanBusterWindow::showResult() {
 
 void LoanBusterWindow::showChart() {
   const LoanBusterState& b = buster();
-  const auto line = [&b](const QString& name, double repayment, int months) {
+  const auto line = [&b](const char* name, double repayment, int months) {
     ChartSeries series{name, {}, ChartSeries::Kind::Line};
     const std::vector<double> balances =
         OutstandingBalances(b.LoanPrincipal, b.LoanRate, repayment, months);
     for (std::size_t m = 0; m < balances.size(); ++m)
-      series.points.append(QPointF(static_cast<double>(m), balances[m]));
+      series.points.push_back({static_cast<double>(m), balances[m]});
     return series;
   };
-  QList<ChartSeries> series;
+  std::vector<ChartSeries> series;
   if (period_ > 0 && result_.Repayment > 0)
-    series.append(line(QStringLiteral("Without extra payment"), result_.Repayment, period_));
-  if (result_.ExtraWorked && result_.NewPeriod > 0) {
-    series.append(
-        line(QStringLiteral("With extra payment"), result_.NewRepayment, result_.NewPeriod));
-  }
-  chart_->setSeries(series);
+    series.push_back(line("Without extra payment", result_.Repayment, period_));
+  if (result_.ExtraWorked && result_.NewPeriod > 0)
+    series.push_back(line("With extra payment", result_.NewRepayment, result_.NewPeriod));
+  chart_->setSeries(std::move(series));
 }
 
 std::optional<Report> LoanBusterWindow::report() const {

@@ -191,16 +191,16 @@ void LoanComparisonWindow::showChart() {
     chart_->setSeries({});
     return;
   }
-  QList<QPointF> capital;
-  QList<QPointF> interest;
+  std::vector<ChartPoint> capital;
+  std::vector<ChartPoint> interest;
   for (const BondTermRow& row : rows_) {
     const double years = row.Months / 12;
-    capital.append(QPointF(years, calculatedAmount_));
-    interest.append(QPointF(years, row.Interest));
+    capital.push_back({years, calculatedAmount_});
+    interest.push_back({years, row.Interest});
   }
   chart_->setSeries({
-      {QStringLiteral("Capital"), capital, ChartSeries::Kind::StackedBars, kBarYears},
-      {QStringLiteral("Total interest"), interest, ChartSeries::Kind::StackedBars, kBarYears},
+      {"Capital", capital, ChartSeries::Kind::StackedBars, kBarYears},
+      {"Total interest", interest, ChartSeries::Kind::StackedBars, kBarYears},
   });
 }
 

@@ -80,21 +80,22 @@ void LoansGridPanel::setSchedule(const std::vector<AmortisationRow>& rows, bool 
   grid_->clearContents();
   grid_->setRowCount(count);
   grid_->setHorizontalHeaderLabels(annual ? kYearHeadings : kMonthHeadings);
-  QList<QPointF> balance;
-  QList<QPointF> capital;
-  QList<QPointF> interest;
-  balance.reserve(count);
-  capital.reserve(count);
-  interest.reserve(count);
+  std::vector<ChartPoint> balance;
+  std::vector<ChartPoint> capital;
+  std::vector<ChartPoint> interest;
+  balance.reserve(rows.size());
+  capital.reserve(rows.size());
+  interest.reserve(rows.size());
   for (int r = 0; r < count; ++r) {
     const AmortisationRow& line = rows[static_cast<std::size_t>(r)];
     grid_->setItem(r, 0, Cell(QString::number(line.Number)));
     grid_->setItem(r, 1, Cell(Amount(line.Capital)));
     grid_->setItem(r, 2, Cell(Amount(line.Interest)));
     grid_->setItem(r, 3, Cell(Amount(line.Balance)));
-    balance.append(QPointF(line.Number, line.Balance));
-    capital.append(QPointF(line.Number, line.Capital));
-    interest.append(QPointF(line.Number, line.Interest));
+    const auto number = static_cast<double>(line.Number);
+    balance.push_back({number, line.Balance});
+    capital.push_back({number, line.Capital});
+    interest.push_back({number, line.Interest});
   }
   sizeGrid(count);
 
@@ -105,11 +106,9 @@ void LoansGridPanel::setSchedule(const std::vector<AmortisationRow>& rows, bool 
   // A repayment's parts are too small beside the balance to read on its axis.
   chart_->setStackedAxisTitle(QStringLiteral("Capital and interest (R)"));
   chart_->setSeries({
-      {QStringLiteral("Balance"), balance, ChartSeries::Kind::Line},
-      {annual ? QStringLiteral("Capital repaid") : QStringLiteral("Capital"), capital,
-       ChartSeries::Kind::StackedBars},
-      {annual ? QStringLiteral("Interest paid") : QStringLiteral("Interest"), interest,
-       ChartSeries::Kind::StackedBars},
+      {"Balance", balance, ChartSeries::Kind::Line},
+      {annual ? "Capital repaid" : "Capital", capital, ChartSeries::Kind::StackedBars},
+      {annual ? "Interest paid" : "Interest", interest, ChartSeries::Kind::StackedBars},
   });
 }
 

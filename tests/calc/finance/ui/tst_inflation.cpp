@@ -130,17 +130,17 @@ void TestInflation::workedFigures() {
   // too large to show is not drawn either.
   const auto& series = Child<ChartView>(w, QStringLiteral("chtInflation"))->series();
   QCOMPARE(series.size(), 2);
-  QCOMPARE(series[0].name, QStringLiteral("Future cost"));
-  QCOMPARE(series[1].name, QStringLiteral("Buying power"));
+  QCOMPARE(QString::fromStdString(series[0].name), QStringLiteral("Future cost"));
+  QCOMPARE(QString::fromStdString(series[1].name), QStringLiteral("Buying power"));
   const int years = static_cast<int>(s.InflationYears);
-  QCOMPARE(series[1].points.size(), years + 1);
-  QCOMPARE(series[1].points.first(), QPointF(0, s.PresentCost));
-  QCOMPARE(series[1].points.last(), QPointF(years, s.BuyingPower));
+  QCOMPARE(static_cast<int>(series[1].points.size()), years + 1);
+  QCOMPARE(series[1].points.front(), (ChartPoint{0, s.PresentCost}));
+  QCOMPARE(series[1].points.back(), (ChartPoint{double(years), s.BuyingPower}));
   if (tooLarge) {
-    QVERIFY(series[0].points.size() < years + 1);
-    for (const QPointF& p : series[0].points) QVERIFY(p.y() <= 9999999999);
+    QVERIFY(static_cast<int>(series[0].points.size()) < years + 1);
+    for (const ChartPoint& p : series[0].points) QVERIFY(p.y <= 9999999999);
   } else {
-    QCOMPARE(series[0].points.last(), QPointF(years, s.FutureCost));
+    QCOMPARE(series[0].points.back(), (ChartPoint{double(years), s.FutureCost}));
   }
   QVERIFY(app.messages.shown.isEmpty());
   Snapshot(app.window.get(), QStringLiteral("inflation-") + QTest::currentDataTag());

@@ -118,13 +118,13 @@ void TestLoanComparison::workedFigures() {
   // The chart stacks the interest of each term on its capital; a bond without
   // interest shows none.
   const auto* chart = Child<ChartView>(w, QStringLiteral("chtTerms"));
-  QCOMPARE(chart->series().size(), chartSeries);
+  QCOMPARE(static_cast<int>(chart->series().size()), chartSeries);
   if (chartSeries == 0) return;
-  const QPointF capital = chart->series()[0].points.at(row - 1);
-  const QPointF interest = chart->series()[1].points.at(row - 1);
-  QCOMPARE(capital, QPointF(5.0 * row, amount.toDouble()));
-  QCOMPARE(interest.x(), 5.0 * row);
-  QVERIFY(qAbs(interest.y() - QString(shown.at(2)).remove(u' ').toDouble()) < 0.005);
+  const ChartPoint capital = chart->series()[0].points.at(static_cast<std::size_t>(row - 1));
+  const ChartPoint interest = chart->series()[1].points.at(static_cast<std::size_t>(row - 1));
+  QCOMPARE(capital, (ChartPoint{5.0 * row, amount.toDouble()}));
+  QCOMPARE(interest.x, 5.0 * row);
+  QVERIFY(qAbs(interest.y - QString(shown.at(2)).remove(u' ').toDouble()) < 0.005);
   Snapshot(app.window.get(), QStringLiteral("loan-comparison-") + QTest::currentDataTag());
 }
 

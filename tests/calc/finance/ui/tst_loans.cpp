@@ -339,12 +339,12 @@ void TestLoans::schedules() {
   QCOMPARE(grid->verticalScrollBar()->isVisible(), rows > LoansGridPanel::kVisibleRows);
   // The chart shows the same lines: the balance and the two parts of each.
   const auto* chart = Child<ChartView>(w, QStringLiteral("chtBalance"));
-  QCOMPARE(chart->series().size(), 3);
-  for (const ChartSeries& s : chart->series()) QCOMPARE(s.points.size(), rows);
+  QCOMPARE(static_cast<int>(chart->series().size()), 3);
+  for (const ChartSeries& s : chart->series()) QCOMPARE(static_cast<int>(s.points.size()), rows);
   for (int r : {0, rows - 1}) {
-    const QPointF at = chart->series()[0].points[r];
-    QCOMPARE(at.x(), grid->item(r, 0)->text().toDouble());
-    QVERIFY(qAbs(at.y() - grid->item(r, 3)->text().remove(QLatin1Char(' ')).toDouble()) < 0.005);
+    const ChartPoint at = chart->series()[0].points[static_cast<std::size_t>(r)];
+    QCOMPARE(at.x, grid->item(r, 0)->text().toDouble());
+    QVERIFY(qAbs(at.y - grid->item(r, 3)->text().remove(QLatin1Char(' ')).toDouble()) < 0.005);
   }
   // The window with its panel fits the main window's child area.
   QVERIFY(w->parentWidget()->height() <= 640);
