@@ -1,4 +1,4 @@
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 
 #include <QHBoxLayout>
 #include <QMdiSubWindow>

@@ -25,7 +25,7 @@
 #include "shell/keyboard_access.h"
 #include "shell/outside_programs.h"
 #include "shell/startup_prefs.h"
-#include "store/report_engine.h"
+#include "shell/report_engine.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/messages.h"
 

@@ -1,7 +1,7 @@
 #include "shell/print_report.h"
 
 #include "shell/app_context.h"
-#include "store/report_engine.h"
+#include "shell/report_engine.h"
 #include "taxyear/shared_state.h"
 #include "widgets/messages.h"
 

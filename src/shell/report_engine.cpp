@@ -1,18 +1,12 @@
-#include "store/report_engine.h"
+#include "shell/report_engine.h"
 
 #include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-#include "store/report_chart.h"
+#include "shell/report_window.h"
 #include "store/report_export.h"
-#include "store/report_template.h"
-#include "store/report_window.h"
-#include "store/table_store.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/messages.h"
 
@@ -31,7 +25,7 @@ ReportEngine::~ReportEngine() = default;
 QPrinter& ReportEngine::printer() {
   if (!printer_) {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    ReportWindow::PreparePrinter(*printer_);
+    PrepareReportPage(*printer_);
   }
   return *printer_;
 }
@@ -39,51 +33,7 @@ QPrinter& ReportEngine::printer() {
 bool ReportEngine::PrinterAvailable() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
 ReportEngine::Built ReportEngine::Build(const QString& templateName) const {
-  Built built;
-  const QString path = QDir(appFolder_).absoluteFilePath(templateName);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    built.error =
-        QStringLiteral("The report template %1 cannot be found:\n%2").arg(templateName, path);
-    return built;
-  }
-  const auto parsed = ParseReportTemplate(QString::fromUtf8(file.readAll()));
-  if (const auto* problem = std::get_if<QString>(&parsed)) {
-    built.error =
-        QStringLiteral("The report template %1 cannot be used. %2").arg(templateName, *problem);
-    return built;
-  }
-  const ReportTemplate& report = std::get<ReportTemplate>(parsed);
-  const auto rows =
-      TableStore(reportDbPath_, QStringLiteral("report data store")).ReadRows(report.table);
-  if (const auto* problem = std::get_if<QString>(&rows)) {
-    built.error = *problem;
-    return built;
-  }
-  const QList<QVariantMap>& read = std::get<QList<QVariantMap>>(rows);
-  QVariantMap with;
-  if (!report.withTable.isEmpty()) {
-    const auto row = TableStore(reportDbPath_, QStringLiteral("report data store"))
-                         .ReadFirstRow(report.withTable);
-    if (const auto* problem = std::get_if<QString>(&row)) {
-      built.error = *problem;
-      return built;
-    }
-    with = std::get<QVariantMap>(row);
-  }
-  QList<ReportChart> charts;
-  const Filled filled = FillReportTemplate(report, read, &charts, with);
-  if (filled.error) {
-    built.error = QStringLiteral("The report %1 cannot be filled from the table \"%2\". %3")
-                      .arg(templateName, report.table, *filled.error);
-    return built;
-  }
-  built.document = std::make_unique<QTextDocument>();
-  built.document->setHtml(filled.text);
-  InsertReportCharts(*built.document, charts);
-  built.table = report.table;
-  if (!read.isEmpty()) built.row = read.first();
-  return built;
+  return BuildReport(appFolder_, reportDbPath_, templateName);
 }
 
 bool ReportEngine::Run(const QString& templateName, const QString& title, int destination,

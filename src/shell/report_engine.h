@@ -1,6 +1,6 @@
-// The report engine: fills a report template from its table of the report data
-// store and either shows the report in a report window (page through, zoom,
-// export, print) or prints it on the printer chosen with Printer Setup.
+// The report engine: runs a report, filled from its table of the report data
+// store, either into a report window (page through, zoom, export, print) or to
+// the printer chosen with Printer Setup.
 #pragma once
 
 #include <QObject>
@@ -10,7 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "store/report_window.h"
+#include "shell/report_window.h"
+#include "store/report_build.h"
 
 class QPrinter;
 class QTextDocument;
@@ -40,12 +41,7 @@ class ReportEngine : public QObject {
 
   // Builds the filled report of a template (a file name in the application
   // folder, e.g. "kwiktep.rpt"); an error text when that is not possible.
-  struct Built {
-    std::unique_ptr<QTextDocument> document;
-    QString error;
-    QString table;    // the table the template read
-    QVariantMap row;  // its first row (empty for an empty refilled table)
-  };
+  using Built = BuiltReport;
   Built Build(const QString& templateName) const;
 
   // Runs the report: destination 0 shows it in a report window with the title,

@@ -1,31 +1,19 @@
-#include "store/report_window.h"
+#include "shell/report_window.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 #include <QToolBar>
 
 #include "widgets/messages.h"
 
 namespace reventa {
-
-void ReportWindow::PreparePrinter(QPagedPaintDevice& printer) {
-  // The report lays itself out with a 2 cm margin inside the page (the rich-text
-  // engine's own), so the page itself asks for none beyond what the printer needs.
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-}
 
 ReportWindow::ReportWindow(std::unique_ptr<QTextDocument> document, const QString& title,
                            const QString& exportName, ExportFolder exportFolder, Messages& messages,
@@ -44,7 +32,7 @@ ReportWindow::ReportWindow(std::unique_ptr<QTextDocument> document, const QStrin
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("ReportWindow"));
   setWindowTitle(title);
-  PreparePrinter(*previewPrinter_);
+  PrepareReportPage(*previewPrinter_);
   preview_ = new QPrintPreviewWidget(previewPrinter_.get(), this);
   preview_->setObjectName(QStringLiteral("preview"));
   connect(preview_, &QPrintPreviewWidget::paintRequested, this,
@@ -98,55 +86,7 @@ void ReportWindow::updatePageLabel() {
 }
 
 std::optional<QString> ReportWindow::exportTo(const QString& path) const {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  const bool pdf = suffix == QLatin1String("pdf");
-  const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm");
-  const bool odt = suffix == QLatin1String("odt");
-  if (!pdf && !html && !odt) {
-    return tr("Choose a PDF (.pdf), HTML (.html) or OpenDocument text (.odt) file.");
-  }
-  const auto failed = [&path](const QString& why) {
-    return tr("The report could not be exported to %1:\n%2").arg(path, why);
-  };
-  // A file the user made read-only is not replaced, whoever runs the program.
-  const QFileInfo existing(path);
-  constexpr auto kWriteBits =
-      QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  if (existing.exists() && (!existing.isWritable() || !(existing.permissions() & kWriteBits))) {
-    return failed(tr("the file is read-only."));
-  }
-  // The report is made in memory (the OpenDocument writer closes its device when
-  // done), then goes to a new file that replaces the old one only when complete,
-  // so a failed export leaves the earlier file as it was.
-  QByteArray bytes;
-  {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (pdf) {
-      QPdfWriter writer(&buffer);
-      writer.setResolution(1200);
-      writer.setTitle(windowTitle());
-      PreparePrinter(writer);
-      document_->print(&writer);
-    } else if (html) {
-      buffer.write(document_->toHtml().toUtf8());
-    } else {
-      QTextDocumentWriter writer(&buffer, "odf");
-      if (!writer.write(document_.get())) bytes.clear();
-    }
-  }
-  // Printing says nothing when its painter cannot start; nothing is made then.
-  if (bytes.isEmpty()) return failed(tr("the report could not be made in this format."));
-  QSaveFile file(path);
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return failed(why);
-  }
-  if (!file.commit()) return failed(file.errorString());
-  return std::nullopt;
+  return ExportReport(*document_, windowTitle(), path);
 }
 
 QString ReportWindow::proposedExportPath() const {
@@ -178,7 +118,7 @@ void ReportWindow::exportWithDialog() {
 
 void ReportWindow::printWithDialog() {
   QPrinter printer(QPrinter::HighResolution);
-  PreparePrinter(printer);
+  PrepareReportPage(printer);
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   document_->print(&printer);

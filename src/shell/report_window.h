@@ -11,7 +11,6 @@
 
 class QLabel;
 class QPrintPreviewWidget;
-class QPagedPaintDevice;
 class QPrinter;
 class QTextDocument;
 
@@ -48,9 +47,6 @@ class ReportWindow : public QMainWindow {
   using FileChooser = std::function<QString(QWidget* parent, const QString& proposedPath,
                                             const QString& filters, QString* selectedFilter)>;
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
-
-  // Lays a report out on A4 pages with the program's margins.
-  static void PreparePrinter(QPagedPaintDevice& printer);
 
  private:
   void exportWithDialog();

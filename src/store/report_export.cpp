@@ -1,10 +1,18 @@
 #include "store/report_export.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QObject>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
 #include <array>
 
 #include "taxyear/day_serial.h"
@@ -121,6 +129,66 @@ QString ExportFolder::folder() const {
 void ExportFolder::remember(const QString& exportedFile) const {
   QSettings s(path_, QSettings::IniFormat);
   s.setValue(kFolderKey, QFileInfo(exportedFile).absolutePath());
+}
+
+void PrepareReportPage(QPagedPaintDevice& printer) {
+  // The report lays itself out with a 2 cm margin inside the page (the rich-text
+  // engine's own), so the page itself asks for none beyond what the printer needs.
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+}
+
+std::optional<QString> ExportReport(const QTextDocument& document, const QString& title,
+                                    const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  const bool pdf = suffix == QLatin1String("pdf");
+  const bool html = suffix == QLatin1String("html") || suffix == QLatin1String("htm");
+  const bool odt = suffix == QLatin1String("odt");
+  if (!pdf && !html && !odt) {
+    return QObject::tr("Choose a PDF (.pdf), HTML (.html) or OpenDocument text (.odt) file.");
+  }
+  const auto failed = [&path](const QString& why) {
+    return QObject::tr("The report could not be exported to %1:\n%2").arg(path, why);
+  };
+  // A file the user made read-only is not replaced, whoever runs the program.
+  const QFileInfo existing(path);
+  constexpr auto kWriteBits =
+      QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  if (existing.exists() && (!existing.isWritable() || !(existing.permissions() & kWriteBits))) {
+    return failed(QObject::tr("the file is read-only."));
+  }
+  // The report is made in memory (the OpenDocument writer closes its device when
+  // done), then goes to a new file that replaces the old one only when complete,
+  // so a failed export leaves the earlier file as it was.
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (pdf) {
+      QPdfWriter writer(&buffer);
+      writer.setResolution(1200);
+      writer.setTitle(title);
+      PrepareReportPage(writer);
+      document.print(&writer);
+    } else if (html) {
+      buffer.write(document.toHtml().toUtf8());
+    } else {
+      QTextDocumentWriter writer(&buffer, "odf");
+      if (!writer.write(&document)) bytes.clear();
+    }
+  }
+  // Printing says nothing when its painter cannot start; nothing is made then.
+  if (bytes.isEmpty()) return failed(QObject::tr("the report could not be made in this format."));
+  QSaveFile file(path);
+  file.setDirectWriteFallback(true);
+  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
+  if (file.write(bytes) != bytes.size()) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return failed(why);
+  }
+  if (!file.commit()) return failed(file.errorString());
+  return std::nullopt;
 }
 
 }  // namespace reventa

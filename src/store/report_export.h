@@ -1,12 +1,26 @@
-// What Export proposes for a report: a file name made from the report, its period
-// and the person it is for, in the folder the user last exported to.
+// Exporting a report: to a PDF, HTML or OpenDocument file, with the file name
+// Export proposes (made from the report, its period and the person it is for)
+// in the folder the user last exported to.
 #pragma once
 
 #include <QDate>
 #include <QString>
 #include <QVariantMap>
+#include <optional>
+
+class QPagedPaintDevice;
+class QTextDocument;
 
 namespace reventa {
+
+// Lays a report out on A4 pages with the program's margins.
+void PrepareReportPage(QPagedPaintDevice& printer);
+
+// Writes a filled report to a file; the format follows the file's suffix (.pdf,
+// .html or .htm, .odt). An error text naming the file on failure, when the old
+// file (if any) is left as it was.
+std::optional<QString> ExportReport(const QTextDocument& document, const QString& title,
+                                    const QString& path);
 
 // The file name, without its suffix, that Export proposes: the report's name (its
 // window title before " - "), the report's date and the name of the person it is

@@ -12,11 +12,12 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include "shell/report_engine.h"
+#include "shell/report_window.h"
+#include "store/report_export.h"
 #include "store/app_paths.h"
 #include "store/report_chart.h"
-#include "store/report_engine.h"
 #include "store/report_template.h"
-#include "store/report_window.h"
 #include "store/table_store.h"
 #include "widgets/messages.h"
 
@@ -210,7 +211,7 @@ void TestReportChart::exportedChartIsVector() {
 
   const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
   QPrinter printer(QPrinter::HighResolution);
-  ReportWindow::PreparePrinter(printer);
+  PrepareReportPage(printer);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
   built.document->print(&printer);

@@ -12,7 +12,7 @@
 
 #include "store/app_paths.h"
 #include "store/report_export.h"
-#include "store/report_window.h"
+#include "shell/report_window.h"
 #include "store/settings_store.h"
 #include "support/test_app.h"
 #include "widgets/messages.h"

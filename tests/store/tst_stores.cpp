@@ -13,10 +13,10 @@
 #include <QtTest>
 
 #include "store/app_paths.h"
-#include "store/report_engine.h"
+#include "shell/report_engine.h"
 #include "store/report_export.h"
 #include "store/report_template.h"
-#include "store/report_window.h"
+#include "shell/report_window.h"
 #include "store/reports/package_report.h"
 #include "store/settings_store.h"
 #include "store/table_store.h"

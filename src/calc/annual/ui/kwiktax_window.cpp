@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "shell/print_report.h"
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 #include "store/reports/tax_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"

@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "shell/app_context.h"
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 #include "store/reports/finance_reports.h"
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"

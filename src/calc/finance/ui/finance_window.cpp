@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "shell/app_context.h"
-#include "store/print_panel.h"
-#include "store/report_engine.h"
+#include "frame/print_panel.h"
+#include "shell/report_engine.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"

@@ -13,7 +13,7 @@
 #include "calc/finance/ui/loans_grid_panel.h"
 #include "calc/finance/ui/loans_print_panel.h"
 #include "shell/app_context.h"
-#include "store/report_engine.h"
+#include "shell/report_engine.h"
 #include "store/reports/finance_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"

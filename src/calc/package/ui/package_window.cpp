@@ -17,7 +17,7 @@
 #include "calc/package/ui/ra_explained.h"
 #include "calc/package/ui/retirement_annuity_panel.h"
 #include "shell/print_report.h"
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 #include "store/settings_store.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"

@@ -8,7 +8,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 #include "store/settings_store.h"
 
 class QLabel;

@@ -10,7 +10,7 @@
 
 #include "calc/vehicle/travel_claim.h"
 #include "shell/print_report.h"
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 #include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"

@@ -2,7 +2,7 @@
 // panel with the employee's name, which the report shows at its top.
 #pragma once
 
-#include "store/print_panel.h"
+#include "frame/print_panel.h"
 
 class QLineEdit;
 

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "calc/annual/ui/kwiktax_window.h"
-#include "store/report_engine.h"
-#include "store/report_window.h"
+#include "shell/report_engine.h"
+#include "shell/report_window.h"
 #include "support/test_app.h"
 #include "taxyear/shared_state.h"
 #include "widgets/numeric_field.h"

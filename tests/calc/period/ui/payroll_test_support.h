@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "store/report_engine.h"
-#include "store/report_window.h"
+#include "shell/report_engine.h"
+#include "shell/report_window.h"
 #include "support/test_app.h"
 
 namespace reventa::test {

@@ -13,8 +13,8 @@
 #include "store/reports/vehicle_reports.h"
 #include "calc/vehicle/ui/company_car_window.h"
 #include "shell/main_window.h"
-#include "store/report_engine.h"
-#include "store/report_window.h"
+#include "shell/report_engine.h"
+#include "shell/report_window.h"
 #include "taxyear/shared_state.h"
 
 using namespace reventa;
