@@ -1,54 +1,93 @@
-// The print panel every tax and vehicle calculator shares: "View/Export report",
-// "Print directly to printer" and "Cancel", shown below the window's buttons when
-// "Print" is pressed, the window growing to hold it, so the figures being printed
-// stay in view. The two print buttons set the report destination, show
-// the busy pointer while the window writes its report, then hide the panel;
-// "Cancel" hides it and nothing is written.
+// The one print panel of the calculator windows: "&View/Export report", "P&rint
+// directly to printer" and a cancel button, with the options a window asks for
+// above them: the report language, the name the report is for, the amortisation
+// schedule. It opens below the window's buttons, the window growing to hold it,
+// so the figures being printed stay in view; the window's frame shrinks back when
+// it closes. What the buttons print is the window's (CalculatorWindow::print).
 #pragma once
 
-#include <QFrame>
+#include <QString>
 #include <cstdint>
 
+#include "frame/panel_frame.h"
+#include "store/reports/finance_reports.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
 class QPushButton;
-class QVBoxLayout;
+class QRadioButton;
 
 namespace reventa {
 
-class PrintPanel : public QFrame {
+struct PrintPanelOptions {
+  QString objectName = QStringLiteral("fraPrint");
+  QString cancelCaption = QStringLiteral("&Cancel");
+  QString cancelName = QStringLiteral("cmdCancel");
+  // "&English print" and "&Afrikaans print".
+  bool languages = false;
+  // The name the report is for: its caption (none when empty), its field's name
+  // and accessible name, and whether it stands on a line of its own below the
+  // caption. The field holds 50 characters.
+  QString nameCaption;
+  QString nameField = QStringLiteral("Text1");
+  QString nameAccessible = QStringLiteral("Employee name");
+  int nameWidth = 200;
+  bool nameBelowCaption = false;
+  // "Include Amortization" with the annual or monthly schedule.
+  bool schedule = false;
+  // Where the focus goes when the panel opens.
+  enum class Focus { View, Print, Name } focus = Focus::View;
+};
+
+class PrintPanel : public PanelFrame {
   Q_OBJECT
 
  public:
-  // destination is the shared report destination (0 window, 1 printer).
-  PrintPanel(std::int16_t& destination, QWidget* parent, const QString& objectName);
+  PrintPanel(QWidget* window, const PrintPanelOptions& options);
 
-  // Where a window adds its own options (report language, employee name).
-  QVBoxLayout* optionsLayout() const { return options_; }
   QPushButton* viewButton() const { return view_; }
   QPushButton* printButton() const { return print_; }
   QPushButton* cancelButton() const { return cancel_; }
 
+  // 0 English, 1 Afrikaans, as the options stand (0 without them).
+  std::int16_t language() const;
+  // The name typed (empty without the field).
+  QString name() const;
+  QLineEdit* nameField() const { return name_; }
+  // The schedule to print: None unless "Include Amortization" is ticked.
+  AmortKind schedule() const;
+
   // Shows the panel below `anchor` (the window's row of buttons), growing the
-  // window as much as the panel needs; the window shrinks back when it closes.
+  // window as much as the panel needs, the focus where the options say.
   void showBelow(const QWidget* anchor);
+  // Hides the panel and gives the window back the room it took.
+  void close();
 
  Q_SIGNALS:
-  // The window writes its rows and runs its report here.
-  void printRequested();
+  // destination 0: the report window; 1: the printer.
+  void printRequested(int destination);
   void cancelled();
-  // The panel was hidden, after printing or cancelling.
-  void closed();
 
  private:
-  void run(std::int16_t destination);
-  void hidePanel();
+  void addLanguages();
+  void addName(const PrintPanelOptions& options);
+  void addSchedule();
   // The window's frame: the child window around the calculator, or the window.
   QWidget* frame() const;
 
-  std::int16_t& destination_;
-  QVBoxLayout* options_;
   QPushButton* view_;
   QPushButton* print_;
   QPushButton* cancel_;
+  QRadioButton* english_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QCheckBox* include_ = nullptr;
+  QGroupBox* kinds_ = nullptr;
+  QRadioButton* annual_ = nullptr;
+  // The schedule chosen: kept while the window is open; ticking the box starts
+  // from "Annual", clearing it keeps the kind.
+  AmortKind amortKind_ = AmortKind::None;
+  PrintPanelOptions::Focus focus_;
   int grown_ = 0;  // pixels the window grew by to hold the panel
 };
 

@@ -4,7 +4,7 @@
 // the window empty; it never stops the program.
 #pragma once
 
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 
 class QLabel;
 class QLineEdit;

@@ -20,7 +20,7 @@
 #include <QWindow>
 
 #include "shell/about_box.h"
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 #include "shell/disclaimer_dialog.h"
 #include "shell/keyboard_access.h"
 #include "shell/outside_programs.h"

@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "shell/about_box.h"
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 #include "shell/disclaimer_dialog.h"
 #include "shell/startup_prefs.h"
 #include "support/test_app.h"

@@ -2,13 +2,13 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/print_report.h"
 #include "store/reports/tax_reports.h"
-#include "taxyear/day_serial.h"
+#include "store/settings_store.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
@@ -22,79 +22,59 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmAnnual"), [](AppContext& c) { return new AnnualWindow(c); });
 
-const QString kDateTitle = QStringLiteral("Incorrect Date");
-const QString kCapMessage =
-    QStringLiteral("Only a maximum of 24 are allowed i.e. Principal member & first beneficiary!");
+// The window's fields above the beneficiaries, in the order of AnnualRanges.
+constexpr FieldSpec kAge{"silgEdit1", "Age", "",      "",    FieldLook::Number,
+                         0,           60,    nullptr, false, Qt::AlignRight};
+constexpr FieldSpec kAmounts[] = {
+    {"silgEdit2", "Salary/remuneration", "R"},
+    {"numEmpERMedAidCont", "Employer's med aid contrib.", "R"},
+    {"numEmpEEMedAidCont", "Employee's med aid contrib.", "R"},
+    {"numEmpRRFundCont", " Employer's R/Fund contributions ", "R"},
+    {"numEmpERFundCont", "Employee's R/Fund contributions", "R"},
+    {"numDirFees", "Commissions", "R"},
+    {"silgEdit4", "Bonus", "R"},
+    {"silgEdit8", "Travel allowance received", "R"},
+};
+constexpr FieldSpec kStart{"dtStartDate", "Start date",  "", "", FieldLook::Number, 0, 110, nullptr,
+                           false,         Qt::AlignRight};
+constexpr FieldSpec kEnd{"dtEndDate", "End date", "",      "",    FieldLook::Number,
+                         0,           110,        nullptr, false, Qt::AlignRight};
+
+FieldSpec Result(const char* name, const char* caption, int decimals = 2) {
+  return {name, caption, "R", "", FieldLook::Amount, decimals};
+}
+
+const InputField<AnnualInputs>& Range(const char* key) {
+  return *FindInput<AnnualInputs>(AnnualRanges, key);
+}
 
 }  // namespace
 
 AnnualWindow::AnnualWindow(AppContext& context)
     : PayrollWindow(context, QStringLiteral("frmAnnual"), QStringLiteral("Annual"),
-                    QStringLiteral("Employee name :"), {}) {
+                    QStringLiteral("Employee name :")) {
   const BusyCursor busy;
-  age_ = addCountRow(QStringLiteral("silgEdit1"), QStringLiteral("Age"), AgeRange.Max);
-  fieldGrid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
-  addToTabOrder(infoButton());
-  connect(age_, &NumericField::valueChanged, this,
-          [this](double v) { inputs_.AnnAge = ToInt16(v).value_or(0); });
-
-  struct Amount {
-    const char* name;
-    const char* label;
-    double AnnualInputs::*target;
-  };
-  const Amount amounts[] = {
-      {"silgEdit2", "Salary/remuneration", &AnnualInputs::AnnSalary},
-      {"numEmpERMedAidCont", "Employer's med aid contrib.", &AnnualInputs::AnnEmployerMedAid},
-      {"numEmpEEMedAidCont", "Employee's med aid contrib.", &AnnualInputs::AnnEmployeeMedAid},
-      {"numEmpRRFundCont", " Employer's R/Fund contributions ", &AnnualInputs::AnnEmployerRFund},
-      {"numEmpERFundCont", "Employee's R/Fund contributions", &AnnualInputs::AnnEmployeeRFund},
-      {"numDirFees", "Commissions", &AnnualInputs::AnnCommissions},
-      {"silgEdit4", "Bonus", &AnnualInputs::AnnBonus},
-      {"silgEdit8", "Travel allowance received", &AnnualInputs::AnnTravelAllowance},
-  };
-  for (const Amount& a : amounts) {
-    NumericField* f = addAmountRow(QString::fromLatin1(a.name), QString::fromLatin1(a.label));
-    f->setRange(0, 99999999);
-    const auto target = a.target;
-    connect(f, &NumericField::valueChanged, this,
-            [this, target](double v) { inputs_.*target = v; });
+  Form& f = form();
+  f.input(kAge, Range("AnnAge"), inputs_);
+  f.grid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
+  for (std::size_t i = 0; i < std::size(kAmounts); ++i) {
+    f.input(kAmounts[i], AnnualRanges[i + 1], inputs_);
   }
-
-  addSpanningRow(buildBeneficiaries());
-  allowable_ = addResultRow(QStringLiteral("numAllowableRFundDed"),
-                            QStringLiteral("Allowable R/Fund deduction"), 0);
-  start_ = addDateRow(QStringLiteral("dtStartDate"), QStringLiteral("Start date"));
-  end_ = addDateRow(QStringLiteral("dtEndDate"), QStringLiteral("End date"));
-  addSeparator();
-  taxLiability_ = addResultRow(QStringLiteral("numMAns"), QStringLiteral("Tax liability"), 2);
-  medCredit_ = addResultRow(QStringLiteral("numTaxCredit"),
-                            QStringLiteral("Tax credits for beneficiaries"), 2);
-  addMedCredit_ = addResultRow(QStringLiteral("numMTCForContri"),
-                               QStringLiteral("Tax credits for contributions"), 2);
-  total_ =
-      addResultRow(QStringLiteral("numTaxLiability"), QStringLiteral("Total tax deduction"), 2);
-  paye_ = addResultRow(QStringLiteral("numAns_1"), QStringLiteral("PAYE"), 2);
+  f.span(buildBeneficiaries());
+  allowable_ = f.result(Result("numAllowableRFundDed", "Allowable R/Fund deduction", 0));
+  start_ = f.date(kStart, Range("AnnStartDate"), inputs_);
+  end_ = f.date(kEnd, Range("AnnEndDate"), inputs_);
+  setUpTaxYearDates(start_, end_, true);
+  f.line();
+  taxLiability_ = f.result(Result("numMAns", "Tax liability"));
+  medCredit_ = f.result(Result("numTaxCredit", "Tax credits for beneficiaries"));
+  addMedCredit_ = f.result(Result("numMTCForContri", "Tax credits for contributions"));
+  total_ = f.result(Result("numTaxLiability", "Total tax deduction"));
+  paye_ = f.result(Result("numAns_1", "PAYE"));
   finishLayout();
-
-  connect(start_, &DateField::valueChanged, this,
-          [this](double serial) { inputs_.AnnStartDate = serial; });
-  connect(end_, &DateField::valueChanged, this,
-          [this](double serial) { inputs_.AnnEndDate = serial; });
-  // Each date's bound that follows the other date is refreshed as the field is
-  // entered, so the start never passes the end.
-  connect(start_, &DateField::entered, this, [this] { start_->setMaximum(end_->value()); });
-  connect(end_, &DateField::entered, this, [this] { end_->setMinimum(start_->value()); });
-  connect(start_, &DateField::refused, this,
-          [this] { showError(kDateTitle, QString::fromStdString(TaxYearDateMessage()), start_); });
-  connect(end_, &DateField::refused, this, [this] {
-    showError(kDateTitle, QString::fromStdString(TaxYearDateMessage(start_->value())), end_);
-  });
 
   // Opening: the stored settings, the defaults, one calculation (all results 0).
   loadSettings();
-  start_->setRange(TaxYearStart, TaxYearEnd);
-  end_->setRange(TaxYearStart, TaxYearEnd);
   start_->setValue(TaxYearStart);
   end_->setValue(TaxYearEnd);
   calculate();
@@ -104,15 +84,16 @@ QWidget* AnnualWindow::buildBeneficiaries() {
   auto* frame = new QGroupBox(QStringLiteral("Number of Medical Aid Beneficiaries "), this);
   frame->setObjectName(QStringLiteral("Frame1"));
   auto* grid = new QGridLayout;
+  // Two digits can be typed; a count above 24 is capped when the box is left.
+  InputRange typed = AnnualMonthBensRange;
+  typed.Max = 99;
+  Form boxes(*this, grid);
   int column = 0;
   for (const MonthCaption& m : TaxYearMonthCaptions) {
-    auto* field = new NumericField(frame);
-    field->setObjectName(QStringLiteral("numAnnCalcBens_%1").arg(m.month));
-    field->setDecimals(0);
-    field->setGrouped(false);
-    // Two digits can be typed; a count above 24 is capped when the field is left.
-    field->setRange(0, 99);
-    field->setFixedWidth(38);
+    const QByteArray name = QStringLiteral("numAnnCalcBens_%1").arg(m.month).toLatin1();
+    NumericField* field =
+        boxes.makeInput({name.constData(), "", "", "", FieldLook::Number, 0, 38}, typed);
+    field->setParent(frame);
     auto* caption = new QLabel(QString::fromLatin1(m.caption.english).trimmed(), frame);
     caption->setBuddy(field);
     caption->setAlignment(Qt::AlignCenter);
@@ -121,8 +102,6 @@ QWidget* AnnualWindow::buildBeneficiaries() {
     grid->addWidget(field, 1, column);
     ++column;
     months_[static_cast<std::size_t>(m.month)] = field;
-    addToTabOrder(field);
-    calculateOnEnter(field);
     const int month = m.month;
     connect(field, &NumericField::valueChanged, this, [this, month](double v) {
       inputs_.AnnMonthBens[static_cast<std::size_t>(month)] = ToInt16(v).value_or(0);
@@ -145,7 +124,7 @@ QWidget* AnnualWindow::buildBeneficiaries() {
 void AnnualWindow::capMonth(int month) {
   NumericField* field = months_[static_cast<std::size_t>(month)];
   if (field->value() <= AnnualMonthBensRange.Max) return;
-  context().messages.Info(this, kCapMessage);
+  context().messages.Info(this, QString::fromUtf8(AnnualMonthBensRange.Text));
   field->setValue(AnnualMonthBensRange.Max);
   // Back to the box that was refused, as after every range message.
   field->setFocus(Qt::OtherFocusReason);
@@ -170,7 +149,7 @@ void AnnualWindow::calculate() {
     r = CalculateAnnual(inputs_);
   }
   if (r.Error) {
-    showError(kAppTitle, QString::fromStdString(*r.Error), nullptr);
+    refuse(nullptr, kAppTitle, QString::fromStdString(*r.Error));
     return;
   }
   calculated_ = inputs_;
@@ -196,9 +175,8 @@ void AnnualWindow::showResult(const AnnualResult& r) {
   paye_->setValue(r.AnnPAYE);
 }
 
-void AnnualWindow::writeReport() {
-  PrintReport(context(), this,
-              AnnualReport(reportLanguage(), employeeName(), calculated_, result_));
+std::optional<Report> AnnualWindow::report() {
+  return AnnualReport(reportLanguage(), employeeName(), calculated_, result_);
 }
 
 }  // namespace reventa

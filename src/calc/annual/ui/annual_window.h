@@ -29,7 +29,7 @@ class AnnualWindow : public PayrollWindow {
   const AnnualInputs& calculatedInputs() const { return calculated_; }
 
  protected:
-  void writeReport() override;
+  std::optional<Report> report() override;
 
  private:
   QWidget* buildBeneficiaries();
@@ -42,7 +42,6 @@ class AnnualWindow : public PayrollWindow {
   AnnualInputs calculated_;
   AnnualResult result_;
 
-  NumericField* age_ = nullptr;
   std::array<NumericField*, 13> months_{};  // index = calendar month; 0 unused
   DateField* start_ = nullptr;
   DateField* end_ = nullptr;

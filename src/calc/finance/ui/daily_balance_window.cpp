@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "shell/app_context.h"
 #include "frame/print_panel.h"
+#include "shell/app_context.h"
 #include "store/reports/finance_reports.h"
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
@@ -245,7 +245,7 @@ void DailyBalanceWindow::stepEnd(bool up) {
   computeAndShow();
 }
 
-std::optional<Report> DailyBalanceWindow::report() const {
+std::optional<Report> DailyBalanceWindow::report() {
   return DailyBalanceReport(computedOn_, result_);
 }
 

@@ -27,7 +27,7 @@ class DailyBalanceWindow : public FinanceWindow {
  protected:
   // "&Calculate": the interest, once both dates are given.
   void calculate() override;
-  std::optional<Report> report() const override;
+  std::optional<Report> report() override;
 
  private:
   void connectFields();

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/app_context.h"
 #include "frame/print_panel.h"
+#include "shell/app_context.h"
 #include "shell/report_engine.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
@@ -70,16 +70,18 @@ NumericField* FinanceWindow::addField(QGridLayout* grid, int row, int column,
 }
 
 void FinanceWindow::setForm(QLayout* form, QWidget* side) {
-  calculate_ = NewCommandButton("&Calculate", "cmdCalculate", this);
-  print_ = NewCommandButton("&Print", "cmdPrint", this);
-  ok_ = NewCommandButton("&OK", "cmdOK", this);
-  printPanel_ = new PrintPanel(context().state.ReportDestination, this, QStringLiteral("fraPrint"));
-  printPanel_->cancelButton()->setText(QStringLiteral("C&ancel"));
-  printPanel_->cancelButton()->setObjectName(QStringLiteral("cmdPrintCancel"));
+  QHBoxLayout* buttons = commandRow(
+      {{"&Calculate", "cmdCalculate"}, {"&Print", "cmdPrint"}, kStretch, {"&OK", "cmdOK"}});
+  calculate_ = command(QStringLiteral("cmdCalculate"));
+  print_ = command(QStringLiteral("cmdPrint"));
+  ok_ = command(QStringLiteral("cmdOK"));
   connect(calculate_, &QPushButton::clicked, this, &FinanceWindow::recalculate);
-  connect(print_, &QPushButton::clicked, this, &FinanceWindow::print);
-  connect(ok_, &QPushButton::clicked, this, &FinanceWindow::closeWindow);
-  connect(printPanel_, &PrintPanel::printRequested, this, &FinanceWindow::runReport);
+  // The report is written when "&Print" is pressed; the panel only chooses where
+  // it goes.
+  PrintPanelOptions panel;
+  panel.cancelCaption = QStringLiteral("C&ancel");
+  panel.cancelName = QStringLiteral("cmdPrintCancel");
+  setUpPrinting({panel, true}, print_, ok_);
 
   auto* top = new QHBoxLayout;
   top->addLayout(form);
@@ -89,11 +91,6 @@ void FinanceWindow::setForm(QLayout* form, QWidget* side) {
   } else {
     top->addStretch();
   }
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(calculate_);
-  buttons->addWidget(print_);
-  buttons->addStretch();
-  buttons->addWidget(ok_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addSpacing(8);
@@ -135,37 +132,6 @@ bool FinanceWindow::eventFilter(QObject* watched, QEvent* event) {
   return CalculatorWindow::eventFilter(watched, event);
 }
 
-void FinanceWindow::refuse(QWidget* field, const QString& title, const QString& text) {
-  context().messages.Error(this, title, text);
-  field->setFocus(Qt::OtherFocusReason);
-}
-
 void FinanceWindow::beep() { context().messages.Beep(); }
-
-void FinanceWindow::print() {
-  std::optional<Report> written = report();
-  if (!written) {
-    ok_->setFocus(Qt::OtherFocusReason);
-    return;
-  }
-  StoreProblem problem;
-  {
-    const BusyCursor busy;
-    problem = WriteReport(context().stores.reportDb, *written);
-  }
-  if (problem) {
-    context().messages.Error(this, QStringLiteral("Report"),
-                             *problem + QStringLiteral("\n\nNo report was produced."));
-    return;
-  }
-  written_ = std::move(*written);
-  printPanel_->showBelow(ok_);
-}
-
-void FinanceWindow::runReport() {
-  // The report was written when the panel opened.
-  context().reports.Run(written_.templateName, written_.title, context().state.ReportDestination,
-                        this);
-}
 
 }  // namespace reventa

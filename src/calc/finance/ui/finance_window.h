@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 #include "store/report.h"
 
 class QGridLayout;
@@ -50,7 +50,6 @@ class FinanceWindow : public CalculatorWindow {
   QPushButton* calculateButton() const { return calculate_; }
   QPushButton* printButton() const { return print_; }
   QPushButton* okButton() const { return ok_; }
-  PrintPanel* printPanel() const { return printPanel_; }
 
  protected:
   FinanceWindow(AppContext& context, const QString& objectName, const QString& caption);
@@ -58,7 +57,7 @@ class FinanceWindow : public CalculatorWindow {
   virtual void calculate() = 0;
   // The report "&Print" writes, or nothing when there is nothing to print (the
   // focus then moves to "&OK").
-  virtual std::optional<Report> report() const = 0;
+  std::optional<Report> report() override = 0;
 
   // Makes the field with its label, mark and unit in `row` of `grid`, columns
   // `column` to `column` + 3: the label's buddy, the accessible name, Enter
@@ -74,21 +73,14 @@ class FinanceWindow : public CalculatorWindow {
   using Step = std::function<void(bool up, bool fromKeyboard)>;
   SpinButtons* addSpin(const char* name, const QString& label, QWidget* field, Step step);
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // The message of a refused entry (title and text), the focus back in `field`.
-  void refuse(QWidget* field, const QString& title, const QString& text);
   // A beep (a spin step refused or wrapped).
   void beep();
 
  private:
-  void print();
-  void runReport();
-
-  Report written_;               // what the last "&Print" wrote, run from the panel
   QHash<QObject*, Step> steps_;  // the fields the arrow keys step
   QPushButton* calculate_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* ok_ = nullptr;
-  PrintPanel* printPanel_ = nullptr;
 };
 
 }  // namespace reventa

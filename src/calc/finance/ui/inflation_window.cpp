@@ -119,7 +119,7 @@ void InflationWindow::showChart() {
   chart_->setSeries({future, power});
 }
 
-std::optional<Report> InflationWindow::report() const { return InflationReport(inflation()); }
+std::optional<Report> InflationWindow::report() { return InflationReport(inflation()); }
 
 void InflationWindow::stepRate(bool up, bool fromKeyboard) {
   bool wrapped = false;

@@ -29,7 +29,7 @@ class InflationWindow : public FinanceWindow {
 
  protected:
   void calculate() override;
-  std::optional<Report> report() const override;
+  std::optional<Report> report() override;
 
  private:
   // One step of a spin: the new value shown and held, projected again. A step

@@ -171,7 +171,7 @@ void LoanBusterWindow::showChart() {
   chart_->setSeries(std::move(series));
 }
 
-std::optional<Report> LoanBusterWindow::report() const {
+std::optional<Report> LoanBusterWindow::report() {
   return LoanBusterReport(buster(), period_, result_);
 }
 

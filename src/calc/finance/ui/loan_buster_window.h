@@ -29,7 +29,7 @@ class LoanBusterWindow : public FinanceWindow {
 
  protected:
   void calculate() override;
-  std::optional<Report> report() const override;
+  std::optional<Report> report() override;
 
  private:
   void buildFields(QGridLayout* grid);

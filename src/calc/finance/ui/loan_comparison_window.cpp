@@ -204,7 +204,7 @@ void LoanComparisonWindow::showChart() {
   });
 }
 
-std::optional<Report> LoanComparisonWindow::report() const {
+std::optional<Report> LoanComparisonWindow::report() {
   const LoanComparisonState& bond = context().state.LoanComparison;
   if (!(bond.BondAmount > 0 && bond.BondRate > 0)) return std::nullopt;
   // The report is the grid as it stands: the bond the rows were calculated

@@ -25,7 +25,7 @@ class LoanComparisonWindow : public FinanceWindow {
 
  protected:
   void calculate() override;
-  std::optional<Report> report() const override;
+  std::optional<Report> report() override;
 
  private:
   QTableWidget* buildGrid();

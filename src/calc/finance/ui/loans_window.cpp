@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "calc/finance/ui/loans_grid_panel.h"
-#include "calc/finance/ui/loans_print_panel.h"
 #include "shell/app_context.h"
 #include "shell/report_engine.h"
 #include "store/reports/finance_reports.h"
@@ -92,13 +91,11 @@ LoansWindow::LoansWindow(AppContext& context)
   buttons->addStretch();
   buttons->addWidget(ok_);
 
-  printPanel_ = new LoansPrintPanel(this);
   grid_ = new LoansGridPanel(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addSpacing(6);
   layout->addLayout(buttons);
-  layout->addWidget(printPanel_, 0, Qt::AlignLeft);
   layout->addWidget(grid_, 0, Qt::AlignLeft);
   layout->addStretch();
 
@@ -203,9 +200,13 @@ void LoansWindow::connectFields() {
   connect(finCharges_, &QPushButton::clicked, this, &LoansWindow::toggleFinCharges);
   connect(monthly_, &QPushButton::clicked, this, [this] { openSchedule(false); });
   connect(annual_, &QPushButton::clicked, this, [this] { openSchedule(true); });
-  connect(print_, &QPushButton::clicked, this, &LoansWindow::openPrintPanel);
-  connect(printPanel_, &LoansPrintPanel::printRequested, this, &LoansWindow::print);
-  connect(printPanel_, &LoansPrintPanel::cancelled, this, &LoansWindow::fitFrame);
+  // The panel's buttons send each report where they say; the shared destination
+  // is left as it is. Without a complete loan the panel stays open.
+  PrintPanelOptions panel;
+  panel.cancelCaption = QStringLiteral("C&ancel");
+  panel.cancelName = QStringLiteral("cmdPrintCancel");
+  panel.schedule = true;
+  setUpPrinting({panel, false, false}, print_, ok_);
   connect(grid_, &LoansGridPanel::closed, this, [this] {
     fitFrame();
     ok_->setFocus();
@@ -292,30 +293,10 @@ void LoansWindow::openSchedule(bool annual) {
   grid_->closeButton()->setFocus();
 }
 
-void LoansWindow::openPrintPanel() {
-  printPanel_->show();
-  printPanel_->raise();
-  fitFrame();
-  printPanel_->viewButton()->setFocus();
-}
-
-void LoansWindow::print(int destination) {
+std::optional<Report> LoansWindow::report() {
   const LoanState& l = loan();
-  if (!Complete(l)) return;
-  const AmortKind schedule = printPanel_->schedule();
-  {
-    const BusyCursor busy;
-    const Report report = LoansReport(l, schedule);
-    if (const StoreProblem problem = WriteReport(context().stores.reportDb, report)) {
-      context().messages.Error(this, QStringLiteral("Report"),
-                               *problem + QStringLiteral("\n\nNo report was produced."));
-    } else {
-      // The destination goes to this report only; the shared one is left as it is.
-      context().reports.Run(report.templateName, report.title, destination, this);
-    }
-  }
-  printPanel_->hide();
-  fitFrame();
+  if (!Complete(l)) return std::nullopt;
+  return LoansReport(l, printPanel()->schedule());
 }
 
 void LoansWindow::refuse(NumericField* field, double maximum, const char* title, const char* text,
@@ -330,7 +311,7 @@ void LoansWindow::refuse(NumericField* field, double maximum, const char* title,
 void LoansWindow::fitFrame() {
   auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
   QWidget* target = frame != nullptr ? static_cast<QWidget*>(frame) : this;
-  const bool open = grid_->isVisibleTo(this) || printPanel_->isVisibleTo(this);
+  const bool open = grid_->isVisibleTo(this);
   layout()->activate();
   if (open) {
     if (!closedSize_.isValid()) closedSize_ = target->size();

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "calc/finance/loan.h"
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 #include "store/reports/finance_reports.h"
 
 class QButtonGroup;
@@ -22,7 +22,6 @@ class QRadioButton;
 namespace reventa {
 
 class LoansGridPanel;
-class LoansPrintPanel;
 class NumericField;
 
 class LoansWindow : public CalculatorWindow {
@@ -41,6 +40,9 @@ class LoansWindow : public CalculatorWindow {
   // period, rate (the field each mode solves).
   enum Quantity { kRepayment = 0, kPrincipal = 1, kPeriod = 2, kRate = 3 };
 
+ protected:
+  std::optional<Report> report() override;
+
  private:
   void buildFields(QGridLayout* grid);
   void connectFields();
@@ -54,9 +56,7 @@ class LoansWindow : public CalculatorWindow {
   void toggleFinCharges();
   void fillTotals();
   void openSchedule(bool annual);
-  void openPrintPanel();
-  void print(int destination);
-  // The window's frame grows to hold an open panel and shrinks back after.
+  // The window's frame grows to hold the schedule and shrinks back after.
   void fitFrame();
   void refuse(NumericField* field, double maximum, const char* title, const char* text,
               const QString& rejected);
@@ -78,7 +78,6 @@ class LoansWindow : public CalculatorWindow {
   QPushButton* annual_ = nullptr;
   QPushButton* print_ = nullptr;
   LoansGridPanel* grid_ = nullptr;
-  LoansPrintPanel* printPanel_ = nullptr;
   QSize closedSize_;  // the frame's size before a panel opened
 };
 

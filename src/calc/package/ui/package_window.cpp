@@ -16,7 +16,6 @@
 #include "calc/package/ui/package_setup_panel.h"
 #include "calc/package/ui/ra_explained.h"
 #include "calc/package/ui/retirement_annuity_panel.h"
-#include "shell/print_report.h"
 #include "frame/print_panel.h"
 #include "store/settings_store.h"
 #include "taxyear/numbers.h"
@@ -126,22 +125,16 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   explainPanel_ = new RetirementAnnuityPanel(this);
   MarkAsPanel(setupPanel_);
   MarkAsPanel(explainPanel_);
-  printPanel_ = new PrintPanel(context.state.ReportDestination, this, QStringLiteral("fraPrint"));
   // The name on a line of its own under its caption, so the panel fits the window.
-  auto* nameRows = new QGridLayout;
-  auto* nameCaption = new QLabel(QStringLiteral("Taxpayer's name :(max50Chrs."), printPanel_);
-  taxpayerName_ = new QLineEdit(printPanel_);
-  taxpayerName_->setObjectName(QStringLiteral("Text1"));
-  taxpayerName_->setMaxLength(50);
-  taxpayerName_->setMinimumWidth(280);
-  taxpayerName_->setAccessibleName(QStringLiteral("Taxpayer's name"));
-  nameCaption->setBuddy(taxpayerName_);
-  nameRows->addWidget(nameCaption, 0, 0, 1, 2);
-  nameRows->addWidget(taxpayerName_, 1, 0);
-  nameRows->addWidget(new QLabel(QStringLiteral("(max.50 chrs.)"), printPanel_), 1, 1);
-  printPanel_->optionsLayout()->addLayout(nameRows);
+  PrintPanelOptions panel;
+  panel.nameCaption = QStringLiteral("Taxpayer's name :(max50Chrs.");
+  panel.nameAccessible = QStringLiteral("Taxpayer's name");
+  panel.nameWidth = 280;
+  panel.nameBelowCaption = true;
+  panel.focus = PrintPanelOptions::Focus::Name;
+  setUpPrinting({panel}, printButton_, okButton_);
   // Wide enough for the print panel's three buttons side by side.
-  setMinimumWidth(printPanel_->sizeHint().width() + 2 * layout->contentsMargins().left());
+  setMinimumWidth(printPanel()->sizeHint().width() + 2 * layout->contentsMargins().left());
 
   connectInputs();
   // Enter in any field of the window calculates; it does nothing while
@@ -154,9 +147,7 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   connect(okButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::closeWindow);
   connect(settingsButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::openSettings);
   connect(setupPanel_, &PackageSetupPanel::accepted, this, &PackageCalculatorWindow::saveSettings);
-  connect(printButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::openPrintPanel);
-  connect(printPanel_, &PrintPanel::printRequested, this, &PackageCalculatorWindow::salPackPrint);
-  connect(printPanel_, &PrintPanel::closed, this, [this] {
+  connect(printPanel(), &PrintPanel::closed, this, [this] {
     for (QPushButton* b : {okButton_, calculateButton_, settingsButton_, explainButton_}) {
       b->setEnabled(true);
     }
@@ -457,16 +448,15 @@ void PackageCalculatorWindow::saveSettings() {
   calculate();
 }
 
-void PackageCalculatorWindow::openPrintPanel() {
+bool PackageCalculatorWindow::beforePrint() {
   calculate();
   // Contributions above the allowable amount are not printed: when this
   // calculation brings the warning up, Print is off and the panel stays closed.
-  if (!printButton_->isEnabled()) return;
+  if (!printButton_->isEnabled()) return false;
   for (QPushButton* b : {okButton_, calculateButton_, settingsButton_, explainButton_}) {
     b->setEnabled(false);
   }
-  printPanel_->showBelow(okButton_);
-  taxpayerName_->setFocus();
+  return true;
 }
 
 void PackageCalculatorWindow::explainRetirementAnnuity() {
@@ -485,7 +475,7 @@ PackageSheet PackageCalculatorWindow::sheet() const {
     return f != nullptr ? f->value() : 0.0;
   };
   PackageSheet s;
-  s.taxpayerName = taxpayerName_->text();
+  s.taxpayerName = printPanel()->name();
   s.age = value("numAge");
   s.amount = value("numNetMonSalReq");
   s.amountCostToCompany = value("numCCNetMonSalReq");
@@ -523,8 +513,8 @@ PackageSheet PackageCalculatorWindow::sheet() const {
   return s;
 }
 
-void PackageCalculatorWindow::salPackPrint() {
-  PrintReport(context(), this, PackageReport(variant_.kind, sheet()));
+std::optional<Report> PackageCalculatorWindow::report() {
+  return PackageReport(variant_.kind, sheet());
 }
 
 }  // namespace reventa

@@ -10,7 +10,7 @@
 
 #include "calc/package/package.h"
 #include "calc/package/ui/package_variant.h"
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 #include "store/settings_store.h"
 
 class QGridLayout;
@@ -43,6 +43,10 @@ class PackageCalculatorWindow : public CalculatorWindow {
   PackageInputs inputs() const;
   const PackageResult& result() const { return result_; }
 
+ protected:
+  bool beforePrint() override;
+  std::optional<Report> report() override;
+
  private:
   NumericField* field(const char* name) const;
   void buildMainArea(QGridLayout* grid);
@@ -52,10 +56,8 @@ class PackageCalculatorWindow : public CalculatorWindow {
   void setMainButtonsEnabled(bool enabled, bool includingPrint);
   void openSettings();
   void saveSettings();
-  void openPrintPanel();
   void explainRetirementAnnuity();
   PackageSheet sheet() const;
-  void salPackPrint();
   int panelTop() const;
 
   const PackageVariant& variant_;
@@ -73,12 +75,10 @@ class PackageCalculatorWindow : public CalculatorWindow {
   QPushButton* settingsButton_ = nullptr;
   QPushButton* printButton_ = nullptr;
   QPushButton* explainButton_ = nullptr;
-  QLineEdit* taxpayerName_ = nullptr;
   PackageSetupPanel* setupPanel_ = nullptr;
   // What the settings store held when the window opened: only those settings and
   // the ones the user changes are saved, never a default over a stored value.
   SettingsRead loadedSettings_;
-  PrintPanel* printPanel_ = nullptr;
   RetirementAnnuityPanel* explainPanel_ = nullptr;
 };
 

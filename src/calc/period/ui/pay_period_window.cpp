@@ -3,10 +3,8 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-#include "shell/print_report.h"
 #include "store/reports/tax_reports.h"
-#include "taxyear/day_serial.h"
-#include "taxyear/numbers.h"
+#include "store/settings_store.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/date_field.h"
@@ -14,11 +12,6 @@
 
 namespace reventa {
 namespace {
-
-// The largest amounts the fields take: eight-digit whole rands, or rand and cents.
-constexpr double kMaxWholeRand = 99999999;
-constexpr double kMaxRandAndCents = 9999999.99;
-const QString kDateTitle = QStringLiteral("Incorrect Date");
 
 const bool kMonthly = RegisterCalculatorWindow(QStringLiteral("frmMonthly"), [](AppContext& c) {
   return new PayPeriodWindow(c, MonthlyDesign());
@@ -33,116 +26,79 @@ const bool kDaily = RegisterCalculatorWindow(QStringLiteral("frmDaily"), [](AppC
   return new PayPeriodWindow(c, DailyDesign());
 });
 
+// The looks of the rows.
+FieldSpec Count(const char* name, const char* caption) {
+  return {name, caption, "", "", FieldLook::Number, 0, 60, nullptr, false, Qt::AlignRight};
+}
+FieldSpec Amount(const char* name, const char* caption, const char* mark = "R") {
+  return {name, caption, mark};
+}
+FieldSpec Result(const char* name, const char* caption, int decimals) {
+  return {name, caption, "R", "", FieldLook::Amount, decimals};
+}
+FieldSpec Date(const char* name, const char* caption) {
+  return {name, caption, "", "", FieldLook::Number, 0, 110, nullptr, false, Qt::AlignRight};
+}
+
 }  // namespace
 
 PayPeriodWindow::PayPeriodWindow(AppContext& context, const PayPeriodDesign& design)
     : PayrollWindow(context, QString::fromLatin1(design.objectName),
-                    QString::fromLatin1(design.caption), QStringLiteral("Employee name : "), {}),
+                    QString::fromLatin1(design.caption), QStringLiteral("Employee name : ")),
       design_(design) {
   const BusyCursor busy;
-  const bool whole = design.wholeRandAmounts();
-
-  age_ = addCountRow(QString::fromLatin1(design.ageField), QStringLiteral("Age"), 999);
-  fieldGrid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
-  addToTabOrder(infoButton());
-  connect(age_, &NumericField::valueChanged, this,
-          [this](double v) { input_.Age = ToInt16(v).value_or(0); });
-
-  struct Amount {
-    QString name;
-    QString label;
-    double PayPeriodInput::*target;
-    bool wholeRand;
-    bool rand;
+  const RangeTable<PayPeriodInput> ranges = PayPeriodRanges(design.kind);
+  const auto range = [ranges](const char* key) -> const InputField<PayPeriodInput>& {
+    return *FindInput(ranges, key);
   };
-  const Amount amounts[] = {
-      {QStringLiteral("numSalRemun"), QStringLiteral("Salary/remuneration"),
-       &PayPeriodInput::Salary, whole, true},
-      {QStringLiteral("numEmpERMedAidCont"), QStringLiteral("Employer's med aid contrib."),
-       &PayPeriodInput::EmployerMedAid, whole, true},
-      {QStringLiteral("numEmpEEMedAidCont"), QStringLiteral("Employee's med aid contrib."),
-       &PayPeriodInput::EmployeeMedAid, whole, true},
-      {QStringLiteral("numEmpRRFundCont"), QStringLiteral(" Employer's R/Fund contributions "),
-       &PayPeriodInput::RFundEmployer, true, true},
-      {QStringLiteral("numEmpERFundCont"), QStringLiteral("Employee's R/Fund contributions"),
-       &PayPeriodInput::RFundEmployee, true, true},
-      {QStringLiteral("numComm"), QStringLiteral("Commissions"), &PayPeriodInput::Commission, whole,
-       true},
-      {QString::fromLatin1(design.bonusField), QStringLiteral("Bonus"), &PayPeriodInput::Bonus,
-       whole, true},
+  Form& f = form();
+  f.input(Count(design.ageField, "Age"), range("Age"), input_);
+  f.grid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
+  const std::pair<FieldSpec, const char*> amounts[] = {
+      {Amount("numSalRemun", "Salary/remuneration"), "Salary"},
+      {Amount("numEmpERMedAidCont", "Employer's med aid contrib."), "EmployerMedAid"},
+      {Amount("numEmpEEMedAidCont", "Employee's med aid contrib."), "EmployeeMedAid"},
+      {Amount("numEmpRRFundCont", " Employer's R/Fund contributions "), "RFundEmployer"},
+      {Amount("numEmpERFundCont", "Employee's R/Fund contributions"), "RFundEmployee"},
+      {Amount("numComm", "Commissions"), "Commission"},
+      {Amount(design.bonusField, "Bonus"), "Bonus"},
       // The monthly travel allowance carries its "R" in its label.
-      {QString::fromLatin1(design.travelField), QString::fromLatin1(design.travelLabel),
-       &PayPeriodInput::TravelAllowance, whole, !design.hasDates()},
+      {Amount(design.travelField, design.travelLabel, design.hasDates() ? "" : "R"),
+       "TravelAllowance"},
   };
-  for (const Amount& a : amounts) {
-    NumericField* f = addAmountRow(a.name, a.label, a.rand);
-    f->setDecimals(a.wholeRand ? 0 : 2);
-    f->setRange(0, a.wholeRand ? kMaxWholeRand : kMaxRandAndCents);
-    const auto target = a.target;
-    connect(f, &NumericField::valueChanged, this, [this, target](double v) { input_.*target = v; });
-  }
+  for (const auto& [spec, key] : amounts) f.input(spec, range(key), input_);
   if (design.hasDates()) {
     // The taxable part of the travel allowance, beside it.
-    taxableTravel_ = new NumericField(this);
-    taxableTravel_->setObjectName(QStringLiteral("numMTAAns"));
-    taxableTravel_->setOutput(true);
-    taxableTravel_->setDecimals(0);
-    taxableTravel_->setMinimumWidth(110);
-    taxableTravel_->setAccessibleName(QStringLiteral("Taxable travel allowance"));
-    fieldGrid()->addWidget(taxableTravel_, fieldGrid()->rowCount() - 1, 3);
+    taxableTravel_ = f.makeResult(
+        {"numMTAAns", "", "", "", FieldLook::Amount, 0, 110, "Taxable travel allowance"});
+    f.grid()->addWidget(taxableTravel_, f.row() - 1, 3);
   }
-
-  beneficiaries_ = addCountRow(QStringLiteral("numMedAidBens"),
-                               QStringLiteral("Medical aid fund beneficiaries"), 99);
-  connect(beneficiaries_, &NumericField::valueChanged, this,
-          [this](double v) { input_.Beneficiaries = ToInt16(v).value_or(0); });
+  f.input(Count("numMedAidBens", "Medical aid fund beneficiaries"), range("Beneficiaries"), input_);
 
   if (design.hasDates()) {
-    start_ = addDateRow(QStringLiteral("dtMStartDate"), QStringLiteral("Start date"));
-    end_ = addDateRow(QStringLiteral("dtMEndDate"), QStringLiteral("End date"));
-    connect(start_, &DateField::valueChanged, this,
-            [this](double serial) { input_.StartDate = serial; });
-    connect(end_, &DateField::valueChanged, this,
-            [this](double serial) { input_.EndDate = serial; });
-    connect(start_, &DateField::refused, this, [this] {
-      showError(kDateTitle, QString::fromStdString(TaxYearDateMessage()), start_);
-    });
-    connect(end_, &DateField::refused, this, [this] {
-      showError(kDateTitle, QString::fromStdString(TaxYearDateMessage(start_->value())), end_);
-    });
+    start_ = f.date(Date("dtMStartDate", "Start date"), range("StartDate"), input_);
+    end_ = f.date(Date("dtMEndDate", "End date"), range("EndDate"), input_);
+    setUpTaxYearDates(start_, end_, false);
   }
 
-  addSeparator();
-  allowable_ = addResultRow(QStringLiteral("numAllowableRFundDed"),
-                            QStringLiteral("Allowable R/Fund deduction"), 0);
+  f.line();
+  allowable_ = f.result(Result("numAllowableRFundDed", "Allowable R/Fund deduction", 0));
   if (design.hasDayCounts()) {
-    normalDays_ = addCountRow(QStringLiteral("silgEdit21"),
-                              QString::fromLatin1(design.normalDaysLabel), design.maxDays);
-    thisDays_ = addCountRow(QStringLiteral("silgEdit22"), QString::fromLatin1(design.thisDaysLabel),
-                            design.maxDays);
-    connect(normalDays_, &NumericField::valueChanged, this,
-            [this](double v) { input_.NormalDays = v; });
-    connect(thisDays_, &NumericField::valueChanged, this,
-            [this](double v) { input_.ThisDays = v; });
+    normalDays_ = f.input(Count("silgEdit21", design.normalDaysLabel), range("NormalDays"), input_);
+    thisDays_ = f.input(Count("silgEdit22", design.thisDaysLabel), range("ThisDays"), input_);
   }
-  uifEmployee_ =
-      addResultRow(QStringLiteral("numMAns1"), QStringLiteral("UIF contribution Employee"), 2);
-  uifEmployer_ =
-      addResultRow(QStringLiteral("numMAns2"), QStringLiteral("UIF contribution Employer"), 2);
-  sdl_ = addResultRow(QStringLiteral("numMAns3"), QStringLiteral("S.D.L."), 2);
-  periodTax_ = addResultRow(QStringLiteral("numMAns"), QStringLiteral("Tax liability"), 2);
-  medCredit_ = addResultRow(QStringLiteral("numTaxCredit"),
-                            QStringLiteral("Tax credits for beneficiaries"), 2);
-  addMedCredit_ = addResultRow(QStringLiteral("numMTCForContri"),
-                               QStringLiteral("Tax credits for contributions"), 2);
-  net_ = addResultRow(QStringLiteral("numTaxLiability"), QStringLiteral("Total tax deduction"), 2);
+  uifEmployee_ = f.result(Result("numMAns1", "UIF contribution Employee", 2));
+  uifEmployer_ = f.result(Result("numMAns2", "UIF contribution Employer", 2));
+  sdl_ = f.result(Result("numMAns3", "S.D.L.", 2));
+  periodTax_ = f.result(Result("numMAns", "Tax liability", 2));
+  medCredit_ = f.result(Result("numTaxCredit", "Tax credits for beneficiaries", 2));
+  addMedCredit_ = f.result(Result("numMTCForContri", "Tax credits for contributions", 2));
+  net_ = f.result(Result("numTaxLiability", "Total tax deduction", 2));
   finishLayout();
 
   // Opening: the stored settings, the defaults of the fields, one calculation.
   loadSettings();
   if (design.hasDates()) {
-    start_->setRange(TaxYearStart, TaxYearEnd);
-    end_->setRange(TaxYearStart, TaxYearEnd);
     start_->setValue(TaxYearStart);
     end_->setValue(MonthlyDefaultEndDate);
   }
@@ -164,7 +120,7 @@ QWidget* PayPeriodWindow::focusTarget(FocusTarget target) const {
     case FocusTarget::CalculateButton:
       break;
   }
-  return calculateButton();
+  return command(QStringLiteral("cmdCalculate"));
 }
 
 void PayPeriodWindow::calculate() {
@@ -183,8 +139,8 @@ void PayPeriodWindow::calculate() {
   }
   if (r.Error) {
     // The previous results stay on screen.
-    showError(QString::fromStdString(r.Error->Title), QString::fromStdString(r.Error->Text),
-              focusTarget(r.Error->Focus));
+    refuse(focusTarget(r.Error->Focus), QString::fromStdString(r.Error->Title),
+           QString::fromStdString(r.Error->Text));
     return;
   }
   calculated_ = input_;
@@ -208,12 +164,11 @@ void PayPeriodWindow::showResult(const PayPeriodResult& r) {
   net_->setValue(r.NetPeriodTax);
 }
 
-void PayPeriodWindow::writeReport() {
+std::optional<Report> PayPeriodWindow::report() {
   const ShownFigures shown{uifEmployee_->shownValue(), uifEmployer_->shownValue(),
                            sdl_->shownValue()};
-  PrintReport(
-      context(), this,
-      PayPeriodReport(design_.kind, reportLanguage(), employeeName(), calculated_, result_, shown));
+  return PayPeriodReport(design_.kind, reportLanguage(), employeeName(), calculated_, result_,
+                         shown);
 }
 
 }  // namespace reventa

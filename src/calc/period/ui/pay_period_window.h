@@ -28,7 +28,7 @@ class PayPeriodWindow : public PayrollWindow {
   const PayPeriodInput& calculatedInput() const { return calculated_; }
 
  protected:
-  void writeReport() override;
+  std::optional<Report> report() override;
 
  private:
   void showResult(const PayPeriodResult& r);
@@ -39,8 +39,6 @@ class PayPeriodWindow : public PayrollWindow {
   PayPeriodInput calculated_;
   PayPeriodResult result_;
 
-  NumericField* age_ = nullptr;
-  NumericField* beneficiaries_ = nullptr;
   DateField* start_ = nullptr;
   DateField* end_ = nullptr;
   NumericField* normalDays_ = nullptr;

@@ -1,191 +1,150 @@
 #include "calc/period/ui/payroll_window.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "calc/period/ui/payroll_panels.h"
-#include "shell/app_context.h"
-#include "taxyear/shared_state.h"
-#include "widgets/command_button.h"
-#include "widgets/date_field.h"
+#include "frame/settings_panel.h"
+#include "store/settings_store.h"
+#include "taxyear/settings_ranges.h"
+#include "taxyear/tax_year.h"
 #include "widgets/messages.h"
-#include "widgets/numeric_field.h"
-#include "widgets/panel.h"
 
 namespace reventa {
 namespace {
 
-// A field's name for screen readers: its caption without the access key, the
-// padding or a trailing "R".
-QString AccessibleName(const QString& label) {
-  QString name = label;
-  name.remove(QLatin1Char('&'));
-  name = name.trimmed();
-  if (name.endsWith(QLatin1String(" R"))) name.chop(2);
-  return name;
-}
+// Where the information and settings panels open, in pixels from the top of the
+// window. The print panel opens below the commands, so the figures being
+// printed stay in view.
+constexpr int kInfoTop = 40;
+constexpr int kSettingsTop = 129;
+
+const SettingSpec kSettings[] = {
+    {{"numEmpEUIF", "Employee UIF portion", "", "%", FieldLook::Rate},
+     &SetupRecord::EmployeeUIF,
+     SettingPercentRange},
+    {{"numEmpRUIF", "Employer UIF portion", "", "%", FieldLook::Rate},
+     &SetupRecord::EmployerUIF,
+     SettingPercentRange},
+    {{"numUIFLimit", "UIF monthly limit", "R", ""}, &SetupRecord::UIFLimit, SettingUifLimitRange},
+    {{"numSkillPercent", "Skills levy", "", "%", FieldLook::Rate},
+     &SetupRecord::SkillLevy,
+     SettingPercentRange},
+};
+
+const OptionPairSpec kOptions[] = {
+    {"Travel allowance inclusion rate :", "80%", "optTAIncRate80", "20%", "optTAIncRate20",
+     [](const SetupRecord& r) { return SelectedRate(r.TAIncRate8020); },
+     [](SetupRecord& r, int option) {
+       r.TAIncRate8020 = option == 0 ? TravelInclusionHigh : TravelInclusionLow;
+     }},
+};
 
 }  // namespace
 
-PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, const QString& caption,
-                             const QString& employeeNameLabel, PanelTops tops)
-    : CalculatorWindow(context, objectName, caption),
-      tops_(tops),
-      grid_(new QGridLayout),
-      ok_(NewCommandButton("&OK", "cmdOk", this)),
-      calculate_(NewCommandButton("&Calculate", "cmdCalculate", this)),
-      settingsButton_(NewCommandButton("&Settings", "cmdSettings", this)),
-      print_(NewCommandButton("&Print", "cmdPrint", this)),
-      info_(NewCommandButton("", "cmdInfo_0", this)),
-      commands_(new QHBoxLayout),
-      settingsPanel_(new PayrollSettingsPanel(this)),
-      printPanel_(new PayrollPrintPanel(context.state.ReportDestination, this, employeeNameLabel)),
-      infoPanel_(new PayrollInfoPanel(this)) {
-  calculate_->setDefault(true);
-  MarkAsPanel(settingsPanel_);
-  MarkAsPanel(infoPanel_);
-  info_->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-  info_->setAccessibleName(QStringLiteral("General Information"));
-  info_->setToolTip(QStringLiteral("General Information"));
-  info_->setFixedSize(26, 26);
+QString PayrollInformationText() {
+  return QString::fromUtf16(
+      u"The amount entered in the Salary/remuneration field should contain the fringe "
+      u"benefit amounts such as the code 3802 fringe benefit amount for the use of a "
+      u"company car but must not include any travel allowance in this Salary/remuneration "
+      u"amount.  Note that both employer\u2019s and employee\u2019s R/Fund contributions "
+      u"qualify as a tax deduction off taxable income.  Employer\u2019s contributions paid "
+      u"to R/Funds i.r.o. the employee are taxable in the hands of the employee as a fringe "
+      u"benefit.  Reventa will include the employer\u2019s R/Fund contributions, that you "
+      u"enter here, in with Salary/Remuneration to determine total income so enter "
+      u"Salary/Remuneration as being without the employer\u2019s R/Fund contribution fringe "
+      u"benefit.  A portion of contributions paid by both the employer and the employee to "
+      u"Pension, R/A and Provident funds may qualify as a deduction from taxable income.  "
+      u"The deduction is limited to the lessor of contributions paid or 27.5% of "
+      u"remuneration/salary/income.  The deduction is capped at R350,000 per year. ");
+}
 
+PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, const QString& caption,
+                             const QString& nameLabel)
+    : CalculatorWindow(context, objectName, caption),
+      grid_(new QGridLayout),
+      form_(*this, grid_),
+      info_(new QPushButton(this)),
+      settingsPanel_(new SettingsPanel(this, QStringLiteral("Frame3"), kSettings, kOptions,
+                                       kPayrollSetupFields)),
+      infoPanel_(new PanelFrame(this, QStringLiteral("fraInfo_One"),
+                                QStringLiteral("General Information"))) {
+  form_.setFieldWidth(130);
   // Rows close together, so that the annual window fits a small screen.
   grid_->setVerticalSpacing(2);
   grid_->setColumnMinimumWidth(1, 14);
   grid_->setColumnStretch(4, 1);
-  commands_->addWidget(ok_);
-  commands_->addWidget(calculate_);
-  commands_->addWidget(settingsButton_);
-  commands_->addWidget(print_);
 
-  connect(ok_, &QPushButton::clicked, this, &PayrollWindow::closeWindow);
-  connect(calculate_, &QPushButton::clicked, this, [this] { calculate(); });
-  connect(settingsButton_, &QPushButton::clicked, this, &PayrollWindow::openSettings);
-  connect(settingsPanel_, &PayrollSettingsPanel::confirmed, this, &PayrollWindow::confirmSettings);
-  connect(print_, &QPushButton::clicked, this, [this] { printPanel_->showBelow(print_); });
-  connect(printPanel_, &PrintPanel::printRequested, this, [this] { writeReport(); });
-  connect(info_, &QPushButton::clicked, this, [this] { infoPanel_->showAt(tops_.info); });
+  info_->setObjectName(QStringLiteral("cmdInfo_0"));
+  info_->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+  info_->setAccessibleName(QStringLiteral("General Information"));
+  info_->setToolTip(QStringLiteral("General Information"));
+  info_->setFixedSize(26, 26);
+  auto* text = new QLabel(PayrollInformationText(), infoPanel_);
+  text->setObjectName(QStringLiteral("lblInfo_One"));
+  text->setTextFormat(Qt::PlainText);
+  text->setWordWrap(true);
+  infoPanel_->content()->addWidget(text);
+  QPushButton* infoOk =
+      infoPanel_->addCloseButton(QStringLiteral("&OK"), QStringLiteral("cmdOK_Info_One"));
+
+  printOptions_.languages = true;
+  printOptions_.nameCaption = nameLabel;
+  connect(info_, &QPushButton::clicked, this, [this, infoOk] {
+    infoPanel_->showAcross(kInfoTop);
+    infoOk->setFocus();
+  });
+  connect(settingsPanel_, &SettingsPanel::accepted, this, &PayrollWindow::confirmSettings);
 }
-
-void PayrollWindow::loadSettings() {
-  const SettingsRead read = ReadSettings(context().stores.settingsDb);
-  if (read.problem) context().messages.Error(this, kAppTitle, *read.problem);
-  settingsPanel_->setSettings(read);
-}
-
-const SetupRecord& PayrollWindow::settings() const { return settingsPanel_->settings(); }
-
-void PayrollWindow::calculateOnEnter(QLineEdit* field) {
-  // click() does nothing while the button is disabled.
-  connect(field, &QLineEdit::returnPressed, calculate_, &QPushButton::click);
-}
-
-void PayrollWindow::addCaptionedRow(const QString& label, QWidget* field, bool rand,
-                                    Qt::Alignment alignment) {
-  field->setAccessibleName(AccessibleName(label));
-  auto* caption = new QLabel(label, this);
-  caption->setBuddy(field);
-  grid_->addWidget(caption, rows_, 0);
-  if (rand) grid_->addWidget(new QLabel(QStringLiteral("R"), this), rows_, 1, Qt::AlignRight);
-  grid_->addWidget(field, rows_, 2, alignment);
-  ++rows_;
-}
-
-NumericField* PayrollWindow::addAmountRow(const QString& name, const QString& label, bool rand) {
-  auto* field = new NumericField(this);
-  field->setObjectName(name);
-  field->setMinimumWidth(130);
-  addCaptionedRow(label, field, rand, {});
-  tabChain_.append(field);
-  calculateOnEnter(field);
-  return field;
-}
-
-NumericField* PayrollWindow::addCountRow(const QString& name, const QString& label,
-                                         double maximum) {
-  auto* field = new NumericField(this);
-  field->setObjectName(name);
-  field->setDecimals(0);
-  field->setGrouped(false);
-  field->setRange(0, maximum);
-  field->setMaximumWidth(60);
-  addCaptionedRow(label, field, false, Qt::AlignRight);
-  tabChain_.append(field);
-  calculateOnEnter(field);
-  return field;
-}
-
-NumericField* PayrollWindow::addResultRow(const QString& name, const QString& label, int decimals) {
-  auto* field = new NumericField(this);
-  field->setObjectName(name);
-  field->setOutput(true);
-  field->setDecimals(decimals);
-  field->setMinimumWidth(130);
-  addCaptionedRow(label, field, true, {});
-  return field;
-}
-
-DateField* PayrollWindow::addDateRow(const QString& name, const QString& label) {
-  auto* field = new DateField(this);
-  field->setObjectName(name);
-  field->setMaximumWidth(110);
-  addCaptionedRow(label, field, false, Qt::AlignRight);
-  tabChain_.append(field);
-  calculateOnEnter(field);
-  return field;
-}
-
-void PayrollWindow::addSeparator() {
-  auto* line = new QFrame(this);
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-  grid_->addWidget(line, rows_++, 0, 1, 4);
-}
-
-void PayrollWindow::addSpanningRow(QWidget* widget) { grid_->addWidget(widget, rows_++, 0, 1, 5); }
 
 void PayrollWindow::finishLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid_);
   layout->addSpacing(8);
-  layout->addLayout(commands_);
+  layout->addLayout(commandRow({{"&OK", "cmdOk"},
+                                {"&Calculate", "cmdCalculate"},
+                                {"&Settings", "cmdSettings"},
+                                {"&Print", "cmdPrint"}}));
   layout->addStretch();
+  // The print panel opens below the commands.
+  QPushButton* print = command(QStringLiteral("cmdPrint"));
+  setUpPrinting({printOptions_}, print, print);
+  connect(command(QStringLiteral("cmdCalculate")), &QPushButton::clicked, this,
+          [this] { calculate(); });
+  connect(command(QStringLiteral("cmdSettings")), &QPushButton::clicked, this,
+          &PayrollWindow::openSettings);
   // Wide enough for every panel to open in full.
   int panels = 0;
   for (QWidget* panel :
-       {static_cast<QWidget*>(settingsPanel_), static_cast<QWidget*>(printPanel_)}) {
+       {static_cast<QWidget*>(settingsPanel_), static_cast<QWidget*>(printPanel())}) {
     panels = qMax(panels, panel->sizeHint().width());
   }
   setMinimumWidth(panels + 2 * layout->contentsMargins().left());
+  finishTabOrder();
   // The information button comes last, so that Tab goes from field to field.
-  for (QPushButton* b : {ok_, calculate_, settingsButton_, print_, info_}) tabChain_.append(b);
-  for (qsizetype i = 1; i < tabChain_.size(); ++i) setTabOrder(tabChain_[i - 1], tabChain_[i]);
+  setTabOrder(command(QStringLiteral("cmdPrint")), info_);
 }
 
-std::int16_t PayrollWindow::reportLanguage() const { return printPanel_->language(); }
-
-QString PayrollWindow::employeeName() const { return printPanel_->employeeName(); }
-
-void PayrollWindow::showError(const QString& title, const QString& text, QWidget* focus) {
-  context().messages.Error(this, title, text);
-  if (focus != nullptr) focus->setFocus();
+void PayrollWindow::loadSettings() {
+  const SettingsRead read = ReadSettings(context().stores.settingsDb);
+  if (read.problem) context().messages.Error(this, kAppTitle, *read.problem);
+  settingsPanel_->load(read);
 }
+
+const SetupRecord& PayrollWindow::settings() const { return settingsPanel_->values(); }
 
 void PayrollWindow::openSettings() {
   setCommandsEnabled(false);
-  settingsPanel_->showAt(tops_.settings);
+  settingsPanel_->showAt(kSettingsTop);
 }
 
 void PayrollWindow::confirmSettings() {
   settingsPanel_->takeShownLimit();
-  if (const auto problem = WriteSettings(context().stores.settingsDb, settingsPanel_->settings(),
+  if (const auto problem = WriteSettings(context().stores.settingsDb, settingsPanel_->values(),
                                          settingsPanel_->fieldsToSave())) {
     // The settings still apply to this window; only saving them failed.
     context().messages.Error(this, kAppTitle, *problem);
@@ -197,7 +156,9 @@ void PayrollWindow::confirmSettings() {
 }
 
 void PayrollWindow::setCommandsEnabled(bool enabled) {
-  for (QPushButton* b : {ok_, calculate_, settingsButton_, print_}) b->setEnabled(enabled);
+  for (const char* name : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"}) {
+    command(QString::fromLatin1(name))->setEnabled(enabled);
+  }
 }
 
 }  // namespace reventa

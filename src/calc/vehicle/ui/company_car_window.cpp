@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "calc/vehicle/travel_claim.h"
-#include "shell/print_report.h"
 #include "frame/print_panel.h"
 #include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
@@ -58,7 +57,9 @@ CompanyCarWindow::CompanyCarWindow(AppContext& context)
   layout->addLayout(buttons);
   // The print panel opens below the buttons: the room it adds stays below them.
   layout->addStretch(1);
-  printPanel_ = new PrintPanel(context.state.ReportDestination, this, QStringLiteral("Frame1"));
+  PrintPanelOptions panel;
+  panel.objectName = QStringLiteral("Frame1");
+  setUpPrinting({panel}, print_, ok_);
 
   QList<QWidget*> chain = form_.tabOrder;
   chain << add_ << back_ << forward_ << delete_ << calculate_ << print_ << ok_;
@@ -76,9 +77,7 @@ CompanyCarWindow::CompanyCarWindow(AppContext& context)
   connect(forward_, &QPushButton::clicked, this, [this] { navigate(&MoveToNextCar); });
   connect(delete_, &QPushButton::clicked, this, &CompanyCarWindow::deleteCar);
   connect(calculate_, &QPushButton::clicked, this, [this] { calculate(); });
-  connect(print_, &QPushButton::clicked, this, &CompanyCarWindow::openPrintPanel);
   connect(ok_, &QPushButton::clicked, this, &CompanyCarWindow::closeWindow);
-  connect(printPanel_, &PrintPanel::printRequested, this, &CompanyCarWindow::writeReport);
 
   // Opening: an empty register shows its blank entry with everything but the
   // commands off; otherwise the first car, calculated.
@@ -415,13 +414,12 @@ void CompanyCarWindow::deleteCar() {
   setCaption();
 }
 
-void CompanyCarWindow::openPrintPanel() {
+bool CompanyCarWindow::beforePrint() {
   // A refused date keeps the panel closed, so the message's field has the focus.
-  if (!calculate()) return;
-  printPanel_->showBelow(ok_);
+  return calculate();
 }
 
-void CompanyCarWindow::writeReport() {
+std::optional<Report> CompanyCarWindow::report() {
   CompanyCarRegister& c = cars();
   const CompanyCarRun run = ComputeCompanyCarsForPrint(c, lastRun_);
   // A car without price and distance is left out of the print computation, and
@@ -437,7 +435,7 @@ void CompanyCarWindow::writeReport() {
     form_.days->setValue(0);
     showing_ = false;
   }
-  PrintReport(context(), this, CompanyCarReport(c, run));
+  return CompanyCarReport(c, run);
 }
 
 void CompanyCarWindow::closeEvent(QCloseEvent* event) {

@@ -10,7 +10,7 @@
 
 #include "calc/vehicle/company_car.h"
 #include "calc/vehicle/ui/company_car_form.h"
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 
 class QPushButton;
 
@@ -30,6 +30,8 @@ class CompanyCarWindow : public CalculatorWindow {
   void activated() override;
 
  protected:
+  bool beforePrint() override;
+  std::optional<Report> report() override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -58,8 +60,6 @@ class CompanyCarWindow : public CalculatorWindow {
   // "&Back" and "&Forward": `step` moves through the register, which wraps round.
   void navigate(void (*step)(CompanyCarRegister&));
   void deleteCar();
-  void openPrintPanel();
-  void writeReport();
 
   CompanyCarForm form_;
   QPushButton* add_ = nullptr;
@@ -69,7 +69,6 @@ class CompanyCarWindow : public CalculatorWindow {
   QPushButton* calculate_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* ok_ = nullptr;
-  PrintPanel* printPanel_ = nullptr;
 
   // The results of the last run, whose pay-period amounts a print reports.
   CompanyCarRun lastRun_;

@@ -15,9 +15,7 @@
 
 #include "calc/vehicle/travel_claim.h"
 #include "calc/vehicle/ui/travel_escape_memory.h"
-#include "calc/vehicle/ui/travel_print_panel.h"
 #include "calc/vehicle/ui/travel_result_panels.h"
-#include "shell/print_report.h"
 #include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"
@@ -121,7 +119,13 @@ TravelAllowanceWindow::TravelAllowanceWindow(AppContext& context)
   layout->addSpacing(6);
   layout->addLayout(buttons);
   layout->addStretch();
-  printPanel_ = new TravelPrintPanel(context.state.ReportDestination, this);
+  PrintPanelOptions panel;
+  panel.objectName = QStringLiteral("Frame1");
+  panel.nameCaption = QStringLiteral("Employee name :");
+  panel.nameField = QStringLiteral("Text3");
+  panel.nameWidth = 240;
+  panel.focus = PrintPanelOptions::Focus::Print;
+  setUpPrinting({panel}, print_, print_);
 
   // Top to bottom, the inputs before the include boxes beside the results.
   QList<QWidget*> chain{car_, noRecords_, recordsKept_};
@@ -278,9 +282,7 @@ void TravelAllowanceWindow::connectInputs() {
     w->installEventFilter(this);
   }
   connect(calculate_, &QPushButton::clicked, this, &TravelAllowanceWindow::calculate);
-  connect(print_, &QPushButton::clicked, this, &TravelAllowanceWindow::openPrintPanel);
   connect(ok_, &QPushButton::clicked, this, &TravelAllowanceWindow::closeWindow);
-  connect(printPanel_, &PrintPanel::printRequested, this, &TravelAllowanceWindow::print);
 }
 
 void TravelAllowanceWindow::loadState() {
@@ -345,16 +347,10 @@ double TravelAllowanceWindow::startDate() const { return start_->value(); }
 
 double TravelAllowanceWindow::endDate() const { return end_->value(); }
 
-void TravelAllowanceWindow::openPrintPanel() {
-  if (!calculate()) return;
-  printPanel_->showBelow(print_);
-  printPanel_->printButton()->setFocus();
-}
+bool TravelAllowanceWindow::beforePrint() { return calculate(); }
 
-void TravelAllowanceWindow::print() {
-  PrintReport(
-      context(), this,
-      TravelAllowanceReport(travel(), printPanel_->employeeName(), start_->value(), end_->value()));
+std::optional<Report> TravelAllowanceWindow::report() {
+  return TravelAllowanceReport(travel(), printPanel()->name(), start_->value(), end_->value());
 }
 
 void TravelAllowanceWindow::onDateRefused(DateField* field) {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <array>
 
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 
 class QCheckBox;
 class QGridLayout;
@@ -25,7 +25,6 @@ class DateField;
 class DeemedCostPanel;
 class NumericField;
 class TravelEscapeMemory;
-class TravelPrintPanel;
 struct TravelAllowanceState;
 
 class TravelAllowanceWindow : public CalculatorWindow {
@@ -43,6 +42,8 @@ class TravelAllowanceWindow : public CalculatorWindow {
   double endDate() const;
 
  protected:
+  bool beforePrint() override;
+  std::optional<Report> report() override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -54,8 +55,6 @@ class TravelAllowanceWindow : public CalculatorWindow {
   // Enables the fields of the method and shows its panel.
   void applyMode();
   void showResults();
-  void openPrintPanel();
-  void print();
   void onDateRefused(DateField* field);
   // Wear and tear and lease payments exclude each other: the field that would
   // make both hold an amount goes back to 0.
@@ -86,7 +85,6 @@ class TravelAllowanceWindow : public CalculatorWindow {
   QPushButton* calculate_ = nullptr;
   QPushButton* print_ = nullptr;
   QPushButton* ok_ = nullptr;
-  TravelPrintPanel* printPanel_ = nullptr;
   TravelEscapeMemory* escape_ = nullptr;
   // True while the stored values are put into the fields: nothing is checked.
   bool loading_ = false;

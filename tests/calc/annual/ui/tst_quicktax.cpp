@@ -3,7 +3,7 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "calc/annual/ui/kwiktax_window.h"
+#include "calc/annual/ui/quicktax_window.h"
 #include "shell/report_engine.h"
 #include "shell/report_window.h"
 #include "support/test_app.h"
@@ -13,7 +13,7 @@
 using namespace reventa;
 using namespace reventa::test;
 
-class TestKwikTax : public QObject {
+class TestQuickTax : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -33,7 +33,7 @@ static QString Shown(QWidget* w, int index) {
   return Child<NumericField>(w, QStringLiteral("sidbEdit1_%1").arg(index))->text();
 }
 
-void TestKwikTax::calculatesWhatIsTyped_data() {
+void TestQuickTax::calculatesWhatIsTyped_data() {
   QTest::addColumn<QString>("income");
   QTest::addColumn<QString>("age");
   QTest::addColumn<QStringList>("shown");  // fields 2 to 9
@@ -62,7 +62,7 @@ void TestKwikTax::calculatesWhatIsTyped_data() {
       << QStringList{"0.00", "18", "9 000.00", "9 000.00", "17 235.00", "0.00", "18.00", "0.00"};
 }
 
-void TestKwikTax::calculatesWhatIsTyped() {
+void TestQuickTax::calculatesWhatIsTyped() {
   QFETCH(QString, income);
   QFETCH(QString, age);
   QFETCH(QStringList, shown);
@@ -76,7 +76,7 @@ void TestKwikTax::calculatesWhatIsTyped() {
   QVERIFY(app.messages.shown.isEmpty());
 }
 
-void TestKwikTax::ageRoundsHalfToEven_data() {
+void TestQuickTax::ageRoundsHalfToEven_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<double>("rebate");
   QTest::newRow("64.5 is 64") << "64.5" << 17235.0;
@@ -85,19 +85,19 @@ void TestKwikTax::ageRoundsHalfToEven_data() {
   QTest::newRow("75.5 is 76") << "75.5" << 29824.0;
 }
 
-void TestKwikTax::ageRoundsHalfToEven() {
+void TestQuickTax::ageRoundsHalfToEven() {
   QFETCH(QString, typed);
   QFETCH(double, rebate);
   TestApp app;
-  auto* w = app.open<KwikTaxWindow>(QStringLiteral("frmKwikTax"));
+  auto* w = app.open<QuickTaxWindow>(QStringLiteral("frmKwikTax"));
   TypeInto(Child(w, QStringLiteral("sidbEdit1_1")), typed);
   w->calculate();
   QCOMPARE(w->result().QuickRebate, rebate);
 }
 
-void TestKwikTax::picksUpTheSharedTaxableIncomeOnActivation() {
+void TestQuickTax::picksUpTheSharedTaxableIncomeOnActivation() {
   TestApp app;
-  auto* w = app.open<KwikTaxWindow>(QStringLiteral("frmKwikTax"));
+  auto* w = app.open<QuickTaxWindow>(QStringLiteral("frmKwikTax"));
   // Another calculator leaves its taxable income behind; activation recalculates.
   app.window->state().TaxableIncome = 2000000;
   w->activated();
@@ -111,7 +111,7 @@ void TestKwikTax::picksUpTheSharedTaxableIncomeOnActivation() {
   QCOMPARE(w->result().QuickTotalTax, 0.0);
 }
 
-void TestKwikTax::printWritesTheRowAndOpensTheReport() {
+void TestQuickTax::printWritesTheRowAndOpensTheReport() {
   TestApp app;
   auto* w = app.open(QStringLiteral("frmKwikTax"));
   TypeInto(Child(w, QStringLiteral("sidbEdit1_0")), QStringLiteral("500000"));
@@ -161,7 +161,7 @@ void TestKwikTax::printWritesTheRowAndOpensTheReport() {
   QVERIFY(report->exportTo(app.path(QStringLiteral("quicktax.doc"))).has_value());
 }
 
-void TestKwikTax::cancelWritesNothing() {
+void TestQuickTax::cancelWritesNothing() {
   TestApp app;
   auto* w = app.open(QStringLiteral("frmKwikTax"));
   TypeInto(Child(w, QStringLiteral("sidbEdit1_0")), QStringLiteral("500000"));
@@ -172,7 +172,7 @@ void TestKwikTax::cancelWritesNothing() {
   QVERIFY(app.window->context().reports.lastWindow() == nullptr);
 }
 
-void TestKwikTax::printingTwiceKeepsOneRow() {
+void TestQuickTax::printingTwiceKeepsOneRow() {
   TestApp app;
   auto* w = app.open(QStringLiteral("frmKwikTax"));
   for (const char* income : {"100000", "300000"}) {
@@ -187,7 +187,7 @@ void TestKwikTax::printingTwiceKeepsOneRow() {
   QCOMPARE(std::get<0>(rows).first().value(QStringLiteral("TAXINCOME")).toDouble(), 300000.0);
 }
 
-void TestKwikTax::storeFaultsLeaveTheWindowUsable_data() {
+void TestQuickTax::storeFaultsLeaveTheWindowUsable_data() {
   QTest::addColumn<QString>("fault");
   QTest::addColumn<QString>("expected");
   QTest::newRow("missing store") << "missing"
@@ -200,7 +200,7 @@ void TestKwikTax::storeFaultsLeaveTheWindowUsable_data() {
                                     << "kwiktep.rpt";
 }
 
-void TestKwikTax::storeFaultsLeaveTheWindowUsable() {
+void TestQuickTax::storeFaultsLeaveTheWindowUsable() {
   QFETCH(QString, fault);
   QFETCH(QString, expected);
   TestApp app;
@@ -237,5 +237,5 @@ void TestKwikTax::storeFaultsLeaveTheWindowUsable() {
   store.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
-QTEST_MAIN(TestKwikTax)
-#include "tst_kwiktax.moc"
+QTEST_MAIN(TestQuickTax)
+#include "tst_quicktax.moc"

@@ -7,32 +7,33 @@
 #include <array>
 
 #include "calc/annual/quicktax.h"
-#include "shell/calculator_window.h"
+#include "frame/calculator_window.h"
 
 namespace reventa {
 
 class NumericField;
-class PrintPanel;
 
-class KwikTaxWindow : public CalculatorWindow {
+class QuickTaxWindow : public CalculatorWindow {
   Q_OBJECT
 
  public:
-  explicit KwikTaxWindow(AppContext& context);
+  explicit QuickTaxWindow(AppContext& context);
 
   void activated() override;
   // "&Calculate": takes the shared taxable income and recomputes.
   void calculate();
   const QuickTaxResult& result() const { return result_; }
 
+ protected:
+  std::optional<Report> report() override;
+
  private:
-  void print();
   void show(const QuickTaxResult& r);
 
+  // sidbEdit1(0) to sidbEdit1(9): the income and the age, then the results.
   std::array<NumericField*, 10> fields_{};
-  std::int16_t quickAge_ = 0;
+  QuickTaxInput input_;
   QuickTaxResult result_;
-  PrintPanel* printPanel_;
 };
 
 }  // namespace reventa
