@@ -51,6 +51,8 @@ NumericField* Form::makeInput(const FieldSpec& spec, const InputRange& range) {
   auto* field = new NumericField(&window_);
   configure(field, spec, range.Decimals);
   field->setRange(range.Min, range.Max);
+  // The input's key in its range table, by which a test finds the field of a key.
+  field->setProperty(kInputKeyProperty, QString::fromLatin1(range.Key));
   window_.addToTabOrder(field);
   window_.calculateOnEnter(field);
   if (range.Title != nullptr && range.Text != nullptr) {

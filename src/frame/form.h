@@ -41,6 +41,9 @@ struct FieldSpec {
   Qt::Alignment align = {};
 };
 
+// The property of an input field that holds its key in the range table.
+inline constexpr char kInputKeyProperty[] = "inputKey";
+
 // The name a screen reader gives a field from its caption: without the access
 // key's "&", the blanks, a closing ":" or a trailing "R" (the caption's unit).
 QString AccessibleName(const QString& caption);
