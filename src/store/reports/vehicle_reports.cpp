@@ -5,8 +5,9 @@
 namespace reventa {
 namespace {
 
-// A text stored as such (a null QString would be stored as NULL).
-QString Text(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
+// A text as it is stored: a null QString would be stored as NULL, an empty text
+// as an empty text.
+QString NotNull(const QString& text) { return text.isNull() ? QStringLiteral("") : text; }
 
 QString Date(double serial) { return QString::fromStdString(FormatDate(serial)); }
 
@@ -21,7 +22,7 @@ void AddFlag(FieldList& row, const QString& field, std::int16_t flag) {
   if (flag == 0) row.append({field, QStringLiteral("No")});
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -30,9 +31,9 @@ Report TravelAllowanceReport(const TravelAllowanceState& travel, const QString& 
   const TravelClaimInputs& in = travel.Inputs;
   const TravelClaimResults& out = travel.Results;
   FieldList f;
-  f.append({QStringLiteral("TPName"), Text(employeeName)});
+  f.append({QStringLiteral("TPName"), NotNull(employeeName)});
   f.append({QStringLiteral("CARNO"), QVariant::fromValue(kTravelReportCarNumber)});
-  f.append({QStringLiteral("mta01"), QString::fromStdString(travel.CarDescription)});
+  f.append({QStringLiteral("mta01"), FromStd(travel.CarDescription)});
   f.append({QStringLiteral("mta04"), in.AllowanceReceived});
   f.append({QStringLiteral("mta05"), in.ClosingKm});
   f.append({QStringLiteral("mta06"), in.OpeningKm});
@@ -83,9 +84,9 @@ Report CompanyCarReport(const CompanyCarRegister& cars, const CompanyCarRun& run
     FieldList row;
     row.append({QStringLiteral("CarNum"), i});
     row.append({QStringLiteral("CMVMaxNum"), static_cast<int>(cars.N)});
-    row.append({QStringLiteral("CCRegNumber"), Text(car.CCRegNumber)});
-    row.append({QStringLiteral("CCMake"), Text(car.CCMake)});
-    row.append({QStringLiteral("CCModel"), Text(car.CCModel)});
+    row.append({QStringLiteral("CCRegNumber"), FromStd(car.CCRegNumber)});
+    row.append({QStringLiteral("CCMake"), FromStd(car.CCMake)});
+    row.append({QStringLiteral("CCModel"), FromStd(car.CCModel)});
     row.append({QStringLiteral("CCPrice"), car.CCPrice});
     AddFlag(row, QStringLiteral("MaintIncluded"), car.MaintIncluded);
     row.append({QStringLiteral("CCMonths"), car.CCEndDate - car.CCStartDate + 1});
@@ -111,9 +112,9 @@ Report CompanyCarReport(const CompanyCarRegister& cars, const CompanyCarRun& run
     row.append({QStringLiteral("TotAddExpense"), r.TotAddExpense});
     row.append({QStringLiteral("FuelExp"), r.FuelExp});
     AddFlag(row, QStringLiteral("BussMilage"), car.BussMilage);
-    row.append({QStringLiteral("YearOfManfact"), Text(car.YearOfManfact)});
-    row.append({QStringLiteral("CCStartDate"), Text(FormatDate(car.CCStartDate))});
-    row.append({QStringLiteral("CCEndDate"), Text(FormatDate(car.CCEndDate))});
+    row.append({QStringLiteral("YearOfManfact"), FromStd(car.YearOfManfact)});
+    row.append({QStringLiteral("CCStartDate"), FromStd(FormatDate(car.CCStartDate))});
+    row.append({QStringLiteral("CCEndDate"), FromStd(FormatDate(car.CCEndDate))});
     row.append({QStringLiteral("IRP53802"), r.IRP53802});
     row.append({QStringLiteral("MonFB80"), r.MonFB80});
     row.append({QStringLiteral("MonFB20"), r.MonFB20});
