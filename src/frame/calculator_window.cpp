@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "shell/report_engine.h"
 #include "taxyear/shared_state.h"
@@ -85,6 +86,17 @@ void CalculatorWindow::finishTabOrder() {
   QList<QWidget*> chain = tabChain_;
   for (QPushButton* b : commands_) chain.append(b);
   for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+QVBoxLayout* CalculatorWindow::layOut(QLayout* body, int gap,
+                                      std::initializer_list<CommandSpec> commands) {
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body);
+  layout->addSpacing(gap);
+  layout->addLayout(commandRow(commands));
+  layout->addStretch();
+  finishTabOrder();
+  return layout;
 }
 
 void CalculatorWindow::refuse(QWidget* field, const QString& title, const QString& text) {

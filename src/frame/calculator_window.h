@@ -20,8 +20,10 @@
 #include "store/report.h"
 
 class QHBoxLayout;
+class QLayout;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace reventa {
 class DateField;
@@ -85,6 +87,11 @@ class CalculatorWindow : public QWidget {
   // The tab order: the fields in the order they are added, then the commands.
   void addToTabOrder(QWidget* widget) { tabChain_.append(widget); }
   void finishTabOrder();
+
+  // The window's layout, once its fields are made: `body`, `gap` pixels of room,
+  // the command row, and free room below it where the print panel opens; the tab
+  // order is finished.
+  QVBoxLayout* layOut(QLayout* body, int gap, std::initializer_list<CommandSpec> commands);
 
   // An error message box; afterwards the focus goes back to `field` (if any).
   void refuse(QWidget* field, const QString& title, const QString& text);
