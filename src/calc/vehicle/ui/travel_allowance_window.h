@@ -5,16 +5,13 @@
 // reopened; only the two dates start from the whole tax year each time.
 #pragma once
 
-#include <QString>
 #include <array>
 
 #include "frame/calculator_window.h"
 
 class QCheckBox;
 class QGridLayout;
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
@@ -42,6 +39,8 @@ class TravelAllowanceWindow : public CalculatorWindow {
   double endDate() const;
 
  protected:
+  // Enter in a field, an option or a box: calculate and move on to "&OK".
+  void enterPressed() override;
   bool beforePrint() override;
   std::optional<Report> report() override;
   void closeEvent(QCloseEvent* event) override;
@@ -49,42 +48,33 @@ class TravelAllowanceWindow : public CalculatorWindow {
 
  private:
   // The inputs' rows, top to bottom, into the grid.
-  void buildInputs(QGridLayout* grid);
+  void buildInputs();
   void connectInputs();
   void loadState();
   // Enables the fields of the method and shows its panel.
   void applyMode();
+  // The field's row of the grid: its caption, "R" and unit with it.
+  void enableRow(QWidget* field, bool enabled);
   void showResults();
-  void onDateRefused(DateField* field);
   // Wear and tear and lease payments exclude each other: the field that would
   // make both hold an amount goes back to 0.
-  void checkSinglePayment(NumericField* changed, NumericField* other, double value, double& target);
-  // Enter in a field: calculate and move on to "&OK".
-  void calculateAndFocusOk();
+  void checkSinglePayment(std::size_t amount, double value);
   TravelAllowanceState& travel() const;
 
+  QGridLayout* grid_;
   QLineEdit* car_ = nullptr;
   QRadioButton* noRecords_ = nullptr;
   QRadioButton* recordsKept_ = nullptr;
   std::array<NumericField*, 11> amounts_{};  // silgEdit1 to silgEdit11
-  std::array<QLabel*, 11> amountCaptions_{};
-  std::array<QLabel*, 11> randMarks_{};  // null where the field is not in rand
-  QLabel* ifKept_ = nullptr;
   DateField* start_ = nullptr;
   DateField* end_ = nullptr;
-  QLabel* startCaption_ = nullptr;
-  QLabel* endCaption_ = nullptr;
-  QLabel* periodCaption_ = nullptr;
   NumericField* period_ = nullptr;
-  QStackedWidget* periodCover_ = nullptr;
+  QLineEdit* periodCover_ = nullptr;  // a blank box in its place while records are kept
   QCheckBox* includeFuel_ = nullptr;
   QCheckBox* includeMaintenance_ = nullptr;
   DeemedCostPanel* deemed_ = nullptr;
   ActualCostPanel* actual_ = nullptr;
   QStackedWidget* panels_ = nullptr;  // the panel of the chosen method in front
-  QPushButton* calculate_ = nullptr;
-  QPushButton* print_ = nullptr;
-  QPushButton* ok_ = nullptr;
   TravelEscapeMemory* escape_ = nullptr;
   // True while the stored values are put into the fields: nothing is checked.
   bool loading_ = false;

@@ -6,18 +6,18 @@
 #pragma once
 
 #include <QGroupBox>
+#include <array>
 
 #include "taxyear/shared_state.h"
 
 namespace reventa {
 
+class CalculatorWindow;
 class NumericField;
 
 class DeemedCostPanel : public QGroupBox {
-  Q_OBJECT
-
  public:
-  explicit DeemedCostPanel(QWidget* parent);
+  explicit DeemedCostPanel(CalculatorWindow& window);
 
   // The deemed-cost figures of the record; the fraction shows the period's days
   // over the year of 366 days.
@@ -26,19 +26,17 @@ class DeemedCostPanel : public QGroupBox {
   void showZeros();
 
  private:
-  NumericField* field(const QString& name) const;
+  std::array<NumericField*, 12> fields_{};  // in the order showResults fills them
 };
 
 class ActualCostPanel : public QGroupBox {
-  Q_OBJECT
-
  public:
-  explicit ActualCostPanel(QWidget* parent);
+  explicit ActualCostPanel(CalculatorWindow& window);
 
   void showResults(const TravelClaimResults& results);
 
  private:
-  NumericField* field(const QString& name) const;
+  std::array<NumericField*, 7> fields_{};  // sidbEdit2_0 to sidbEdit2_6
 };
 
 }  // namespace reventa
