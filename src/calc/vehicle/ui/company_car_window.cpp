@@ -2,31 +2,25 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calc/vehicle/travel_claim.h"
-#include "frame/print_panel.h"
 #include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
 #include "taxyear/tax_year.h"
 #include "widgets/busy_cursor.h"
-#include "widgets/command_button.h"
 #include "widgets/date_field.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
-#include "widgets/panel.h"
 
 namespace reventa {
 namespace {
 
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmCompCar"), [](AppContext& c) { return new CompanyCarWindow(c); });
-
-const QString kDateTitle = QStringLiteral("Incorrect Date");
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -35,49 +29,34 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 CompanyCarWindow::CompanyCarWindow(AppContext& context)
     : CalculatorWindow(context, QStringLiteral("frmCompCar"),
                        QStringLiteral("Full use of Company Car : ")) {
-  QLayout* columns = nullptr;
-  form_ = BuildCompanyCarForm(this, &columns);
-
-  add_ = addButton("&Add", "cmdAdd");
-  back_ = addButton("&Back", "cmdBack");
-  forward_ = addButton("&Forward", "cmdForward");
-  delete_ = addButton("&Delete", "cmdDelete");
-  calculate_ = addButton("&Calculate", "cmdCalculate");
-  print_ = addButton("&Print", "cmdPrint");
-  ok_ = addButton("&Ok", "cmdOk");
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {add_, back_, forward_, delete_}) buttons->addWidget(b);
-  buttons->addStretch();
-  for (QPushButton* b : {calculate_, print_, ok_}) buttons->addWidget(b);
-
-  auto* layout = new QVBoxLayout(this);
+  QVBoxLayout* layout = layOut(buildForm(), 4,
+                               {{"&Add", "cmdAdd"},
+                                {"&Back", "cmdBack"},
+                                {"&Forward", "cmdForward"},
+                                {"&Delete", "cmdDelete"},
+                                kStretch,
+                                {"&Calculate", "cmdCalculate"},
+                                {"&Print", "cmdPrint"},
+                                {"&Ok", "cmdOk"}});
   layout->setContentsMargins(8, 6, 8, 6);
-  layout->addLayout(columns);
-  layout->addSpacing(4);
-  layout->addLayout(buttons);
-  // The print panel opens below the buttons: the room it adds stays below them.
-  layout->addStretch(1);
+  const auto button = [this](const char* name) { return command(QString::fromLatin1(name)); };
+  add_ = button("cmdAdd");
+  back_ = button("cmdBack");
+  forward_ = button("cmdForward");
+  delete_ = button("cmdDelete");
+  calculate_ = button("cmdCalculate");
+  print_ = button("cmdPrint");
+  ok_ = button("cmdOk");
   PrintPanelOptions panel;
   panel.objectName = QStringLiteral("Frame1");
   setUpPrinting({panel}, print_, ok_);
 
-  QList<QWidget*> chain = form_.tabOrder;
-  chain << add_ << back_ << forward_ << delete_ << calculate_ << print_ << ok_;
-  for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-
   connectFields();
-  connectDates();
-  // Enter in any field calculates; nothing happens while Calculate is off.
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-    if (edit->isReadOnly() || IsPanel(edit->parentWidget())) continue;
-    connect(edit, &QLineEdit::returnPressed, calculate_, &QPushButton::click);
-  }
   connect(add_, &QPushButton::clicked, this, &CompanyCarWindow::addCar);
   connect(back_, &QPushButton::clicked, this, [this] { navigate(&MoveToPreviousCar); });
   connect(forward_, &QPushButton::clicked, this, [this] { navigate(&MoveToNextCar); });
   connect(delete_, &QPushButton::clicked, this, &CompanyCarWindow::deleteCar);
   connect(calculate_, &QPushButton::clicked, this, [this] { calculate(); });
-  connect(ok_, &QPushButton::clicked, this, &CompanyCarWindow::closeWindow);
 
   // Opening: an empty register shows its blank entry with everything but the
   // commands off; otherwise the first car, calculated.
@@ -90,12 +69,12 @@ CompanyCarWindow::CompanyCarWindow(AppContext& context)
     c.Entries[0].BussMilage = 0;
     c.Entries[0].CCStartDate = TaxYearStart;
     c.Entries[0].CCEndDate = TaxYearEnd;
-    form_.autoCalc3802->hide();
+    autoCalc3802_->hide();
     showCar();
     enableOnly({add_, ok_, calculate_, print_});
   } else {
     c.Current = 1;
-    form_.autoCalc3802->setVisible(c.N > 1);
+    autoCalc3802_->setVisible(c.N > 1);
     showCar();
     if (!car().CCRegNumber.empty()) {
       enableAll(c.N > 1);
@@ -110,157 +89,85 @@ CompanyCarWindow::CompanyCarWindow(AppContext& context)
   setCaption();
 }
 
-QPushButton* CompanyCarWindow::addButton(const char* caption, const char* name) {
-  return NewCommandButton(caption, name, this);
-}
-
 CompanyCarRegister& CompanyCarWindow::cars() const { return context().state.Cars; }
 
 CompanyCar& CompanyCarWindow::car() const { return CurrentCar(cars()); }
 
-void CompanyCarWindow::connectFields() {
-  // Every input writes into the car on screen as soon as it changes.
-  const auto store = [this](NumericField* field, double CompanyCar::*target) {
-    connect(field, &NumericField::valueChanged, this, [this, target](double v) {
-      if (!showing_) car().*target = v;
-    });
-  };
-  store(form_.price, &CompanyCar::CCPrice);
-  store(form_.endMileage, &CompanyCar::EndMileage);
-  store(form_.startMileage, &CompanyCar::StartMileage);
-  store(form_.totalDistance, &CompanyCar::TotalDistance);
-  store(form_.busDistance, &CompanyCar::BusDistance);
-  store(form_.actualExpEmployee, &CompanyCar::ActualExpEmployee);
-  store(form_.fuelReimbEmployer, &CompanyCar::FuelReimbEmployer);
-  store(form_.empPaidInsurance, &CompanyCar::EmpPaidInsurance);
-  store(form_.empPaidLicence, &CompanyCar::EmpPaidLicence);
-  store(form_.empPaidMaintenance, &CompanyCar::EmpPaidMaintenance);
-  store(form_.fb3802ThisCar, &CompanyCar::FB3802ThisCar);
-  connect(form_.actual3802, &NumericField::valueChanged, this, [this](double v) {
-    if (!showing_) cars().Actual3802 = v;
-  });
+NumericField* CompanyCarWindow::number(const char* name) const {
+  return findChild<NumericField*>(QLatin1String(name));
+}
 
-  const auto storeText = [this](QLineEdit* field, std::string CompanyCar::*target) {
-    connect(field, &QLineEdit::textChanged, this, [this, target](const QString& t) {
-      if (!showing_) car().*target = t.toStdString();
-    });
-  };
-  storeText(form_.regNumber, &CompanyCar::CCRegNumber);
-  storeText(form_.make, &CompanyCar::CCMake);
-  storeText(form_.model, &CompanyCar::CCModel);
-  storeText(form_.yearOfManufacture, &CompanyCar::YearOfManfact);
-  connect(form_.regNumber, &QLineEdit::textChanged, this, [this] {
+void CompanyCarWindow::connectFields() {
+  regNumber_ = findChild<QLineEdit*>(QStringLiteral("txtCCRegNumber"));
+  regNumberLabel_ = findChild<QLabel*>(QStringLiteral("lbl_txtCCRegNumber"));
+  sarsTable_ = findChild<QCheckBox*>(QStringLiteral("chkSARSTable"));
+  autoCalc3802_ = findChild<QCheckBox*>(QStringLiteral("chkAutoCalc3802"));
+  fb3802ThisCar_ = number("numFB3802ThisCar");
+
+  connect(regNumber_, &QLineEdit::textChanged, this, [this] {
     if (!showing_) applyTypingRule();
   });
-
-  // The check boxes store 1 or 0 and calculate nothing.
-  const auto storeFlag = [this](QCheckBox* box, std::int16_t CompanyCar::*target) {
-    connect(box, &QCheckBox::toggled, this, [this, target](bool on) {
-      if (!showing_) car().*target = on ? 1 : 0;
-    });
-  };
-  storeFlag(form_.maintIncluded, &CompanyCar::MaintIncluded);
-  storeFlag(form_.logBook, &CompanyCar::BussMilage);
-  storeFlag(form_.sarsTable, &CompanyCar::SARSTable);
-  connect(form_.sarsTable, &QCheckBox::toggled, this, [this](bool on) {
+  connect(sarsTable_, &QCheckBox::toggled, this, [this](bool on) {
     if (showing_) return;
     // The fuel comes either from the scale or from the actual expenses.
     if (on) {
-      form_.actualExpEmployee->setValue(0);
+      number("numActualExpEmployee")->setValue(0);
     } else {
       showing_ = true;
-      form_.fuelComponent->setValue(0);
+      number("numFuelComponent")->setValue(0);
       showing_ = false;
     }
   });
-  connect(form_.autoCalc3802, &QCheckBox::toggled, this, [this](bool on) {
+  // Shown only with more than one car; its row stays, so the window keeps its size.
+  QSizePolicy keepRow = autoCalc3802_->sizePolicy();
+  keepRow.setRetainSizeWhenHidden(true);
+  autoCalc3802_->setSizePolicy(keepRow);
+  connect(autoCalc3802_, &QCheckBox::toggled, this, [this](bool on) {
     if (!showing_) cars().AutoCalc3802 = on ? 1 : 0;
-    form_.fb3802ThisCar->setEnabled(!on);
+    fb3802ThisCar_->setEnabled(!on);
   });
 
   // The period field only shows the days of use; what is typed is checked
   // against its limit and never stored.
-  connect(form_.days, &NumericField::entryRefused, this, [this] {
+  connect(days_, &NumericField::entryRefused, this, [this] {
     context().messages.Error(this, QString::fromLatin1(PeriodTitle),
                              QString::fromLatin1(PeriodText));
-    form_.days->setValue(12);
-    form_.days->setFocus();
+    days_->setValue(12);
+    days_->setFocus();
   });
-}
 
-void CompanyCarWindow::connectDates() {
-  DateField* start = form_.startDate;
-  DateField* end = form_.endDate;
-  connect(start, &DateField::valueChanged, this, [this](double serial) {
-    if (!showing_) car().CCStartDate = serial;
-  });
-  connect(end, &DateField::valueChanged, this, [this](double serial) {
-    if (!showing_) car().CCEndDate = serial;
-  });
-  // The start never passes the end: each bound that follows the other date is
-  // refreshed as its field is entered.
-  connect(start, &DateField::entered, this, [start, end] { start->setMaximum(end->value()); });
-  connect(end, &DateField::entered, this, [start, end] { end->setMinimum(start->value()); });
-  connect(start, &DateField::refused, this, [this, start] {
-    context().messages.Error(this, kDateTitle, Text(TaxYearDateMessage()));
-    if (isVisible()) {
-      start->setFocus();
-    } else {
-      start->setValue(TaxYearStart);
-      car().CCStartDate = TaxYearStart;
-    }
-  });
-  connect(end, &DateField::refused, this, [this, start, end] {
-    context().messages.Error(this, kDateTitle, Text(TaxYearDateMessage(start->value())));
-    datesWrong_ = true;
-    if (isVisible()) {
-      end->setFocus();
-    } else {
-      end->setValue(TaxYearEnd);
-      car().CCEndDate = TaxYearEnd;
-    }
-  });
-  end->installEventFilter(this);
+  setUpTaxYearDates(startDate_, endDate_, true);
+  for (DateField* date : {startDate_, endDate_}) {
+    connect(date, &DateField::refused, this, [this, date] {
+      if (date == endDate_) datesWrong_ = true;
+      // Closing: the date went back to the tax year's bound, and so does the car's.
+      if (!isVisible()) (date == startDate_ ? car().CCStartDate : car().CCEndDate) = date->value();
+    });
+  }
+  endDate_->installEventFilter(this);
 }
 
 bool CompanyCarWindow::eventFilter(QObject* watched, QEvent* event) {
   // Before the field checks its text on leaving, which may mark the dates again.
-  if (watched == form_.endDate && event->type() == QEvent::FocusOut) datesWrong_ = false;
+  if (watched == endDate_ && event->type() == QEvent::FocusOut) datesWrong_ = false;
   return CalculatorWindow::eventFilter(watched, event);
 }
 
 void CompanyCarWindow::showCar() {
   const CompanyCar& c = car();
   showing_ = true;
-  form_.regNumber->setText(Text(c.CCRegNumber));
-  form_.make->setText(Text(c.CCMake));
-  form_.model->setText(Text(c.CCModel));
-  form_.yearOfManufacture->setText(Text(c.YearOfManfact));
-  form_.price->setValue(c.CCPrice);
-  form_.maintIncluded->setChecked(c.MaintIncluded == 1);
+  for (const auto& [text, field] : texts_) field->setText(Text(c.*text->Member));
   // The bounds that follow the other date belong to the car shown before.
-  form_.startDate->setRange(TaxYearStart, TaxYearEnd);
-  form_.endDate->setRange(TaxYearStart, TaxYearEnd);
-  form_.startDate->setValue(c.CCStartDate);
-  form_.endDate->setValue(c.CCEndDate);
-  form_.endMileage->setValue(c.EndMileage);
-  form_.startMileage->setValue(c.StartMileage);
-  form_.totalDistance->setValue(c.TotalDistance);
-  form_.busDistance->setValue(c.BusDistance);
-  form_.logBook->setChecked(c.BussMilage == 1);
-  form_.actualExpEmployee->setValue(c.ActualExpEmployee);
-  form_.sarsTable->setChecked(c.SARSTable == 1);
-  form_.fuelComponent->setValue(c.FuelComponent);
-  form_.fuelReimbEmployer->setValue(c.FuelReimbEmployer);
-  form_.empPaidInsurance->setValue(c.EmpPaidInsurance);
-  form_.empPaidLicence->setValue(c.EmpPaidLicence);
-  form_.empPaidMaintenance->setValue(c.EmpPaidMaintenance);
-  form_.actual3802->setValue(cars().Actual3802);
-  form_.fb3802ThisCar->setValue(c.FB3802ThisCar);
-  form_.adjustTaxableInc->setValue(c.AdjustTaxableInc);
+  startDate_->setRange(TaxYearStart, TaxYearEnd);
+  endDate_->setRange(TaxYearStart, TaxYearEnd);
+  startDate_->setValue(c.CCStartDate);
+  endDate_->setValue(c.CCEndDate);
+  for (const auto& [input, field] : numbers_) field->setValue(ValueOf(*input, c));
+  for (const auto& [flag, box] : flags_) box->setChecked(c.*flag == 1);
+  actual3802_->setValue(cars().Actual3802);
   // The box shows whether the split is on, also when adding a second car switched
   // it on: the car's code 3802 field is then worked out, not typed.
-  form_.autoCalc3802->setChecked(cars().AutoCalc3802 == 1);
+  autoCalc3802_->setChecked(cars().AutoCalc3802 == 1);
   showing_ = false;
 }
 
@@ -272,29 +179,32 @@ void CompanyCarWindow::showRun(const CompanyCarRun& run) {
   const bool computed =
       c.Current >= 1 && c.Current <= c.N && at < run.Cars.size() && !run.StoppedAtCurrent;
   const CompanyCarResults r = computed ? run.Cars[at] : CompanyCarResults{};
+  const std::pair<const char*, double> figures[] = {
+      {"numTotalDistance", shown.TotalDistance},
+      {"numBusDistance", shown.BusDistance},
+      {"numFB3802ThisCar", shown.FB3802ThisCar},
+      {"numCCMonths", static_cast<double>(r.DaysUsed)},
+      {"numPrivateDistance", r.PrivateDistance},
+      {"numTrueInclusion", r.TrueInclusion},
+      {"numTrueInclusion_1", r.TrueInclusion},
+      {"numFuelExp", r.FuelExp},
+      {"numAdjustTaxableInc", computed ? shown.AdjustTaxableInc : 0},
+      {"numAdjustTaxableIncSARS", r.SARSDeductionClaim},
+      {"numFuelComponent", computed ? shown.FuelComponent : 0},
+      {"numFuelClaim", r.FuelClaim},
+      {"numTotAddExpense", r.TotAddExpense},
+      {"numIRP53802", r.IRP53802},
+      {"numMonFB80", r.MonFB80},
+      {"numMonFB20", r.MonFB20},
+      {"numFortFB80", r.FortFB80},
+      {"numFortFB20", r.FortFB20},
+      {"numWeekFB80", r.WeekFB80},
+      {"numWeekFB20", r.WeekFB20},
+      {"numTotAdjustTaxableInc", run.TotAdjustTaxableInc},
+      {"numTotAdjustTaxableIncSARS", run.TotAdjustTaxableIncSARS},
+  };
   showing_ = true;
-  form_.totalDistance->setValue(shown.TotalDistance);
-  form_.busDistance->setValue(shown.BusDistance);
-  form_.fb3802ThisCar->setValue(shown.FB3802ThisCar);
-  form_.days->setValue(r.DaysUsed);
-  form_.privateDistance->setValue(r.PrivateDistance);
-  form_.trueInclusionAdjusted->setValue(r.TrueInclusion);
-  form_.trueInclusion->setValue(r.TrueInclusion);
-  form_.fuelExp->setValue(r.FuelExp);
-  form_.adjustTaxableInc->setValue(computed ? shown.AdjustTaxableInc : 0);
-  form_.adjustTaxableIncSars->setValue(r.SARSDeductionClaim);
-  form_.fuelComponent->setValue(computed ? shown.FuelComponent : 0);
-  form_.fuelClaim->setValue(r.FuelClaim);
-  form_.totAddExpense->setValue(r.TotAddExpense);
-  form_.irp53802->setValue(r.IRP53802);
-  form_.monFB80->setValue(r.MonFB80);
-  form_.monFB20->setValue(r.MonFB20);
-  form_.fortFB80->setValue(r.FortFB80);
-  form_.fortFB20->setValue(r.FortFB20);
-  form_.weekFB80->setValue(r.WeekFB80);
-  form_.weekFB20->setValue(r.WeekFB20);
-  form_.totAdjustTaxableInc->setValue(run.TotAdjustTaxableInc);
-  form_.totAdjustTaxableIncSars->setValue(run.TotAdjustTaxableIncSARS);
+  for (const auto& [name, value] : figures) number(name)->setValue(value);
   showing_ = false;
 }
 
@@ -305,13 +215,13 @@ void CompanyCarWindow::compute() {
 
 bool CompanyCarWindow::calculate() {
   // A date still being typed is checked first, as leaving its field would.
-  if (!form_.startDate->commit() || !form_.endDate->commit()) return false;
+  if (!startDate_->commit() || !endDate_->commit()) return false;
   const BusyCursor busy;
   const CalculateCommandResult r = RunCalculateCommand(cars());
   lastRun_ = r.Run;
   showRun(r.Run);
   showing_ = true;
-  form_.fb3802ThisCar->setValue(r.FirstRunFB3802);
+  fb3802ThisCar_->setValue(r.FirstRunFB3802);
   showing_ = false;
   return true;
 }
@@ -325,14 +235,14 @@ void CompanyCarWindow::setCaption() {
 }
 
 void CompanyCarWindow::enableOnly(const QList<QWidget*>& enabled) {
-  for (QWidget* w : form_.controls) w->setEnabled(enabled.contains(w));
+  for (QWidget* w : controls_) w->setEnabled(enabled.contains(w));
   for (QPushButton* b : {add_, back_, forward_, delete_, calculate_, print_, ok_}) {
     b->setEnabled(enabled.contains(b));
   }
 }
 
 void CompanyCarWindow::enableAll(bool navigation) {
-  for (QWidget* w : form_.controls) w->setEnabled(true);
+  for (QWidget* w : controls_) w->setEnabled(true);
   for (QPushButton* b : {add_, delete_, calculate_, print_, ok_}) b->setEnabled(true);
   back_->setEnabled(navigation);
   forward_->setEnabled(navigation);
@@ -340,7 +250,7 @@ void CompanyCarWindow::enableAll(bool navigation) {
 
 void CompanyCarWindow::keepSplitFieldDisabled() {
   // The automatic split works out the car's code 3802 amount itself.
-  if (form_.autoCalc3802->isChecked()) form_.fb3802ThisCar->setEnabled(false);
+  if (autoCalc3802_->isChecked()) fb3802ThisCar_->setEnabled(false);
 }
 
 void CompanyCarWindow::applyTypingRule() {
@@ -348,10 +258,10 @@ void CompanyCarWindow::applyTypingRule() {
   if (!car().CCRegNumber.empty()) {
     enableAll(several);
   } else if (!several) {
-    enableOnly({ok_, add_, form_.regNumberLabel, form_.regNumber});
-    form_.regNumber->setFocus();
+    enableOnly({ok_, add_, regNumberLabel_, regNumber_});
+    regNumber_->setFocus();
   } else {
-    enableOnly({delete_, form_.regNumberLabel, form_.regNumber});
+    enableOnly({delete_, regNumberLabel_, regNumber_});
   }
   keepSplitFieldDisabled();
 }
@@ -377,12 +287,12 @@ void CompanyCarWindow::addCar() {
     context().messages.Error(this, kAppTitle, Text(*refused));
     return;
   }
-  form_.autoCalc3802->setVisible(c.N > 1);
+  autoCalc3802_->setVisible(c.N > 1);
   showCar();
   setCaption();
   compute();
-  enableOnly({add_, ok_, delete_, form_.regNumberLabel, form_.regNumber});
-  form_.regNumber->setFocus();
+  enableOnly({add_, ok_, delete_, regNumberLabel_, regNumber_});
+  regNumber_->setFocus();
 }
 
 void CompanyCarWindow::navigate(void (*step)(CompanyCarRegister&)) {
@@ -399,7 +309,7 @@ void CompanyCarWindow::deleteCar() {
   if (c.N < 1) return;
   DeleteCurrentCar(c);
   setCaption();
-  form_.autoCalc3802->setVisible(c.N > 1);
+  autoCalc3802_->setVisible(c.N > 1);
   showCar();
   if (c.N > 0) {
     applyTypingRule();
@@ -431,8 +341,9 @@ std::optional<Report> CompanyCarWindow::report() {
   }
   if (skipped) {
     showing_ = true;
-    for (NumericField* f : form_.results) f->setValue(0);
-    form_.days->setValue(0);
+    for (NumericField* f : findChildren<NumericField*>()) {
+      if (f->isReadOnly() || f == days_) f->setValue(0);
+    }
     showing_ = false;
   }
   return CompanyCarReport(c, run);
@@ -444,10 +355,11 @@ void CompanyCarWindow::closeEvent(QCloseEvent* event) {
     CalculatorWindow::closeEvent(event);
     return;
   }
-  const bool typed = form_.startDate->commit() && form_.endDate->commit();
+  const bool typed = startDate_->commit() && endDate_->commit();
   if (datesWrong_) {
-    context().messages.Error(this, kDateTitle, QString::fromLatin1(WrongDatesText));
-    form_.startDate->setFocus();
+    context().messages.Error(this, QString::fromUtf8(TaxYearDateRange.Title),
+                             QString::fromLatin1(WrongDatesText));
+    startDate_->setFocus();
     event->ignore();
     return;
   }

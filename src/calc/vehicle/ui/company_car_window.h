@@ -7,16 +7,25 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 
 #include "calc/vehicle/company_car.h"
-#include "calc/vehicle/ui/company_car_form.h"
 #include "frame/calculator_window.h"
 
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace reventa {
 
-class PrintPanel;
+class DateField;
+class Form;
+class NumericField;
+struct CarGroup;
+struct CarRow;
 
 class CompanyCarWindow : public CalculatorWindow {
   Q_OBJECT
@@ -36,11 +45,15 @@ class CompanyCarWindow : public CalculatorWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // company_car_form.cpp: the group boxes with their fields, each input joined
+  // to the car on screen (or the register) it stores into.
+  QGridLayout* buildForm();
+  QGroupBox* buildGroup(const CarGroup& group);
+  void addRow(Form& form, const CarRow& row);
+  void connectFields();
   CompanyCarRegister& cars() const;
   CompanyCar& car() const;
-  QPushButton* addButton(const char* caption, const char* name);
-  void connectFields();
-  void connectDates();
+  NumericField* number(const char* name) const;
 
   // Writes the stored values of the car on screen into the fields.
   void showCar();
@@ -61,7 +74,21 @@ class CompanyCarWindow : public CalculatorWindow {
   void navigate(void (*step)(CompanyCarRegister&));
   void deleteCar();
 
-  CompanyCarForm form_;
+  // The car's inputs and the fields that show them.
+  QList<QPair<const InputField<CompanyCar>*, NumericField*>> numbers_;
+  QList<QPair<const CarText*, QLineEdit*>> texts_;
+  QList<QPair<std::int16_t CompanyCar::*, QCheckBox*>> flags_;
+  // Every label, field and check box of the groups, for the enabling rules.
+  QList<QWidget*> controls_;
+  QLineEdit* regNumber_ = nullptr;
+  QLabel* regNumberLabel_ = nullptr;
+  DateField* startDate_ = nullptr;
+  DateField* endDate_ = nullptr;
+  NumericField* days_ = nullptr;  // numCCMonths: shows the days of use
+  NumericField* actual3802_ = nullptr;
+  NumericField* fb3802ThisCar_ = nullptr;
+  QCheckBox* sarsTable_ = nullptr;
+  QCheckBox* autoCalc3802_ = nullptr;
   QPushButton* add_ = nullptr;
   QPushButton* back_ = nullptr;
   QPushButton* forward_ = nullptr;
