@@ -30,6 +30,8 @@ const CostScaleBand& DeemedCostScale(double vehicleValue);
 inline constexpr double TravelYearDays = 366;
 // The cap on a claim when no allowance was stated.
 inline constexpr double TravelClaimCapWithoutAllowance = 9999999.97;
+// The characters the car's description holds.
+inline constexpr int TravelCarDescriptionLength = 25;
 // The window's whole-number fields and their limit.
 inline constexpr double TravelFieldMax = 9999999;
 inline constexpr InputRange TravelAmountRange{"", 0, TravelFieldMax, 0};

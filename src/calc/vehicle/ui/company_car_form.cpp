@@ -50,9 +50,9 @@ constexpr FieldSpec Field(const char* name, const char* caption, const char* uni
 constexpr FieldSpec TextField(const char* name, const char* caption) {
   return {name, caption, "", "", FieldLook::Amount, 0, kFieldWidth + 40};
 }
-// The period field shows the days of use; a typed value is checked against its
-// limit of 12 (the window's message) and never stored.
-constexpr InputRange kTypedPeriod{"", 0, 12, 0};
+// The period field: the window gives its message for any keystroke it refuses,
+// so the form has its limits only.
+constexpr InputRange kTypedPeriod{"", CompanyCarPeriodRange.Min, CompanyCarPeriodRange.Max, 0};
 
 constexpr CarRow kCar[] = {
     {Text, TextField("txtCCRegNumber", "Vehicle registration number"), "CCRegNumber"},

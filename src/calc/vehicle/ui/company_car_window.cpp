@@ -130,9 +130,9 @@ void CompanyCarWindow::connectFields() {
   // The period field only shows the days of use; what is typed is checked
   // against its limit and never stored.
   connect(days_, &NumericField::entryRefused, this, [this] {
-    context().messages.Error(this, QString::fromLatin1(PeriodTitle),
-                             QString::fromLatin1(PeriodText));
-    days_->setValue(12);
+    context().messages.Error(this, QString::fromLatin1(CompanyCarPeriodRange.Title),
+                             QString::fromLatin1(CompanyCarPeriodRange.Text));
+    days_->setValue(CompanyCarPeriodRange.Max);
     days_->setFocus();
   });
 

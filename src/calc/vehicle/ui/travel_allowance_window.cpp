@@ -124,7 +124,7 @@ void TravelAllowanceWindow::buildInputs() {
   // The car's description across the columns, then the records choice.
   car_ = new QLineEdit(this);
   car_->setObjectName(QStringLiteral("Text1"));
-  car_->setMaxLength(25);
+  car_->setMaxLength(TravelCarDescriptionLength);
   car_->setMinimumWidth(220);
   car_->setAccessibleName(QStringLiteral("Car"));
   auto* carCaption = new QLabel(QStringLiteral("Car :"), this);
