@@ -29,12 +29,17 @@ PanelFrame::PanelFrame(QWidget* window, const QString& objectName, const QString
 }
 
 QPushButton* PanelFrame::addCloseButton(const QString& caption, const QString& name) {
-  auto* button = new QPushButton(caption, this);
-  button->setObjectName(name);
+  QPushButton* button = makeCloseButton(caption, name);
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(button);
   content_->addLayout(row);
+  return button;
+}
+
+QPushButton* PanelFrame::makeCloseButton(const QString& caption, const QString& name) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
   connect(button, &QPushButton::clicked, this, [this] {
     hide();
     Q_EMIT closed();

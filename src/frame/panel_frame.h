@@ -23,6 +23,8 @@ class PanelFrame : public QFrame {
   QLabel* heading() const { return heading_; }
   // A button at the foot, on the right, that hides the panel: "&OK", "O&K" ...
   QPushButton* addCloseButton(const QString& caption, const QString& name);
+  // The same button, not placed: for a panel that lays out its foot itself.
+  QPushButton* makeCloseButton(const QString& caption, const QString& name);
 
   // Opens the panel at `top` pixels from the window's top, centred across it.
   void showCentred(int top);
