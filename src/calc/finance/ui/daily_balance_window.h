@@ -11,7 +11,6 @@
 namespace reventa {
 
 class DateField;
-class SpinButtons;
 
 class DailyBalanceWindow : public FinanceWindow {
   Q_OBJECT
@@ -20,19 +19,17 @@ class DailyBalanceWindow : public FinanceWindow {
   explicit DailyBalanceWindow(AppContext& context);
   ~DailyBalanceWindow() override;
 
-  // Shows the shared capital, rate and dates and works the interest out, blank
-  // dates included.
-  void activated() override;
-
  protected:
-  // "&Calculate": the interest, once both dates are given.
+  // The interest and the days on the shared deposit: none without both dates.
   void calculate() override;
+  // "&Calculate" works the interest out once both dates are given.
+  bool canCalculate() const override { return hasBothDates(); }
   std::optional<Report> report() override;
 
  private:
-  void connectFields();
-  // The interest and the days on the shared deposit, shown.
-  void computeAndShow();
+  // Shows the shared date in the field on activation; a date before 3 January
+  // 1800 is the "no date" mark and shows blank, the shared date left as it is.
+  void showSharedDate(DateField* field, std::int32_t DailyBalanceState::*date);
   // A date field entered: its range follows the other date, within the 30-year span.
   void limitStart();
   void limitEnd();
@@ -40,7 +37,7 @@ class DailyBalanceWindow : public FinanceWindow {
   // The rate spin; `keyboard` keeps the focus where the step was asked for.
   void stepRate(bool up, bool keyboard);
   void stepEnd(bool up);
-  bool isBlank(const DateField* field) const;
+  bool hasBothDates() const;
   DailyBalanceState& deposit() const;
 
   NumericField* capital_ = nullptr;   // numCapAmount
@@ -49,18 +46,11 @@ class DailyBalanceWindow : public FinanceWindow {
   NumericField* rate_ = nullptr;      // numIntRate
   NumericField* interest_ = nullptr;  // numAnsDB1
   NumericField* days_ = nullptr;      // numAnsDB2
-  SpinButtons* rateSpin_ = nullptr;   // spRate
-  SpinButtons* dateSpin_ = nullptr;   // spDate
 
   DailyBalanceResult result_;
   // The deposit the shown result was worked out on: the record prints the
   // figures that belong together.
   DailyBalanceState computedOn_;
-  // The date fields' own range, for a date with no other date to follow.
-  double anyDateMin_ = 0;
-  double anyDateMax_ = 0;
-  // While the window shows the shared values, the fields do not write them back.
-  bool loading_ = false;
 };
 
 }  // namespace reventa

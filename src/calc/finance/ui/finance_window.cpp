@@ -1,22 +1,13 @@
 #include "calc/finance/ui/finance_window.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "frame/print_panel.h"
-#include "shell/app_context.h"
-#include "shell/report_engine.h"
-#include "taxyear/numbers.h"
-#include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
-#include "widgets/command_button.h"
 #include "widgets/messages.h"
-#include "widgets/numeric_field.h"
 #include "widgets/spin_buttons.h"
 
 namespace reventa {
@@ -24,77 +15,40 @@ namespace reventa {
 FinanceWindow::FinanceWindow(AppContext& context, const QString& objectName, const QString& caption)
     : CalculatorWindow(context, objectName, caption) {}
 
+void FinanceWindow::activated() {
+  for (const auto& show : shows_) show();
+  recalculate();
+}
+
 void FinanceWindow::recalculate() {
   const BusyCursor busy;
   calculate();
 }
 
-NumericField* FinanceWindow::addField(QGridLayout* grid, int row, int column,
-                                      const FinanceField& design) {
-  auto* field = new NumericField(this);
-  field->setObjectName(QString::fromLatin1(design.name));
-  field->setDecimals(design.decimals);
-  field->setRange(design.minimum, design.maximum);
-  field->setOutput(design.output);
-  field->setMinimumWidth(120);
-  const QString caption = QString::fromLatin1(design.caption);
-  field->setAccessibleName(caption);
-  const bool money = design.decimals == 2 || QByteArray(design.mark).contains('R');
-  if (!money) field->setGrouped(false);
-  if (QByteArray(design.unit).contains('%')) field->setKindName(QStringLiteral("Percentage"));
-  if (*design.caption != '\0') {
-    auto* label = new QLabel(caption, this);
-    label->setBuddy(field);
-    grid->addWidget(label, row, column);
-  }
-  grid->addWidget(new QLabel(QString::fromLatin1(design.mark), this), row, column + 1);
-  grid->addWidget(field, row, column + 2);
-  if (*design.unit != '\0') {
-    grid->addWidget(new QLabel(QString::fromLatin1(design.unit), this), row, column + 3);
-  }
-  if (!design.output) {
-    connect(field, &QLineEdit::returnPressed, this, &FinanceWindow::recalculate);
-    if (design.rangeTitle != nullptr) {
-      connect(field, &NumericField::entryRefused, this,
-              [this, field, design](const QString& rejected) {
-                // Only a number outside the range has a message; a decimal too
-                // many is just refused.
-                const double typed = LeadingNumber(rejected.toStdString());
-                if (typed >= design.minimum && typed <= design.maximum) return;
-                refuse(field, QString::fromLatin1(design.rangeTitle),
-                       QString::fromLatin1(design.rangeText));
-              });
-    }
-  }
-  return field;
-}
+void FinanceWindow::setForm(QLayout* form, QWidget* side, QWidget* below,
+                            std::initializer_list<CommandSpec> commands, PrintFlow flow) {
+  QHBoxLayout* buttons = commandRow(commands);
+  finishTabOrder();
+  connect(command(QStringLiteral("cmdCalculate")), &QPushButton::clicked, this, [this] {
+    if (canCalculate()) recalculate();
+  });
+  flow.panel.cancelCaption = QStringLiteral("C&ancel");
+  flow.panel.cancelName = QStringLiteral("cmdPrintCancel");
+  setUpPrinting(flow, command(QStringLiteral("cmdPrint")),
+                command(QString::fromLatin1((commands.end() - 1)->name)));
 
-void FinanceWindow::setForm(QLayout* form, QWidget* side) {
-  QHBoxLayout* buttons = commandRow(
-      {{"&Calculate", "cmdCalculate"}, {"&Print", "cmdPrint"}, kStretch, {"&OK", "cmdOK"}});
-  calculate_ = command(QStringLiteral("cmdCalculate"));
-  print_ = command(QStringLiteral("cmdPrint"));
-  ok_ = command(QStringLiteral("cmdOK"));
-  connect(calculate_, &QPushButton::clicked, this, &FinanceWindow::recalculate);
-  // The report is written when "&Print" is pressed; the panel only chooses where
-  // it goes.
-  PrintPanelOptions panel;
-  panel.cancelCaption = QStringLiteral("C&ancel");
-  panel.cancelName = QStringLiteral("cmdPrintCancel");
-  setUpPrinting({panel, true}, print_, ok_);
-
-  auto* top = new QHBoxLayout;
-  top->addLayout(form);
+  auto* layout = new QVBoxLayout(this);
   if (side != nullptr) {
+    auto* top = new QHBoxLayout;
+    top->addLayout(form);
     top->addSpacing(12);
     top->addWidget(side, 1);
-  } else {
-    top->addStretch();
+    form = top;
   }
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
+  layout->addLayout(form);
   layout->addSpacing(8);
   layout->addLayout(buttons);
+  if (below != nullptr) layout->addWidget(below, 0, Qt::AlignLeft);
   // The print panel opens in the room below the buttons.
   layout->addStretch();
 }
@@ -110,6 +64,7 @@ SpinButtons* FinanceWindow::addSpin(const char* name, const QString& label, QWid
     b->setFocusPolicy(Qt::TabFocus);
     b->setAccessibleName(label +
                          (b == spin->upButton() ? QStringLiteral(" up") : QStringLiteral(" down")));
+    addToTabOrder(b);
   }
   connect(spin, &SpinButtons::upClicked, this,
           [spin, step] { step(true, spin->upButton()->hasFocus()); });

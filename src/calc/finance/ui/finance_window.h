@@ -1,75 +1,68 @@
-// What the loan buster, loan comparison, daily balance and inflation windows
-// share: their fields described as data (caption, mark, unit, decimals, range and
-// the message a value outside the range gets), the "&Calculate", "&Print" and
-// "&OK" buttons, the print panel that opens below them once the report record is
-// written, and a chart beside the figures. Each window supplies its fields, its
-// calculation and its record.
+// What the loans, loan buster, loan comparison, daily balance and inflation
+// windows share. Their inputs are shared values: each edit lands in the shared
+// record, and every activation shows the record again and works the figures out
+// afresh. Below the figures (and a chart beside them) stands the row of commands
+// with the print panel under it, and spin buttons step a field.
 #pragma once
 
 #include <QHash>
-#include <QString>
 #include <functional>
-#include <optional>
+#include <initializer_list>
+#include <vector>
 
 #include "frame/calculator_window.h"
-#include "store/report.h"
+#include "frame/form.h"
 
-class QGridLayout;
 class QLayout;
-class QPushButton;
 
 namespace reventa {
 
-class NumericField;
-class PrintPanel;
 class SpinButtons;
-
-// One field of a finance window and the row it sits in.
-struct FinanceField {
-  const char* name;     // numPrinAmount ...
-  const char* caption;  // the label before it
-  const char* mark;     // ": R", ":" or "R" between the label and the field
-  const char* unit;     // after the field ("% p.a."), or ""
-  int decimals;
-  double minimum;
-  double maximum;
-  bool output = false;
-  // The message for a value typed outside the range (null: refused silently).
-  const char* rangeTitle = nullptr;
-  const char* rangeText = nullptr;
-};
 
 class FinanceWindow : public CalculatorWindow {
   Q_OBJECT
 
  public:
-  // The window's calculation, with the busy pointer; "&Calculate" and Enter in an
-  // input field run it.
+  // Shows the shared values in their fields again and recalculates.
+  void activated() override;
+  // The window's calculation, with the busy pointer.
   void recalculate();
-
-  QPushButton* calculateButton() const { return calculate_; }
-  QPushButton* printButton() const { return print_; }
-  QPushButton* okButton() const { return ok_; }
 
  protected:
   FinanceWindow(AppContext& context, const QString& objectName, const QString& caption);
 
   virtual void calculate() = 0;
-  // The report "&Print" writes, or nothing when there is nothing to print (the
-  // focus then moves to "&OK").
-  std::optional<Report> report() override = 0;
+  // Whether "&Calculate" and Enter in a field calculate now.
+  virtual bool canCalculate() const { return true; }
 
-  // Makes the field with its label, mark and unit in `row` of `grid`, columns
-  // `column` to `column` + 3: the label's buddy, the accessible name, Enter
-  // calculating, and the range message with the focus back in the field.
-  NumericField* addField(QGridLayout* grid, int row, int column, const FinanceField& design);
-  // Lays out the window: `form` at the top with `side` (a chart) beside it, the
-  // buttons below and the print panel's room under them. Made last, so that the
-  // buttons follow the fields in the tab order.
-  void setForm(QLayout* form, QWidget* side = nullptr);
-  // Spin buttons that step `field`: named, with accessible names, reached with Tab.
-  // A click, Space on a spin button and the Up and Down keys in the field all run
-  // `step(up, fromKeyboard)`; fromKeyboard is false for a click only.
+  // An input of the shared record in the form's next row: each edit lands in the
+  // record, and each activation shows the record's value again.
+  template <class Record>
+  NumericField* sharedInput(Form& form, const FieldSpec& spec, const InputField<Record>& field,
+                            Record& record) {
+    NumericField* f = form.input(spec, field, record);
+    showOnActivation([f, field, &record] { f->setValue(ValueOf(field, record)); });
+    return f;
+  }
+  // What the activation shows before it recalculates, in the order given.
+  void showOnActivation(std::function<void()> show) { shows_.push_back(std::move(show)); }
+
+  // Lays out the window: `form` across the top, or with `side` (a chart) beside
+  // it, the row of commands below, `below` under it (a panel opening there) and the room
+  // the print panel opens in. "&Calculate" calculates; "&Print" prints as `flow`
+  // says, on a panel with "C&ancel" that opens below the last command. The
+  // commands follow the fields in the tab order.
+  void setForm(QLayout* form, QWidget* side = nullptr, QWidget* below = nullptr,
+               std::initializer_list<CommandSpec> commands = {{"&Calculate", "cmdCalculate"},
+                                                              {"&Print", "cmdPrint"},
+                                                              kStretch,
+                                                              {"&OK", "cmdOK"}},
+               PrintFlow flow = {{}, true});
+  QPushButton* okButton() const { return command(QStringLiteral("cmdOK")); }
+
+  // Spin buttons that step `field`, named, with accessible names, reached with Tab
+  // after it. A click, Space on a spin button and the Up and Down keys in the
+  // field all run `step(up, fromKeyboard)`; fromKeyboard is false for a click.
   using Step = std::function<void(bool up, bool fromKeyboard)>;
   SpinButtons* addSpin(const char* name, const QString& label, QWidget* field, Step step);
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,10 +70,8 @@ class FinanceWindow : public CalculatorWindow {
   void beep();
 
  private:
+  std::vector<std::function<void()>> shows_;
   QHash<QObject*, Step> steps_;  // the fields the arrow keys step
-  QPushButton* calculate_ = nullptr;
-  QPushButton* print_ = nullptr;
-  QPushButton* ok_ = nullptr;
 };
 
 }  // namespace reventa

@@ -1,19 +1,15 @@
 #include "calc/finance/ui/inflation_window.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
 #include <algorithm>
 #include <cmath>
 
 #include "calc/finance/inflation.h"
-#include "shell/app_context.h"
 #include "store/reports/finance_reports.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
-#include "widgets/numeric_field.h"
 #include "widgets/spin_buttons.h"
 
 namespace reventa {
@@ -22,20 +18,11 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmInflation"), [](AppContext& c) { return new InflationWindow(c); });
 
-// The result fields' limit: above the 9 999 999 999 past which the future cost is
-// replaced by the notice, and far above any buying power (a 99 999 999 cost at
-// -5% over 40 years is worth about 780 million).
-constexpr double kResultMax = 99999999999999;
-
-constexpr FinanceField kPresentCost{"numPresCost", "Present cost", "R", "", 0, 0, PresentCostMax};
-constexpr FinanceField kPeriod{
-    "numPeriod",          "Period",           "", "year/s.", 0, 0, InflationYearsMax, false,
-    InflationPeriodTitle, InflationPeriodText};
-constexpr FinanceField kRate{
-    "numInflaRate",   "Inflation rate", "",    "% p.a.",           3,
-    InflationRateMin, InflationRateMax, false, InflationRateTitle, InflationRateText};
-constexpr FinanceField kFutureCost{"numAns1", "Future value/cost", "R", "", 0, 0, kResultMax, true};
-constexpr FinanceField kBuyingPower{"numAns2", "Buying power", "R", "", 0, 0, kResultMax, true};
+const FieldSpec kPresentCost{"numPresCost", "Present cost", "R"};
+const FieldSpec kPeriod{"numPeriod", "Period", "", "year/s.", FieldLook::Number};
+const FieldSpec kRate{"numInflaRate", "Inflation rate", "", "% p.a.", FieldLook::Rate};
+const FieldSpec kFutureCost{"numAns1", "Future value/cost", "R", "", FieldLook::Amount, 0};
+const FieldSpec kBuyingPower{"numAns2", "Buying power", "R", "", FieldLook::Amount, 0};
 
 }  // namespace
 
@@ -43,32 +30,27 @@ InflationWindow::InflationWindow(AppContext& context)
     : FinanceWindow(context, QStringLiteral("frmInflation"), QStringLiteral("Inflation")) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(6);
-  presentCost_ = addField(grid, 0, 0, kPresentCost);
-  period_ = addField(grid, 1, 0, kPeriod);
-  periodSpin_ = addSpin("spPeriod", QStringLiteral("Period"), period_,
-                        [this](bool up, bool keyboard) { stepPeriod(up, keyboard); });
-  grid->addWidget(periodSpin_, 1, 4);
-  rate_ = addField(grid, 2, 0, kRate);
-  rateSpin_ = addSpin("spInflation", QStringLiteral("Inflation rate"), rate_,
-                      [this](bool up, bool keyboard) { stepRate(up, keyboard); });
-  grid->addWidget(rateSpin_, 2, 4);
-  grid->setRowMinimumHeight(3, 14);
-  futureCost_ = addField(grid, 4, 0, kFutureCost);
+  Form form(*this, grid);
+  InflationState& shared = inflation();
+  sharedInput(form, kPresentCost, InflationRanges[0], shared);
+  period_ = sharedInput(form, kPeriod, InflationRanges[1], shared);
+  grid->addWidget(addSpin("spPeriod", QStringLiteral("Period"), period_,
+                          [this](bool up, bool keyboard) { stepPeriod(up, keyboard); }),
+                  1, 4);
+  rate_ = sharedInput(form, kRate, InflationRanges[2], shared);
+  grid->addWidget(addSpin("spInflation", QStringLiteral("Inflation rate"), rate_,
+                          [this](bool up, bool keyboard) { stepRate(up, keyboard); }),
+                  2, 4);
+  form.gap(14);
+  futureCost_ = form.result(kFutureCost);
   tooLarge_ = new QLabel(QString::fromLatin1(InflationTooLargeText), this);
   tooLarge_->setObjectName(QStringLiteral("lblTooLarge"));
   tooLarge_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
   tooLarge_->hide();
   grid->addWidget(tooLarge_, 4, 2, 1, 3);
-  buyingPower_ = addField(grid, 5, 0, kBuyingPower);
+  buyingPower_ = form.result(kBuyingPower);
   grid->setRowStretch(6, 1);
   grid->setColumnMinimumWidth(3, 56);
-
-  connect(presentCost_, &NumericField::valueChanged, this,
-          [this](double v) { inflation().PresentCost = v; });
-  connect(period_, &NumericField::valueChanged, this,
-          [this](double v) { inflation().InflationYears = v; });
-  connect(rate_, &NumericField::valueChanged, this,
-          [this](double v) { inflation().InflationRate = v; });
 
   chart_ = new ChartView(this);
   chart_->setObjectName(QStringLiteral("chtInflation"));
@@ -80,14 +62,6 @@ InflationWindow::InflationWindow(AppContext& context)
 }
 
 InflationState& InflationWindow::inflation() const { return context().state.Inflation; }
-
-void InflationWindow::activated() {
-  const InflationState shared = inflation();
-  presentCost_->setValue(shared.PresentCost);
-  period_->setValue(shared.InflationYears);
-  rate_->setValue(shared.InflationRate);
-  recalculate();
-}
 
 void InflationWindow::calculate() {
   InflationState& state = inflation();
@@ -126,7 +100,6 @@ void InflationWindow::stepRate(bool up, bool fromKeyboard) {
   const double rate = StepInflationRate(inflation().InflationRate, up, wrapped);
   if (wrapped) beep();
   rate_->setValue(rate);
-  inflation().InflationRate = rate;
   afterStep(fromKeyboard);
 }
 
@@ -140,7 +113,6 @@ void InflationWindow::stepPeriod(bool up, bool fromKeyboard) {
   const double years = StepInflationYears(inflation().InflationYears, up, wrapped);
   if (wrapped) beep();
   period_->setValue(years);
-  inflation().InflationYears = years;
   afterStep(fromKeyboard);
 }
 

@@ -5,8 +5,6 @@
 // buttons step the period and the rate.
 #pragma once
 
-#include <optional>
-
 #include "calc/finance/ui/finance_window.h"
 
 class QLabel;
@@ -14,8 +12,6 @@ class QLabel;
 namespace reventa {
 
 class ChartView;
-class NumericField;
-class SpinButtons;
 struct InflationState;
 
 class InflationWindow : public FinanceWindow {
@@ -23,9 +19,6 @@ class InflationWindow : public FinanceWindow {
 
  public:
   explicit InflationWindow(AppContext& context);
-
-  // Shows the shared present cost, period and rate, and projects.
-  void activated() override;
 
  protected:
   void calculate() override;
@@ -41,14 +34,11 @@ class InflationWindow : public FinanceWindow {
   void showChart();
   InflationState& inflation() const;
 
-  NumericField* presentCost_ = nullptr;  // numPresCost
   NumericField* period_ = nullptr;       // numPeriod
   NumericField* rate_ = nullptr;         // numInflaRate
   NumericField* futureCost_ = nullptr;   // numAns1
   NumericField* buyingPower_ = nullptr;  // numAns2
   QLabel* tooLarge_ = nullptr;           // in place of numAns1
-  SpinButtons* periodSpin_ = nullptr;    // spPeriod
-  SpinButtons* rateSpin_ = nullptr;      // spInflation
   ChartView* chart_ = nullptr;
 };
 

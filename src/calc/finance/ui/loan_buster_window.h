@@ -11,8 +11,6 @@
 #include "calc/finance/loan_buster.h"
 #include "calc/finance/ui/finance_window.h"
 
-class QGridLayout;
-
 namespace reventa {
 
 class ChartView;
@@ -23,17 +21,11 @@ class LoanBusterWindow : public FinanceWindow {
  public:
   explicit LoanBusterWindow(AppContext& context);
 
-  // Shows the shared principal, rate and extra payment and the window's period,
-  // and calculates.
-  void activated() override;
-
  protected:
   void calculate() override;
   std::optional<Report> report() override;
 
  private:
-  void buildFields(QGridLayout* grid);
-  void connectInputs();
   void showResult();
   void showChart();
 
@@ -45,13 +37,11 @@ class LoanBusterWindow : public FinanceWindow {
   // than ten times the repayment.
   LoanBusterResult result_;
 
-  NumericField* principal_ = nullptr;       // numPrinAmount
-  NumericField* periodField_ = nullptr;     // numPeriod
-  NumericField* rate_ = nullptr;            // numIntRate
-  NumericField* repayment_ = nullptr;       // numMonRePay
-  NumericField* extra_ = nullptr;           // numXtraPay
-  NumericField* newPeriod_ = nullptr;       // numAns2
-  std::array<NumericField*, 8> answers_{};  // numAns1_0 .. numAns1_7
+  NumericField* extra_ = nullptr;  // numXtraPay
+  // numMonRePay, numAns1_0, numAns1_1 and numAns1_7 without the extra payment;
+  // numAns1_2, numAns2 and numAns1_3 .. numAns1_6 with it.
+  std::array<NumericField*, 4> without_{};
+  std::array<NumericField*, 6> with_{};
   ChartView* chart_ = nullptr;
 };
 

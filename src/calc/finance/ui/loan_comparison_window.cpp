@@ -8,12 +8,10 @@
 #include <algorithm>
 
 #include "calc/finance/loan.h"
-#include "shell/app_context.h"
 #include "store/reports/finance_reports.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
-#include "widgets/numeric_field.h"
 
 namespace reventa {
 namespace {
@@ -21,9 +19,8 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmLoanComp"), [](AppContext& c) { return new LoanComparisonWindow(c); });
 
-constexpr FinanceField kAmount{"numBAmt", "Bond amount", ": R", "", 2, 0, BondAmountMax};
-constexpr FinanceField kRate{"numIntRate", "Interest rate", ":",           "%p.a.",     3, 0,
-                             BondRateMax,  false,           LoanRateTitle, LoanRateText};
+const FieldSpec kAmount{"numBAmt", "Bond amount", ": R"};
+const FieldSpec kRate{"numIntRate", "Interest rate", ":", "%p.a.", FieldLook::Rate};
 
 // The bars of the chart, two years wide at each five-year term.
 constexpr double kBarYears = 2;
@@ -59,15 +56,13 @@ LoanComparisonWindow::LoanComparisonWindow(AppContext& context)
     : FinanceWindow(context, QStringLiteral("frmLoanComp"), QStringLiteral("Loan Comparison")) {
   auto* fields = new QGridLayout;
   fields->setVerticalSpacing(4);
-  amount_ = addField(fields, 0, 0, kAmount);
-  rate_ = addField(fields, 1, 0, kRate);
   fields->setColumnStretch(4, 1);
-  LoanComparisonState& bond = context.state.LoanComparison;
-  connect(amount_, &NumericField::valueChanged, this, [&bond](double v) { bond.BondAmount = v; });
-  connect(rate_, &NumericField::valueChanged, this,
-          [&bond](double v) { bond.BondRate = static_cast<float>(v); });
+  Form form(*this, fields);
+  sharedInput(form, kAmount, LoanComparisonRanges[0], context.state.LoanComparison);
+  sharedInput(form, kRate, LoanComparisonRanges[1], context.state.LoanComparison);
 
   grid_ = buildGrid();
+  addToTabOrder(grid_);
   chart_ = new ChartView(this);
   chart_->setObjectName(QStringLiteral("chtTerms"));
   chart_->setAccessibleName(QStringLiteral("Capital and interest over each term"));
@@ -75,12 +70,12 @@ LoanComparisonWindow::LoanComparisonWindow(AppContext& context)
   chart_->setAxisTitles(QStringLiteral("Term (years)"), QStringLiteral("Rand"));
   chart_->setMinimumSize(430, 260);
 
-  auto* form = new QVBoxLayout;
-  form->addLayout(fields);
-  form->addSpacing(8);
-  form->addWidget(grid_, 0, Qt::AlignLeft);
-  form->addStretch();
-  setForm(form, chart_);
+  auto* figures = new QVBoxLayout;
+  figures->addLayout(fields);
+  figures->addSpacing(8);
+  figures->addWidget(grid_, 0, Qt::AlignLeft);
+  figures->addStretch();
+  setForm(figures, chart_);
 }
 
 QTableWidget* LoanComparisonWindow::buildGrid() {
@@ -153,15 +148,6 @@ void LoanComparisonWindow::sizeGrid() {
   for (int r = 0; r < kRows; ++r) grid_->setRowHeight(r, rowHeight);
   const int frame = 2 * grid_->frameWidth();
   grid_->setFixedSize(width + Twips(20) + frame, kRows * rowHeight + frame);
-}
-
-void LoanComparisonWindow::activated() {
-  const LoanComparisonState& bond = context().state.LoanComparison;
-  const double amount = bond.BondAmount;
-  const double rate = bond.BondRate;
-  amount_->setValue(amount);
-  rate_->setValue(rate);
-  recalculate();
 }
 
 void LoanComparisonWindow::calculate() {

@@ -20,9 +20,6 @@ class LoanComparisonWindow : public FinanceWindow {
  public:
   explicit LoanComparisonWindow(AppContext& context);
 
-  // Shows the shared amount and rate and recalculates.
-  void activated() override;
-
  protected:
   void calculate() override;
   std::optional<Report> report() override;
@@ -35,9 +32,7 @@ class LoanComparisonWindow : public FinanceWindow {
   void showRows();
   void showChart();
 
-  NumericField* amount_ = nullptr;  // numBAmt
-  NumericField* rate_ = nullptr;    // numIntRate
-  QTableWidget* grid_ = nullptr;    // grdPayments
+  QTableWidget* grid_ = nullptr;  // grdPayments
   ChartView* chart_ = nullptr;
   // The last calculation: the bond it was made for and its six rows, which the
   // grid shows and "&Print" writes.
