@@ -9,7 +9,6 @@
 
 #include "taxyear/numbers.h"
 #include "widgets/chart_view.h"
-#include "widgets/panel.h"
 
 namespace reventa {
 namespace {
@@ -33,16 +32,11 @@ QString Amount(double value) { return QString::fromStdString(FormatAmount(value)
 
 }  // namespace
 
-LoansGridPanel::LoansGridPanel(QWidget* parent)
-    : QFrame(parent),
+LoansGridPanel::LoansGridPanel(QWidget* window)
+    : PanelFrame(window, QStringLiteral("fraGrid")),
       grid_(new QTableWidget(this)),
       chart_(new ChartView(this)),
-      close_(new QPushButton(QStringLiteral("&OK"), this)) {
-  setObjectName(QStringLiteral("fraGrid"));
-  setFrameShape(QFrame::Panel);
-  setFrameShadow(QFrame::Raised);
-  setAutoFillBackground(true);
-  MarkAsPanel(this);
+      close_(makeCloseButton(QStringLiteral("&OK"), QStringLiteral("cmdGridClose"))) {
   grid_->setObjectName(QStringLiteral("grdPayments"));
   grid_->setAccessibleName(QStringLiteral("Amortisation schedule"));
   grid_->setColumnCount(4);
@@ -54,7 +48,6 @@ LoansGridPanel::LoansGridPanel(QWidget* parent)
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  close_->setObjectName(QStringLiteral("cmdGridClose"));
   chart_->setObjectName(QStringLiteral("chtBalance"));
   chart_->setAccessibleName(QStringLiteral("Balance outstanding"));
   chart_->setFixedSize(520, 330);
@@ -63,16 +56,11 @@ LoansGridPanel::LoansGridPanel(QWidget* parent)
   left->addWidget(grid_);
   left->addStretch();
   left->addWidget(close_, 0, Qt::AlignLeft);
-  auto* layout = new QHBoxLayout(this);
-  layout->addLayout(left);
-  layout->addSpacing(8);
-  layout->addWidget(chart_, 0, Qt::AlignTop);
-
-  connect(close_, &QPushButton::clicked, this, [this] {
-    hide();
-    Q_EMIT closed();
-  });
-  hide();
+  auto* row = new QHBoxLayout;
+  row->addLayout(left);
+  row->addSpacing(8);
+  row->addWidget(chart_, 0, Qt::AlignTop);
+  content()->addLayout(row);
 }
 
 void LoansGridPanel::setSchedule(const std::vector<AmortisationRow>& rows, bool annual) {

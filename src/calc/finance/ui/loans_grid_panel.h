@@ -1,13 +1,13 @@
 // The schedule panel of the loans window (fraGrid): the monthly or yearly lines
 // of the loan in the grid grdPayments, and beside it a chart of the same lines,
 // the balance outstanding as a line over the capital and interest of each
-// repayment as stacked bars. "&OK" (cmdGridClose) hides it.
+// repayment as stacked bars. "&OK" (cmdGridClose) under the grid hides it.
 #pragma once
 
-#include <QFrame>
 #include <vector>
 
 #include "calc/finance/loan.h"
+#include "frame/panel_frame.h"
 
 class QPushButton;
 class QTableWidget;
@@ -16,11 +16,11 @@ namespace reventa {
 
 class ChartView;
 
-class LoansGridPanel : public QFrame {
+class LoansGridPanel : public PanelFrame {
   Q_OBJECT
 
  public:
-  explicit LoansGridPanel(QWidget* parent);
+  explicit LoansGridPanel(QWidget* window);
 
   // Fills the grid and the chart from the schedule's lines, a month or a year
   // each, and sizes the grid to them: up to 10 lines in full, more with a
@@ -33,10 +33,6 @@ class LoansGridPanel : public QFrame {
   QTableWidget* grid() const { return grid_; }
   ChartView* chart() const { return chart_; }
   QPushButton* closeButton() const { return close_; }
-
- Q_SIGNALS:
-  // "&OK": the panel hid itself.
-  void closed();
 
  private:
   void sizeGrid(int rows);

@@ -11,15 +11,9 @@
 #include <QVBoxLayout>
 
 #include "calc/finance/ui/loans_grid_panel.h"
-#include "shell/app_context.h"
-#include "shell/report_engine.h"
 #include "store/reports/finance_reports.h"
-#include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
-#include "widgets/command_button.h"
-#include "widgets/messages.h"
-#include "widgets/numeric_field.h"
 
 namespace reventa {
 namespace {
@@ -27,9 +21,24 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(QStringLiteral("frmLoans"),
                                                   [](AppContext& c) { return new LoansWindow(c); });
 
-// The modes in the order of their options; the option k solves the quantity k.
+// The fields in the window's order, the range table's. The money and rate fields
+// read the leading number of what was typed.
+enum Field { kPrincipal, kPeriod, kRate, kRepayment };
+const FieldSpec kFields[] = {
+    {"numPrinAmount", "Principal amount", ": R", "", FieldLook::Amount, 2, 120, nullptr, true},
+    {"numPeriod", "Period", ": ", "months.", FieldLook::Number, 0, 120},
+    {"numIntRate", "Interest rate", ": ", "% p.a.", FieldLook::Rate, 3, 120, nullptr, true},
+    {"numMonRePay", "Monthly repayment", ": R", "", FieldLook::Amount, 2, 120, nullptr, true},
+};
+const FieldSpec kTotals[] = {
+    {"numAns1", "Total Interest", ": R", "", FieldLook::Amount, 2, 120},
+    {"numAns2", "Total Repayments", ": R", "", FieldLook::Amount, 2, 120},
+};
+
+// The modes in the order of their options, and the field each one solves.
 constexpr const char* kModes[] = {LoanModeRepayment, LoanModePrincipal, LoanModePeriod,
                                   LoanModeRate};
+constexpr Field kSolves[] = {kRepayment, kPrincipal, kPeriod, kRate};
 
 const QColor kSolved(255, 255, 0);
 const QColor kTyped(255, 255, 255);
@@ -41,11 +50,66 @@ bool Complete(const LoanState& l) {
 }  // namespace
 
 LoansWindow::LoansWindow(AppContext& context)
-    : CalculatorWindow(context, QStringLiteral("frmLoans"), QStringLiteral("Loans")) {
+    : FinanceWindow(context, QStringLiteral("frmLoans"), QStringLiteral("Loans")) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
   buildFields(grid);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(grid);
+  columns->addSpacing(20);
+  columns->addLayout(buildModes());
+  columns->addStretch();
 
+  grid_ = new LoansGridPanel(this);
+  // The panel's buttons send each report where they say; the shared destination
+  // is left as it is. Without a complete loan the panel stays open.
+  PrintFlow print{{}, false, false};
+  print.panel.schedule = true;
+  setForm(columns, nullptr, grid_,
+          {{"&Calculate", "cmdCalculate"},
+           {"&Fin. charges", "cmdFinCharge"},
+           {"Mo&nthly Amort.", "cmdMonAmort"},
+           {"&Annual Amort.", "cmdAnnAmort"},
+           {"&Print", "cmdPrint"},
+           kStretch,
+           {"&OK", "cmdOk"}},
+          print);
+  connect(modeGroup_, &QButtonGroup::idClicked, this, &LoansWindow::chooseMode);
+  connect(command(QStringLiteral("cmdFinCharge")), &QPushButton::clicked, this,
+          &LoansWindow::toggleFinCharges);
+  connect(command(QStringLiteral("cmdMonAmort")), &QPushButton::clicked, this,
+          [this] { openSchedule(false); });
+  connect(command(QStringLiteral("cmdAnnAmort")), &QPushButton::clicked, this,
+          [this] { openSchedule(true); });
+  connect(grid_, &PanelFrame::closed, this, [this] {
+    fitFrame();
+    command(QStringLiteral("cmdOk"))->setFocus();
+  });
+  showTotals(false);
+}
+
+void LoansWindow::buildFields(QGridLayout* grid) {
+  Form form(*this, grid);
+  for (std::size_t i = 0; i < fields_.size(); ++i)
+    fields_[i] = sharedInput(form, kFields[i], LoanRanges[i], loan());
+  rateError_ = new QLabel(QStringLiteral("   Error"), this);
+  rateError_->setObjectName(QStringLiteral("Text1"));
+  rateError_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+  rateError_->hide();
+  grid->addWidget(rateError_, kRate, 4);
+  form.gap(8);
+  totalInterest_ = form.result(kTotals[0]);
+  totalRepayments_ = form.result(kTotals[1]);
+  // The totals' rows: caption, mark and field.
+  for (int row = form.row() - 2; row < form.row(); ++row)
+    for (int column = 0; column < 3; ++column)
+      totalsWidgets_ << grid->itemAtPosition(row, column)->widget();
+  grid->setRowStretch(form.row(), 1);
+  grid->setColumnMinimumWidth(3, 50);
+  grid->setColumnMinimumWidth(4, 50);
+}
+
+QLayout* LoansWindow::buildModes() {
   auto* modeFrame = new QGroupBox(QStringLiteral("Calculate Mode"), this);
   modeFrame->setObjectName(QStringLiteral("fraCalcMode"));
   auto* modeLayout = new QVBoxLayout(modeFrame);
@@ -55,6 +119,7 @@ LoansWindow::LoansWindow(AppContext& context)
     modes_[k]->setObjectName(QStringLiteral("optLoanCalc_%1").arg(k));
     modeGroup_->addButton(modes_[k], k);
     modeLayout->addWidget(modes_[k]);
+    addToTabOrder(modes_[k]);
   }
   auto* modeCaption = new QLabel(QStringLiteral("Calculate mode"), this);
   modeCaption->setObjectName(QStringLiteral("Label12_0"));
@@ -70,176 +135,24 @@ LoansWindow::LoansWindow(AppContext& context)
   right->addWidget(modeFrame);
   right->addLayout(modeRow);
   right->addStretch();
-
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(grid);
-  columns->addSpacing(20);
-  columns->addLayout(right);
-  columns->addStretch();
-
-  const auto button = [this](const char* caption, const char* name) {
-    return NewCommandButton(caption, name, this);
-  };
-  calculate_ = button("&Calculate", "cmdCalculate");
-  finCharges_ = button("&Fin. charges", "cmdFinCharge");
-  monthly_ = button("Mo&nthly Amort.", "cmdMonAmort");
-  annual_ = button("&Annual Amort.", "cmdAnnAmort");
-  print_ = button("&Print", "cmdPrint");
-  ok_ = button("&OK", "cmdOk");
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {calculate_, finCharges_, monthly_, annual_, print_}) buttons->addWidget(b);
-  buttons->addStretch();
-  buttons->addWidget(ok_);
-
-  grid_ = new LoansGridPanel(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
-  layout->addSpacing(6);
-  layout->addLayout(buttons);
-  layout->addWidget(grid_, 0, Qt::AlignLeft);
-  layout->addStretch();
-
-  QList<QWidget*> chain{fields_[kPrincipal], fields_[kPeriod], fields_[kRate], fields_[kRepayment]};
-  for (QRadioButton* m : modes_) chain.append(m);
-  chain << calculate_ << finCharges_ << monthly_ << annual_ << print_ << ok_;
-  for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-
-  connectFields();
-  showTotals(false);
-}
-
-void LoansWindow::buildFields(QGridLayout* grid) {
-  struct Row {
-    Quantity quantity;
-    const char* name;
-    const char* caption;
-    const char* mark;
-    const char* unit;
-    int decimals;
-    double maximum;
-  };
-  constexpr Row kRows[] = {
-      {kPrincipal, "numPrinAmount", "Principal amount", ": R", "", 2, LoanPrincipalMax},
-      {kPeriod, "numPeriod", "Period", ": ", "months.", 0, LoanPeriodMax},
-      {kRate, "numIntRate", "Interest rate", ": ", "% p.a.", 3, LoanRateMax},
-      {kRepayment, "numMonRePay", "Monthly repayment", ": R", "", 2, LoanRepaymentMax},
-  };
-  int row = 0;
-  const auto addRow = [this, grid, &row](const QString& caption, const QString& mark,
-                                         NumericField* field) {
-    auto* label = new QLabel(caption, this);
-    label->setBuddy(field);
-    auto* markLabel = new QLabel(mark, this);
-    field->setAccessibleName(caption);
-    field->setFixedWidth(120);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(markLabel, row, 1);
-    grid->addWidget(field, row, 2);
-    return QList<QWidget*>{label, markLabel};
-  };
-  for (const Row& r : kRows) {
-    auto* f = new NumericField(this);
-    f->setObjectName(QString::fromLatin1(r.name));
-    f->setDecimals(r.decimals);
-    f->setRange(0, r.maximum);
-    if (r.decimals != 2) f->setGrouped(false);
-    if (r.quantity == kRate) f->setKindName(QStringLiteral("Percentage"));
-    // The money and rate fields read the leading number of what was typed.
-    if (r.quantity != kPeriod) f->setFreeText(true);
-    fields_[r.quantity] = f;
-    addRow(QString::fromLatin1(r.caption), QString::fromLatin1(r.mark), f);
-    if (*r.unit != '\0') grid->addWidget(new QLabel(QString::fromLatin1(r.unit), this), row, 3);
-    if (r.quantity == kRate) {
-      rateError_ = new QLabel(QStringLiteral("   Error"), this);
-      rateError_->setObjectName(QStringLiteral("Text1"));
-      rateError_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-      rateError_->hide();
-      grid->addWidget(rateError_, row, 4);
-    }
-    ++row;
-  }
-  grid->setRowMinimumHeight(row++, 8);
-  const auto total = [this](const char* name) {
-    auto* f = new NumericField(this);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setOutput(true);
-    f->setRange(0, 1e15);
-    return f;
-  };
-  totalInterest_ = total("numAns1");
-  totalsWidgets_ = addRow(QStringLiteral("Total Interest"), QStringLiteral(": R"), totalInterest_);
-  ++row;
-  totalRepayments_ = total("numAns2");
-  totalsWidgets_ +=
-      addRow(QStringLiteral("Total Repayments"), QStringLiteral(": R"), totalRepayments_);
-  totalsWidgets_ << totalInterest_ << totalRepayments_;
-  ++row;
-  grid->setRowStretch(row, 1);
-  grid->setColumnMinimumWidth(3, 50);
-  grid->setColumnMinimumWidth(4, 50);
-}
-
-void LoansWindow::connectFields() {
-  const std::array<double LoanState::*, 4> targets{&LoanState::Repayment, &LoanState::Principal,
-                                                   &LoanState::Period, &LoanState::AnnualRate};
-  for (int q = 0; q < 4; ++q) {
-    NumericField* f = fields_[q];
-    connect(f, &NumericField::valueChanged, this,
-            [this, target = targets[q]](double v) { loan().*target = v; });
-    connect(f, &QLineEdit::returnPressed, this, &LoansWindow::calculate);
-  }
-  connect(fields_[kRate], &NumericField::entryRefused, this, [this](const QString& rejected) {
-    refuse(fields_[kRate], LoanRateMax, LoanRateTitle, LoanRateText, rejected);
-  });
-  connect(fields_[kPeriod], &NumericField::entryRefused, this, [this](const QString& rejected) {
-    refuse(fields_[kPeriod], LoanPeriodMax, LoanPeriodTitle, LoanPeriodText, rejected);
-  });
-  connect(modeGroup_, &QButtonGroup::idClicked, this, &LoansWindow::chooseMode);
-  connect(calculate_, &QPushButton::clicked, this, &LoansWindow::calculate);
-  connect(ok_, &QPushButton::clicked, this, &LoansWindow::closeWindow);
-  connect(finCharges_, &QPushButton::clicked, this, &LoansWindow::toggleFinCharges);
-  connect(monthly_, &QPushButton::clicked, this, [this] { openSchedule(false); });
-  connect(annual_, &QPushButton::clicked, this, [this] { openSchedule(true); });
-  // The panel's buttons send each report where they say; the shared destination
-  // is left as it is. Without a complete loan the panel stays open.
-  PrintPanelOptions panel;
-  panel.cancelCaption = QStringLiteral("C&ancel");
-  panel.cancelName = QStringLiteral("cmdPrintCancel");
-  panel.schedule = true;
-  setUpPrinting({panel, false, false}, print_, ok_);
-  connect(grid_, &LoansGridPanel::closed, this, [this] {
-    fitFrame();
-    ok_->setFocus();
-  });
+  return right;
 }
 
 void LoansWindow::activated() {
-  const int mode = modeIndex();
-  modes_[mode]->setChecked(true);
+  modes_[modeIndex()]->setChecked(true);
   applyMode();
-  const LoanState stored = loan();
-  const std::array<double, 4> values{stored.Repayment, stored.Principal, stored.Period,
-                                     stored.AnnualRate};
-  for (int q = 0; q < 4; ++q) {
-    if (q != mode) fields_[q]->setValue(values[q]);
-  }
-  calculate();
+  FinanceWindow::activated();
 }
 
 void LoansWindow::calculate() {
-  const BusyCursor busy;
-  showResult(LoanCalc(loan(), context().state.LoanBuster.SavedPrincipal));
-}
-
-void LoansWindow::showResult(const LoanCalcResult& result) {
+  const LoanCalcResult result = LoanCalc(loan(), context().state.LoanBuster.SavedPrincipal);
   rateError_->setVisible(result.RateError);
   if (result.RateError) rateError_->raise();
   const LoanState& l = loan();
-  const std::array<double, 4> values{l.Repayment, l.Principal, l.Period, l.AnnualRate};
-  const int mode = modeIndex();
-  fields_[mode]->setValue(values[mode]);
+  const Field solved = kSolves[modeIndex()];
+  fields_[solved]->setValue(ValueOf(LoanRanges[solved], l));
   // The period search adjusts the repayment it started from.
-  if (mode == kPeriod) fields_[kRepayment]->setValue(l.Repayment);
+  if (solved == kPeriod) fields_[kRepayment]->setValue(l.Repayment);
   if (l.FinChargesShown == "DOWN") fillTotals();
 }
 
@@ -264,7 +177,7 @@ void LoansWindow::toggleFinCharges() {
 void LoansWindow::chooseMode(int mode) {
   loan().CalcMode = kModes[mode];
   applyMode();
-  fields_[mode == kPrincipal ? kPeriod : kPrincipal]->setFocus(Qt::OtherFocusReason);
+  fields_[kSolves[mode] == kPrincipal ? kPeriod : kPrincipal]->setFocus(Qt::OtherFocusReason);
 }
 
 void LoansWindow::applyMode() {
@@ -272,7 +185,7 @@ void LoansWindow::applyMode() {
   modeLabel_->setText(QString::fromStdString(loan().CalcMode));
   for (int q = 0; q < 4; ++q) {
     NumericField* f = fields_[q];
-    const bool solved = q == mode;
+    const bool solved = q == kSolves[mode];
     QPalette palette = f->palette();
     palette.setColor(QPalette::Base, solved ? kSolved : kTyped);
     f->setPalette(palette);
@@ -297,15 +210,6 @@ std::optional<Report> LoansWindow::report() {
   const LoanState& l = loan();
   if (!Complete(l)) return std::nullopt;
   return LoansReport(l, printPanel()->schedule());
-}
-
-void LoansWindow::refuse(NumericField* field, double maximum, const char* title, const char* text,
-                         const QString& rejected) {
-  // Only a number above the field's limit has a message; a decimal too many is
-  // just refused.
-  if (LeadingNumber(rejected.toStdString()) <= maximum) return;
-  context().messages.Error(this, QString::fromLatin1(title), QString::fromLatin1(text));
-  field->setFocus(Qt::OtherFocusReason);
 }
 
 void LoansWindow::fitFrame() {
