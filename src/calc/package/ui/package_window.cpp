@@ -3,30 +3,51 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 #include <vector>
 
-#include "calc/package/ui/package_fields.h"
-#include "calc/package/ui/package_setup_panel.h"
+#include "calc/package/ui/package_setup.h"
 #include "calc/package/ui/ra_explained.h"
 #include "calc/package/ui/retirement_annuity_panel.h"
-#include "frame/print_panel.h"
+#include "frame/form.h"
+#include "frame/settings_panel.h"
+#include "store/reports/package_report.h"
 #include "store/settings_store.h"
-#include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
-#include "widgets/command_button.h"
 #include "widgets/messages.h"
-#include "widgets/panel.h"
+#include "widgets/numeric_field.h"
 
 namespace reventa {
+
+// A field of a line, and what it is.
+struct PackageCell {
+  enum class Role {
+    None,    // no field
+    Input,   // typed: the range of `key` in PackageRanges, into the window's inputs;
+             // without a key, a money field that the range table does not list
+    Copy,    // shows the employee's figure beside it as it is typed
+    Result,  // the calculation's
+  };
+  Role role = Role::None;
+  FieldSpec spec{"", ""};
+  const char* key = nullptr;
+};
+
+// A line of a block: the employee's figure and the cost to the company. The
+// caption is the first field's.
+struct PackageLine {
+  PackageCell main{};
+  PackageCell cost{};
+};
+
 namespace {
+
+using Role = PackageCell::Role;
 
 CalculatorFactory Factory(const PackageVariant& variant) {
   return [&variant](AppContext& c) { return new PackageCalculatorWindow(c, variant); };
@@ -44,28 +65,98 @@ const bool kRegistered[] = {
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
 
-// A whole-number field (age, beneficiaries): no decimals, no grouping.
-NumericField* NewWholeField(QWidget* parent, const QString& name, double maximum) {
-  auto* field = new NumericField(parent);
-  field->setObjectName(name);
-  field->setDecimals(0);
-  field->setGrouped(false);
-  field->setRange(0, maximum);
-  field->setMaximumWidth(64);
-  return field;
-}
-
 // The window's figures stand in two blocks side by side, the inputs on the left
 // and the results on the right, so that the window fits a small screen. In each
 // block a cost-to-company column's frame sits behind its fields, in the same grid
 // as the employee's figures so that each row lines up across both. These are the
-// columns of one block; the results block starts at kBlockWidth.
+// columns of one block; the results block starts at kBlockWidth. Row 0 leaves
+// room for the frames' caption.
 constexpr int kCaptionColumn = 0;
 constexpr int kMainColumn = 1;
 constexpr int kFrameLeft = 2;
 constexpr int kCostColumn = 3;
 constexpr int kFrameRight = 4;
 constexpr int kBlockWidth = 6;  // the five columns and a gap
+constexpr int kFirstRow = 1;
+
+// A block's column of fields. No field of these windows has a mark or a unit.
+constexpr FormColumns Columns(int block, int field) {
+  return {block + kCaptionColumn, block + field, block + field, block + field};
+}
+
+constexpr int kAmountWidth = 112;
+constexpr int kCountWidth = 64;  // the age and the beneficiaries
+
+// The hidden additional beneficiaries' count.
+constexpr InputRange kAdditionalBeneficiariesRange{"", 0, 99, 0};
+
+constexpr FieldSpec Amount(const char* name, const char* caption = "") { return {name, caption}; }
+constexpr FieldSpec Count(const char* name, const char* caption) {
+  return {name, caption, "", "", FieldLook::Number, 0, kCountWidth};
+}
+PackageCell Input(const FieldSpec& spec, const char* key = nullptr) {
+  return {Role::Input, spec, key};
+}
+PackageCell Copy(const char* name) { return {Role::Copy, Amount(name)}; }
+PackageCell Result(const FieldSpec& spec) { return {Role::Result, spec}; }
+PackageCell Result(const char* name, const char* caption = "") {
+  return Result(Amount(name, caption));
+}
+
+// The inputs block above the other expenses, in the tab order.
+std::vector<PackageLine> InputLines(const PackageVariant& v) {
+  const bool netToGross = v.netToGross();
+  std::vector<PackageLine> lines = {
+      {Input(Count("numAge", "Taxpayer's age"), "Age")},
+      // The net required or, gross-to-net, the package; only the package has its
+      // copy in the cost-to-company column.
+      {Input(Amount("numNetMonSalReq", v.amountCaption), netToGross ? "NetRequired" : "Package"),
+       netToGross ? PackageCell{} : Copy("numCCNetMonSalReq")},
+      {Input(Amount("numCompCar", "Company car value"), "CarValue"),
+       Input(Amount("numCCCompCar"), "CarCostCC")},
+      {Input(Amount("numTravAll", "Travel allowance"), "Travel"), Copy("numCCTravAll")},
+      {Input(Amount("numOTaxFB", "Other taxable f/benefits"), "OtherFB"), Copy("numCCOTaxFB")},
+      {Input(Amount("numMedAidCont", "Med. aid fund contributions"), "MedEmployee"),
+       Input(Amount("numCCMedAidCont"), "MedEmployer")},
+      {Input(Count("numPMems", PackageBeneficiariesCaption(v.kind.Period)), "Beneficiaries")},
+      {Input(Amount("numMedDeduct", "Medical deductions"), "MedDeduct")},
+      {Input(Amount("numRFundCont", "R/Fund (Pension, Prov, R/A) "), "RFundEmployeeTyped"),
+       Input(Amount("numCCRFundCont"), "RFundEmployerTyped")},
+  };
+  if (v.providentRows()) {
+    FieldSpec pension = Amount("numPenDeduct", v.pensionDeductedCaption);
+    pension.accessible = "Pension deducted";
+    lines.push_back({Result("numProvFund", "Provident fund"), Result("numCCProvFund")});
+    lines.push_back({Result(pension), Result("numCCPenDeduct")});
+    lines.push_back({Input(Amount("numRADeduct", "R/A ded. (directive?)"))});
+  }
+  return lines;
+}
+
+// The results block.
+std::vector<PackageLine> ResultLines(const PackageVariant& v) {
+  return {
+      {Result("numUIFCont", "UIF contribution"), Result("numCCUIFCont")},
+      {{}, Result("numCCSkillLev", v.skillsLevyCaption)},
+      {Result("numMAns", "Tax due")},
+      {Result("numTaxCredit", "Tax credit")},
+      {Result("numTaxDeduct", "Tax deduction")},
+      {Result("numGrossSal", v.resultCaption)},
+      {{}, Result("numTotCostComp", "Total cost to company R")},
+  };
+}
+
+// The cost-to-company frame behind the block's column, from the caption row to
+// the row after its last line.
+void FrameCostColumn(QWidget* window, QGridLayout* grid, int block, const QString& name,
+                     int lastRow) {
+  auto* frame = new QGroupBox(QStringLiteral("Cost to company"), window);
+  frame->setObjectName(name);
+  grid->addWidget(frame, 0, block + kFrameLeft, lastRow + 2, kFrameRight - kFrameLeft + 1);
+  frame->lower();
+  grid->setColumnMinimumWidth(block + kFrameLeft, 10);
+  grid->setColumnMinimumWidth(block + kFrameRight, 10);
+}
 
 }  // namespace
 
@@ -74,7 +165,7 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
       variant_(variant) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
-  buildMainArea(grid);
+  buildFigures(grid);
 
   warning_ = new QLabel(Text(RFundWarningText), this);
   warning_->setObjectName(QStringLiteral("lblRFundWarning"));
@@ -82,49 +173,22 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   warning_->setAlignment(Qt::AlignCenter);
   warning_->hide();
 
-  const auto button = [this](const char* caption, const char* name) {
-    return NewCommandButton(caption, name, this);
-  };
-  calculateButton_ = button("&Calculate", "cmdCalculate");
-  settingsButton_ = button("&Settings", "cmdSettings");
-  explainButton_ = button("&R/A Explained", "cmdRAExpl");
-  printButton_ = button("&Print", "cmdPrint");
-  okButton_ = button("&OK", "cmdOk");
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {calculateButton_, settingsButton_, explainButton_, printButton_}) {
-    buttons->addWidget(b);
-  }
-  buttons->addStretch();
-  buttons->addWidget(okButton_);
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(warning_);
   layout->addSpacing(6);
-  layout->addLayout(buttons);
+  layout->addLayout(commandRow({{"&Calculate", "cmdCalculate"},
+                                {"&Settings", "cmdSettings"},
+                                {"&R/A Explained", "cmdRAExpl"},
+                                {"&Print", "cmdPrint"},
+                                kStretch,
+                                {"&OK", "cmdOk"}}));
   // The rows keep to the top; a taller window (the warning) moves the buttons down.
   layout->addStretch();
+  addAdditionalBeneficiaries();
 
-  // Additional medical beneficiaries were once entered here; the frame stays out
-  // of sight and its count, always 0, is only printed.
-  auto* extra = new QFrame(this);
-  extra->setObjectName(QStringLiteral("fraAddBens"));
-  auto* extraLayout = new QHBoxLayout(extra);
-  auto* extraCaption = new QLabel(QStringLiteral("Number of additional beneficiaries "), extra);
-  NumericField* additional = NewWholeField(extra, QStringLiteral("numAddBens"), 99);
-  additional->setAccessibleName(QStringLiteral("Number of additional beneficiaries"));
-  extraCaption->setBuddy(additional);
-  extraLayout->addWidget(extraCaption);
-  extraLayout->addWidget(additional);
-  extraLayout->addWidget(new QLabel(QStringLiteral("(R720pm each)"), extra));
-  extraLayout->addWidget(new QLabel(QStringLiteral("(R440pm each)"), extra));
-  extra->move(-2000, -2000);
-  extra->hide();
-
-  setupPanel_ = new PackageSetupPanel(variant_, this);
+  setupPanel_ = NewPackageSetupPanel(variant_, this);
   explainPanel_ = new RetirementAnnuityPanel(this);
-  MarkAsPanel(setupPanel_);
-  MarkAsPanel(explainPanel_);
   // The name on a line of its own under its caption, so the panel fits the window.
   PrintPanelOptions panel;
   panel.nameCaption = QStringLiteral("Taxpayer's name :(max50Chrs.");
@@ -132,144 +196,131 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   panel.nameWidth = 280;
   panel.nameBelowCaption = true;
   panel.focus = PrintPanelOptions::Focus::Name;
-  setUpPrinting({panel}, printButton_, okButton_);
+  setUpPrinting({panel}, command(QStringLiteral("cmdPrint")), command(QStringLiteral("cmdOk")));
   // Wide enough for the print panel's three buttons side by side.
   setMinimumWidth(printPanel()->sizeHint().width() + 2 * layout->contentsMargins().left());
+  finishTabOrder();
 
-  connectInputs();
-  // Enter in any field of the window calculates; it does nothing while
-  // Calculate is off (a panel is open).
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-    if (edit->isReadOnly() || IsPanel(edit->parentWidget())) continue;
-    connect(edit, &QLineEdit::returnPressed, calculateButton_, &QPushButton::click);
-  }
-  connect(calculateButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::calculate);
-  connect(okButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::closeWindow);
-  connect(settingsButton_, &QPushButton::clicked, this, &PackageCalculatorWindow::openSettings);
-  connect(setupPanel_, &PackageSetupPanel::accepted, this, &PackageCalculatorWindow::saveSettings);
-  connect(printPanel(), &PrintPanel::closed, this, [this] {
-    for (QPushButton* b : {okButton_, calculateButton_, settingsButton_, explainButton_}) {
-      b->setEnabled(true);
-    }
-  });
-  connect(explainButton_, &QPushButton::clicked, this,
+  connect(command(QStringLiteral("cmdCalculate")), &QPushButton::clicked, this,
+          &PackageCalculatorWindow::calculate);
+  connect(command(QStringLiteral("cmdSettings")), &QPushButton::clicked, this,
+          &PackageCalculatorWindow::openSettings);
+  connect(command(QStringLiteral("cmdRAExpl")), &QPushButton::clicked, this,
           &PackageCalculatorWindow::explainRetirementAnnuity);
+  connect(setupPanel_, &SettingsPanel::accepted, this, &PackageCalculatorWindow::saveSettings);
+  connect(printPanel(), &PrintPanel::closed, this, [this] { setCommandsEnabled(true, false); });
 
   // The preferences shared by the four package windows. A store that cannot be
   // read is reported once; the window carries on with the defaults.
   const SettingsRead read = ReadSettings(context.stores.settingsDb);
   if (read.problem) context.messages.Error(this, kAppTitle, *read.problem);
-  setupPanel_->load(read.record);
-  loadedSettings_ = read;
+  LoadPackageSettings(*setupPanel_, variant_, read);
 }
 
 NumericField* PackageCalculatorWindow::field(const char* name) const {
   return findChild<NumericField*>(QString::fromLatin1(name));
 }
 
-void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
-  const bool grossToNet = !variant_.netToGross();
-  int row = 1;   // row 0 leaves room for the frame's caption
-  int base = 0;  // the first column of the block being filled
-  QList<QWidget*> tabOrder;
-
-  const auto caption = [this, grid, &row, &base](const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, this);
-    if (buddy != nullptr) {
-      label->setObjectName(QStringLiteral("lbl_") + buddy->objectName());
-      label->setBuddy(buddy);
-      buddy->setAccessibleName(text.trimmed());
-    }
-    grid->addWidget(label, row, base + kCaptionColumn);
-    return label;
-  };
-  // One line: the caption, the employee's field and the cost to the company.
-  const auto line = [&](const char* text, QWidget* main, NumericField* cost) {
-    caption(Text(text), main != nullptr ? main : cost);
-    if (main != nullptr) {
-      grid->addWidget(main, row, base + kMainColumn);
-      tabOrder.append(main);
-    }
-    if (cost != nullptr) {
-      grid->addWidget(cost, row, base + kCostColumn);
-      cost->setAccessibleName(QStringLiteral("Cost to company: ") + Text(text).trimmed());
-      tabOrder.append(cost);
-    }
-    ++row;
-  };
-  const auto money = [this](const char* name, bool output = false) {
-    return NewMoneyField(this, QString::fromLatin1(name), output);
-  };
-  // The cost-to-company frame behind the block's column, from its caption row to
-  // the row after its last line.
-  const auto frameBlock = [&](const QString& name, int lastRow) {
-    auto* frame = new QGroupBox(QStringLiteral("Cost to company"), this);
-    frame->setObjectName(name);
-    grid->addWidget(frame, 0, base + kFrameLeft, lastRow + 2, kFrameRight - kFrameLeft + 1);
-    frame->lower();
-    grid->setColumnMinimumWidth(base + kFrameLeft, 10);
-    grid->setColumnMinimumWidth(base + kFrameRight, 10);
-  };
-
-  line("Taxpayer's age", NewWholeField(this, QStringLiteral("numAge"), AgeRange.Max), nullptr);
-  line(variant_.amountCaption, money("numNetMonSalReq"),
-       grossToNet ? money("numCCNetMonSalReq", true) : nullptr);
-  line("Company car value", money("numCompCar"), money("numCCCompCar"));
-  line("Travel allowance", money("numTravAll"), money("numCCTravAll", true));
-  line("Other taxable f/benefits", money("numOTaxFB"), money("numCCOTaxFB", true));
-  line("Med. aid fund contributions", money("numMedAidCont"), money("numCCMedAidCont"));
-  line(PackageBeneficiariesCaption(variant_.kind.Period),
-       NewWholeField(this, QStringLiteral("numPMems"), variant_.beneficiariesMax), nullptr);
-  line("Medical deductions", money("numMedDeduct"), nullptr);
-  line("R/Fund (Pension, Prov, R/A) ", money("numRFundCont"), money("numCCRFundCont"));
-  if (variant_.providentRows()) {
-    line("Provident fund", money("numProvFund", true), money("numCCProvFund", true));
-    NumericField* pension = money("numPenDeduct", true);
-    line(variant_.pensionDeductedCaption, pension, money("numCCPenDeduct", true));
-    pension->setAccessibleName(QStringLiteral("Pension deducted"));
-    line("R/A ded. (directive?)", money("numRADeduct"), nullptr);
+void PackageCalculatorWindow::buildFigures(QGridLayout* grid) {
+  Form main(*this, grid, Columns(0, kMainColumn));
+  Form cost(*this, grid, Columns(0, kCostColumn));
+  for (Form* f : {&main, &cost}) {
+    f->setFieldWidth(kAmountWidth);
+    f->setRow(kFirstRow);
   }
-
-  QLabel* expenses = caption(QStringLiteral("Other Expenses :"), nullptr);
-  expenses->setObjectName(QStringLiteral("lblOtherExpenses"));
-  ++row;
-  for (std::size_t i = 0; i < otherExpense_.size(); ++i) {
-    const QString n = QString::number(i);
-    auto* text = new QLineEdit(this);
-    text->setObjectName(QStringLiteral("txtOtherDet_") + n);
-    text->setAccessibleName(QStringLiteral("Other expense %1").arg(i + 1));
-    if (i == 0) expenses->setBuddy(text);
-    otherExpense_[i] = money(qPrintable(QStringLiteral("numOtherDet_") + n));
-    otherExpense_[i]->setAccessibleName(QStringLiteral("Other expense %1 amount").arg(i + 1));
-    otherExpenseCostToCompany_[i] = money(qPrintable(QStringLiteral("numOtherDetCC_") + n), true);
-    otherExpenseCostToCompany_[i]->setAccessibleName(
-        QStringLiteral("Cost to company: other expense %1").arg(i + 1));
-    grid->addWidget(text, row, kCaptionColumn);
-    grid->addWidget(otherExpense_[i], row, kMainColumn);
-    grid->addWidget(otherExpenseCostToCompany_[i], row, kCostColumn);
-    tabOrder << text << otherExpense_[i];
-    ++row;
-  }
-  frameBlock(QStringLiteral("fraCostToCompany"), row - 1);
-  const int lastRow = row;
+  for (const PackageLine& line : InputLines(variant_)) addLine(main, cost, line);
+  // The same field holds the net required or, gross-to-net, the package.
+  connect(field("numNetMonSalReq"), &NumericField::valueChanged, this, [this](double v) {
+    held_.NetRequired = v;
+    held_.Package = v;
+  });
+  addOtherExpenses(main, cost);
+  FrameCostColumn(this, grid, 0, QStringLiteral("fraCostToCompany"), main.row() - 1);
+  const int lastRow = main.row();
 
   // The results, beside the inputs.
-  base = kBlockWidth;
-  row = 1;
-  line("UIF contribution", money("numUIFCont", true), money("numCCUIFCont", true));
-  line(variant_.skillsLevyCaption, nullptr, money("numCCSkillLev", true));
-  // Tax due and tax credit are shown without limits.
-  for (auto [text, name] :
-       {std::pair{"Tax due", "numMAns"}, std::pair{"Tax credit", "numTaxCredit"}}) {
-    NumericField* shown = money(name, true);
-    shown->setRange(-1e300, 1e300);
-    line(text, shown, nullptr);
+  Form results(*this, grid, Columns(kBlockWidth, kMainColumn));
+  Form resultsCost(*this, grid, Columns(kBlockWidth, kCostColumn));
+  for (Form* f : {&results, &resultsCost}) {
+    f->setFieldWidth(kAmountWidth);
+    f->setRow(kFirstRow);
   }
-  line("Tax deduction", money("numTaxDeduct", true), nullptr);
-  line(variant_.resultCaption, money("numGrossSal", true), nullptr);
-  line("Total cost to company R", nullptr, money("numTotCostComp", true));
-  frameBlock(QStringLiteral("fraCostToCompanyResults"), row - 1);
+  for (const PackageLine& line : ResultLines(variant_)) addLine(results, resultsCost, line);
+  FrameCostColumn(this, grid, kBlockWidth, QStringLiteral("fraCostToCompanyResults"),
+                  results.row() - 1);
+  addOnceOffNote(grid, results.row(), kBlockWidth);
 
+  grid->setRowMinimumHeight(0, fontMetrics().height() + 4);
+  grid->setRowMinimumHeight(lastRow, 6);
+  grid->setColumnMinimumWidth(kBlockWidth - 1, 16);
+  grid->setColumnStretch(kCaptionColumn, 1);
+  grid->setColumnStretch(kBlockWidth + kCaptionColumn, 1);
+  grid->setRowStretch(lastRow + 1, 1);
+}
+
+NumericField* PackageCalculatorWindow::addCell(Form& form, const PackageCell& cell) {
+  switch (cell.role) {
+    case Role::None:
+      break;
+    case Role::Input:
+      if (cell.key == nullptr) return form.input(cell.spec, PackageMoneyRange);
+      return form.input(cell.spec, *FindInput(PackageRanges(variant_.kind), cell.key), held_);
+    case Role::Copy:
+    case Role::Result:
+      return form.result(cell.spec);
+  }
+  return nullptr;
+}
+
+void PackageCalculatorWindow::addLine(Form& main, Form& cost, const PackageLine& line) {
+  const int row = main.row();
+  cost.setRow(row);
+  NumericField* employee = addCell(main, line.main);
+  NumericField* company = addCell(cost, line.cost);
+  main.setRow(row + 1);
+  cost.setRow(row + 1);
+  if (employee == nullptr || company == nullptr) return;
+  company->setAccessibleName(QStringLiteral("Cost to company: ") + employee->accessibleName());
+  if (line.cost.role == Role::Copy) {
+    connect(employee, &NumericField::valueChanged, company,
+            [company](double v) { company->setValue(v); });
+  }
+}
+
+void PackageCalculatorWindow::addOtherExpenses(Form& main, Form& cost) {
+  auto* caption = new QLabel(QStringLiteral("Other Expenses :"), this);
+  caption->setObjectName(QStringLiteral("lblOtherExpenses"));
+  main.grid()->addWidget(caption, main.row(), kCaptionColumn);
+  main.setRow(main.row() + 1);
+  for (std::size_t i = 0; i < otherExpense_.size(); ++i) {
+    const QString n = QString::number(i);
+    const int number = static_cast<int>(i) + 1;
+    auto* text = new QLineEdit(this);
+    text->setObjectName(QStringLiteral("txtOtherDet_") + n);
+    text->setAccessibleName(QStringLiteral("Other expense %1").arg(number));
+    if (i == 0) caption->setBuddy(text);
+    addToTabOrder(text);
+    calculateOnEnter(text);
+    main.grid()->addWidget(text, main.row(), kCaptionColumn);
+    otherExpenseText_[i] = text;
+
+    const QByteArray amount = (QStringLiteral("numOtherDet_") + n).toLatin1();
+    const QByteArray copy = (QStringLiteral("numOtherDetCC_") + n).toLatin1();
+    addLine(main, cost, {Input(Amount(amount.constData())), Copy(copy.constData())});
+    otherExpense_[i] = field(amount.constData());
+    otherExpenseCostToCompany_[i] = field(copy.constData());
+    otherExpense_[i]->setAccessibleName(QStringLiteral("Other expense %1 amount").arg(number));
+    otherExpenseCostToCompany_[i]->setAccessibleName(
+        QStringLiteral("Cost to company: other expense %1").arg(number));
+    // The four come into the calculation as their total.
+    connect(otherExpense_[i], &NumericField::valueChanged, this, [this] {
+      held_.OtherDedTotal = otherExpense_[0]->value() + otherExpense_[1]->value() +
+                            otherExpense_[2]->value() + otherExpense_[3]->value();
+    });
+  }
+}
+
+void PackageCalculatorWindow::addOnceOffNote(QGridLayout* grid, int row, int column) {
   // The once-off note on a company car the employer has not costed, below the
   // results, wrapped to their width.
   onceOffNote_ = new QWidget(this);
@@ -278,8 +329,11 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   note->setContentsMargins(0, 0, 0, 0);
   auto* before = new QLabel(QStringLiteral("(plus a \"once-off\" cost of R"), onceOffNote_);
   before->setObjectName(QStringLiteral("lblOnceOff_0"));
-  auto* onceOff = NewMoneyField(onceOffNote_, QStringLiteral("numOnceOff"), true);
-  onceOff->setAccessibleName(QStringLiteral("Once-off cost of the company car"));
+  Form form(*this, note);
+  form.setFieldWidth(kAmountWidth);
+  FieldSpec spec = Amount("numOnceOff");
+  spec.accessible = "Once-off cost of the company car";
+  NumericField* onceOff = form.makeResult(spec);
   auto* after = new QLabel(kOnceOffTail, onceOffNote_);
   after->setObjectName(QStringLiteral("lblOnceOff_1"));
   after->setWordWrap(true);
@@ -290,61 +344,22 @@ void PackageCalculatorWindow::buildMainArea(QGridLayout* grid) {
   onceOffNote_->hide();
   // Three rows of the inputs beside it give it room for its two lines without
   // changing their height.
-  grid->addWidget(onceOffNote_, row + 1, base + kCaptionColumn, 3, kFrameRight + 1, Qt::AlignTop);
-
-  grid->setRowMinimumHeight(0, fontMetrics().height() + 4);
-  grid->setRowMinimumHeight(lastRow, 6);
-  grid->setColumnMinimumWidth(kBlockWidth - 1, 16);
-  grid->setColumnStretch(kCaptionColumn, 1);
-  grid->setColumnStretch(kBlockWidth + kCaptionColumn, 1);
-  grid->setRowStretch(lastRow + 1, 1);
-
-  for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  grid->addWidget(onceOffNote_, row + 1, column + kCaptionColumn, 3, kFrameRight + 1, Qt::AlignTop);
 }
 
-void PackageCalculatorWindow::connectInputs() {
-  const auto follow = [this](const char* name, auto&& apply) {
-    connect(field(name), &NumericField::valueChanged, this, apply);
-  };
-  const auto copyTo = [this](const char* name) {
-    NumericField* copy = field(name);
-    return [copy](double v) { copy->setValue(v); };
-  };
-  follow("numAge", [this](double v) { held_.Age = ToInt16(v).value_or(0); });
-  follow("numNetMonSalReq", [this](double v) {
-    // The same field holds the net required or, gross-to-net, the package.
-    held_.NetRequired = v;
-    held_.Package = v;
-  });
-  if (!variant_.netToGross()) follow("numNetMonSalReq", copyTo("numCCNetMonSalReq"));
-  follow("numCompCar", [this](double v) { held_.CarValue = v; });
-  follow("numCCCompCar", [this](double v) { held_.CarCostCC = v; });
-  follow("numTravAll", [this](double v) { held_.Travel = v; });
-  follow("numTravAll", copyTo("numCCTravAll"));
-  follow("numOTaxFB", [this](double v) { held_.OtherFB = v; });
-  follow("numOTaxFB", copyTo("numCCOTaxFB"));
-  follow("numMedAidCont", [this](double v) { held_.MedEmployee = v; });
-  follow("numCCMedAidCont", [this](double v) { held_.MedEmployer = v; });
-  follow("numPMems", [this](double v) { held_.Beneficiaries = ToInt16(v).value_or(0); });
-  follow("numMedDeduct", [this](double v) { held_.MedDeduct = v; });
-  follow("numRFundCont", [this](double v) { held_.RFundEmployeeTyped = v; });
-  follow("numCCRFundCont", [this](double v) { held_.RFundEmployerTyped = v; });
-
-  for (std::size_t i = 0; i < otherExpense_.size(); ++i) {
-    connect(otherExpense_[i], &NumericField::valueChanged, this, [this, i](double v) {
-      otherExpenseCostToCompany_[i]->setValue(v);
-      held_.OtherDedTotal = otherExpense_[0]->value() + otherExpense_[1]->value() +
-                            otherExpense_[2]->value() + otherExpense_[3]->value();
-    });
-    connect(otherExpenseCostToCompany_[i], &NumericField::valueChanged, this, [this] {
-      otherExpensesCostToCompany_ =
-          otherExpenseCostToCompany_[0]->value() + otherExpenseCostToCompany_[1]->value() +
-          otherExpenseCostToCompany_[2]->value() + otherExpenseCostToCompany_[3]->value();
-    });
-    auto* text = findChild<QLineEdit*>(QStringLiteral("txtOtherDet_%1").arg(i));
-    connect(text, &QLineEdit::textChanged, this,
-            [this, i](const QString& t) { otherExpenseText_[i] = t; });
-  }
+void PackageCalculatorWindow::addAdditionalBeneficiaries() {
+  // Additional medical beneficiaries were once entered here; the frame stays out
+  // of sight and its count, always 0, is only printed.
+  auto* extra = new QFrame(this);
+  extra->setObjectName(QStringLiteral("fraAddBens"));
+  auto* grid = new QGridLayout(extra);
+  Form form(*this, grid);
+  FieldSpec spec = Count("numAddBens", "Number of additional beneficiaries ");
+  spec.unit = "(R720pm each)";
+  form.input(spec, kAdditionalBeneficiariesRange);
+  grid->addWidget(new QLabel(QStringLiteral("(R440pm each)"), extra), 0, 4);
+  extra->move(-2000, -2000);
+  extra->hide();
 }
 
 PackageInputs PackageCalculatorWindow::inputs() const {
@@ -412,7 +427,7 @@ void PackageCalculatorWindow::show(const PackageResult& r) {
 
 void PackageCalculatorWindow::setWarning(bool shown) {
   // Print stays off while the contributions exceed what the fund deduction allows.
-  printButton_->setEnabled(!shown);
+  command(QStringLiteral("cmdPrint"))->setEnabled(!shown);
   if (warning_->isVisibleTo(this) == shown) return;
   warning_->setVisible(shown);
   // The window grows by the warning's line, and shrinks back when it goes.
@@ -422,28 +437,28 @@ void PackageCalculatorWindow::setWarning(bool shown) {
   frame->resize(frame->width(), frame->height() + (shown ? line : -line));
 }
 
+void PackageCalculatorWindow::setCommandsEnabled(bool enabled, bool includingPrint) {
+  for (const char* name : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdRAExpl"}) {
+    command(QString::fromLatin1(name))->setEnabled(enabled);
+  }
+  if (includingPrint) command(QStringLiteral("cmdPrint"))->setEnabled(enabled);
+}
+
 int PackageCalculatorWindow::panelTop() const { return field("numNetMonSalReq")->y(); }
 
 void PackageCalculatorWindow::openSettings() {
-  for (QPushButton* b :
-       {okButton_, explainButton_, calculateButton_, settingsButton_, printButton_}) {
-    b->setEnabled(false);
-  }
+  setCommandsEnabled(false, true);
   setupPanel_->showAt(panelTop());
 }
 
 void PackageCalculatorWindow::saveSettings() {
-  setupPanel_->applyPercentLimit();
-  if (const auto problem =
-          WriteSettings(context().stores.settingsDb, setupPanel_->values(),
-                        FieldsToSave(loadedSettings_, setupPanel_->values(), kAllSetupFields))) {
+  ApplyPercentLimit(*setupPanel_, variant_);
+  if (const auto problem = WriteSettings(context().stores.settingsDb, setupPanel_->values(),
+                                         setupPanel_->fieldsToSave())) {
     context().messages.Error(this, kAppTitle, *problem);
   }
   setupPanel_->hide();
-  for (QPushButton* b :
-       {okButton_, calculateButton_, settingsButton_, printButton_, explainButton_}) {
-    b->setEnabled(true);
-  }
+  setCommandsEnabled(true, true);
   repaint();
   calculate();
 }
@@ -452,10 +467,8 @@ bool PackageCalculatorWindow::beforePrint() {
   calculate();
   // Contributions above the allowable amount are not printed: when this
   // calculation brings the warning up, Print is off and the panel stays closed.
-  if (!printButton_->isEnabled()) return false;
-  for (QPushButton* b : {okButton_, calculateButton_, settingsButton_, explainButton_}) {
-    b->setEnabled(false);
-  }
+  if (!command(QStringLiteral("cmdPrint"))->isEnabled()) return false;
+  setCommandsEnabled(false, false);
   return true;
 }
 
@@ -503,7 +516,7 @@ PackageSheet PackageCalculatorWindow::sheet() const {
   s.taxDeduction = value("numTaxDeduct");
   s.otherExpensesTotal = held_.OtherDedTotal;
   for (std::size_t i = 0; i < otherExpense_.size(); ++i) {
-    s.otherExpenseText[i] = otherExpenseText_[i];
+    s.otherExpenseText[i] = otherExpenseText_[i]->text();
     s.otherExpense[i] = otherExpense_[i]->value();
     s.otherExpenseCostToCompany[i] = otherExpenseCostToCompany_[i]->value();
   }

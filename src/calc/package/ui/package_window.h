@@ -2,7 +2,9 @@
 // finds the gross salary for a net pay wanted, gross-to-net (frmVeloxaAnn,
 // frmVeloxaMon) the take-home pay of a package; both show the employer's total
 // cost beside the employee's figures. One class serves all four; a PackageVariant
-// says how they differ.
+// says how they differ. The fields are described as data, bound to the
+// variant's range table (PackageRanges) and laid out by the frame's Form; the
+// setup panel is the frame's settings panel (package_setup.h).
 #pragma once
 
 #include <QString>
@@ -11,7 +13,6 @@
 #include "calc/package/package.h"
 #include "calc/package/ui/package_variant.h"
 #include "frame/calculator_window.h"
-#include "store/settings_store.h"
 
 class QGridLayout;
 class QLabel;
@@ -21,10 +22,12 @@ class QWidget;
 
 namespace reventa {
 
+class Form;
 class NumericField;
-class PackageSetupPanel;
-class PrintPanel;
 class RetirementAnnuityPanel;
+class SettingsPanel;
+struct PackageCell;
+struct PackageLine;
 struct PackageSheet;
 
 class PackageCalculatorWindow : public CalculatorWindow {
@@ -49,11 +52,17 @@ class PackageCalculatorWindow : public CalculatorWindow {
 
  private:
   NumericField* field(const char* name) const;
-  void buildMainArea(QGridLayout* grid);
-  void connectInputs();
+  void buildFigures(QGridLayout* grid);
+  // The line's fields in the next row: `main` lays out the employee's column,
+  // `cost` the cost-to-company column of the same block.
+  void addLine(Form& main, Form& cost, const PackageLine& line);
+  NumericField* addCell(Form& form, const PackageCell& cell);
+  void addOtherExpenses(Form& main, Form& cost);
+  void addOnceOffNote(QGridLayout* grid, int row, int column);
+  void addAdditionalBeneficiaries();
   void show(const PackageResult& r);
   void setWarning(bool shown);
-  void setMainButtonsEnabled(bool enabled, bool includingPrint);
+  void setCommandsEnabled(bool enabled, bool includingPrint);
   void openSettings();
   void saveSettings();
   void explainRetirementAnnuity();
@@ -62,23 +71,14 @@ class PackageCalculatorWindow : public CalculatorWindow {
 
   const PackageVariant& variant_;
   PackageInputs held_;  // every input field's value, as typed
-  std::array<QString, 4> otherExpenseText_;
-  double otherExpensesCostToCompany_ = 0;  // kept beside the total; nothing reads it
   PackageResult result_;
 
+  std::array<QLineEdit*, 4> otherExpenseText_{};
   std::array<NumericField*, 4> otherExpense_{};
   std::array<NumericField*, 4> otherExpenseCostToCompany_{};
   QLabel* warning_ = nullptr;
   QWidget* onceOffNote_ = nullptr;
-  QPushButton* calculateButton_ = nullptr;
-  QPushButton* okButton_ = nullptr;
-  QPushButton* settingsButton_ = nullptr;
-  QPushButton* printButton_ = nullptr;
-  QPushButton* explainButton_ = nullptr;
-  PackageSetupPanel* setupPanel_ = nullptr;
-  // What the settings store held when the window opened: only those settings and
-  // the ones the user changes are saved, never a default over a stored value.
-  SettingsRead loadedSettings_;
+  SettingsPanel* setupPanel_ = nullptr;
   RetirementAnnuityPanel* explainPanel_ = nullptr;
 };
 

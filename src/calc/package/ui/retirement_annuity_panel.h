@@ -1,18 +1,20 @@
 // The "R/A Explained(Annual Figures Shown)" panel: the three ways the retirement
 // annuity limit is worked out, with the window's own figures in lines A and C.
+// A panel of the window's frame, closed by its "&OK".
 #pragma once
 
-#include <QFrame>
+#include "frame/panel_frame.h"
 
 class QLabel;
+class QPushButton;
 
 namespace reventa {
 
-class RetirementAnnuityPanel : public QFrame {
+class RetirementAnnuityPanel : public PanelFrame {
   Q_OBJECT
 
  public:
-  explicit RetirementAnnuityPanel(QWidget* parent);
+  explicit RetirementAnnuityPanel(QWidget* window);
 
   // Shows the panel in front of the window's fields with the two worked lines.
   void showAt(int top, const QString& lineA, const QString& lineC);
@@ -20,6 +22,7 @@ class RetirementAnnuityPanel : public QFrame {
  private:
   QLabel* lineA_;
   QLabel* lineC_;
+  QPushButton* ok_;
 };
 
 }  // namespace reventa

@@ -89,6 +89,8 @@ class TestPackageWindows : public QObject {
   void readsPercentagesOnLeaving();
   void sharesTheSettingsOfTheFourWindows();
   void carriesOnWhenTheSettingsStoreFails();
+  void appliesThe27_5RuleToTheStoredPercentages_data();
+  void appliesThe27_5RuleToTheStoredPercentages();
   void tabsFromTopToBottom();
   void calculatesAsThePackageCalculation_data();
   void calculatesAsThePackageCalculation();
@@ -322,6 +324,45 @@ void TestPackageWindows::carriesOnWhenTheSettingsStoreFails() {
   QVERIFY(!Child(w, QStringLiteral("fraSetup"))->isVisible());
   QVERIFY(Child<QPushButton>(w, QStringLiteral("cmdCalculate"))->isEnabled());
   QCOMPARE(w->inputs().SdlPct, 2.0);
+}
+
+void TestPackageWindows::appliesThe27_5RuleToTheStoredPercentages_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<double>("employee");
+  QTest::addColumn<double>("employer");
+  QTest::addColumn<double>("employeeShown");
+  QTest::addColumn<double>("employerShown");
+  // As the fields take them one after the other: the employee's first, with no
+  // employer percentage yet, then the employer's.
+  QTest::newRow("employee alone above: employee reset")
+      << kWindows[0] << 30.0 << 10.0 << 0.0 << 10.0;
+  QTest::newRow("together above: both reset") << kWindows[0] << 10.0 << 20.0 << 0.0 << 0.0;
+  QTest::newRow("both above: both reset") << kWindows[1] << 30.0 << 40.0 << 0.0 << 0.0;
+  QTest::newRow("within: kept") << kWindows[1] << 20.0 << 7.5 << 20.0 << 7.5;
+  QTest::newRow("gross-to-net: kept") << kWindows[2] << 30.0 << 10.0 << 30.0 << 10.0;
+}
+
+void TestPackageWindows::appliesThe27_5RuleToTheStoredPercentages() {
+  QFETCH(QString, window);
+  QFETCH(double, employee);
+  QFETCH(double, employer);
+  QFETCH(double, employeeShown);
+  QFETCH(double, employerShown);
+  TestApp app;
+  QVERIFY(!WriteSettings(app.settingsDb(),
+                         SetupRecord{.PensionCont = employee, .EmployerPenCont = employer},
+                         kPensionCont | kEmployerPenCont));
+  auto* w = Open(app, window);
+  QCOMPARE(w->inputs().EmployeePct, employeeShown);
+  QCOMPARE(w->inputs().EmployerPct, employerShown);
+  QCOMPARE(Field(w, QStringLiteral("numPenContPerc"))->value(), employeeShown);
+  QCOMPARE(Field(w, QStringLiteral("numPenPercentage"))->value(), employerShown);
+  // Saved as shown.
+  SaveSettings(w, {});
+  const SetupRecord stored = ReadSettings(app.settingsDb()).record;
+  QCOMPARE(stored.PensionCont, employeeShown);
+  QCOMPARE(stored.EmployerPenCont, employerShown);
+  QVERIFY(app.messages.shown.isEmpty());
 }
 
 void TestPackageWindows::tabsFromTopToBottom() {
