@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/report_engine.h"
 #include "taxyear/shared_state.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/date_field.h"
 #include "widgets/messages.h"
+#include "widgets/report_engine.h"
 
 namespace reventa {
 namespace {

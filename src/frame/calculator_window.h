@@ -15,8 +15,8 @@
 #include <initializer_list>
 #include <optional>
 
+#include "frame/app_context.h"
 #include "frame/print_panel.h"
-#include "shell/app_context.h"
 #include "store/report.h"
 
 class QHBoxLayout;

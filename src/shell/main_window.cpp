@@ -19,15 +19,15 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "shell/about_box.h"
 #include "frame/calculator_window.h"
+#include "shell/about_box.h"
 #include "shell/disclaimer_dialog.h"
 #include "shell/keyboard_access.h"
 #include "shell/outside_programs.h"
 #include "shell/startup_prefs.h"
-#include "shell/report_engine.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/messages.h"
+#include "widgets/report_engine.h"
 
 namespace reventa {
 namespace {

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/app_context.h"
+#include "frame/app_context.h"
 #include "taxyear/shared_state.h"
 
 class QMdiArea;

@@ -9,8 +9,8 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "shell/about_box.h"
 #include "frame/calculator_window.h"
+#include "shell/about_box.h"
 #include "shell/disclaimer_dialog.h"
 #include "shell/startup_prefs.h"
 #include "support/test_app.h"

@@ -12,14 +12,14 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "shell/report_engine.h"
-#include "shell/report_window.h"
-#include "store/report_export.h"
 #include "store/app_paths.h"
 #include "store/report_chart.h"
+#include "store/report_export.h"
 #include "store/report_template.h"
 #include "store/table_store.h"
 #include "widgets/messages.h"
+#include "widgets/report_engine.h"
+#include "widgets/report_window.h"
 
 using namespace reventa;
 

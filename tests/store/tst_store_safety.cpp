@@ -12,11 +12,11 @@
 
 #include "store/app_paths.h"
 #include "store/report_export.h"
-#include "shell/report_window.h"
 #include "store/settings_store.h"
 #include "support/test_app.h"
 #include "widgets/messages.h"
 #include "widgets/numeric_field.h"
+#include "widgets/report_window.h"
 
 using namespace reventa;
 using namespace reventa::test;

@@ -13,14 +13,14 @@
 #include <QtTest>
 
 #include "store/app_paths.h"
-#include "shell/report_engine.h"
 #include "store/report_export.h"
 #include "store/report_template.h"
-#include "shell/report_window.h"
 #include "store/reports/package_report.h"
 #include "store/settings_store.h"
 #include "store/table_store.h"
 #include "widgets/messages.h"
+#include "widgets/report_engine.h"
+#include "widgets/report_window.h"
 
 using namespace reventa;
 

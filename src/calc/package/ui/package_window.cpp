@@ -63,7 +63,7 @@ const bool kRegistered[] = {
                              Factory(kVeloxaMonthly)),
 };
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 // The window's figures stand in two blocks side by side, the inputs on the left
 // and the results on the right, so that the window fits a small screen. In each
@@ -161,13 +161,13 @@ void FrameCostColumn(QWidget* window, QGridLayout* grid, int block, const QStrin
 }  // namespace
 
 PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const PackageVariant& variant)
-    : CalculatorWindow(context, Text(variant.objectName), Text(variant.caption)),
+    : CalculatorWindow(context, Utf8(variant.objectName), Utf8(variant.caption)),
       variant_(variant) {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
   buildFigures(grid);
 
-  warning_ = new QLabel(Text(RFundWarningText), this);
+  warning_ = new QLabel(Utf8(RFundWarningText), this);
   warning_->setObjectName(QStringLiteral("lblRFundWarning"));
   warning_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
   warning_->setAlignment(Qt::AlignCenter);

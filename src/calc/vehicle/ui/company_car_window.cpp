@@ -22,7 +22,7 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmCompCar"), [](AppContext& c) { return new CompanyCarWindow(c); });
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -156,7 +156,7 @@ bool CompanyCarWindow::eventFilter(QObject* watched, QEvent* event) {
 void CompanyCarWindow::showCar() {
   const CompanyCar& c = car();
   showing_ = true;
-  for (const auto& [text, field] : texts_) field->setText(Text(c.*text->Member));
+  for (const auto& [text, field] : texts_) field->setText(FromStd(c.*text->Member));
   // The bounds that follow the other date belong to the car shown before.
   startDate_->setRange(TaxYearStart, TaxYearEnd);
   endDate_->setRange(TaxYearStart, TaxYearEnd);
@@ -284,7 +284,7 @@ void CompanyCarWindow::addCar() {
   if (c.N > 0 && car().CCRegNumber.empty()) return;
   compute();
   if (const auto refused = AddCar(c)) {
-    context().messages.Error(this, kAppTitle, Text(*refused));
+    context().messages.Error(this, kAppTitle, FromStd(*refused));
     return;
   }
   autoCalc3802_->setVisible(c.N > 1);

@@ -4,11 +4,11 @@
 #include <QtTest>
 
 #include "calc/annual/ui/quicktax_window.h"
-#include "shell/report_engine.h"
-#include "shell/report_window.h"
 #include "support/test_app.h"
 #include "taxyear/shared_state.h"
 #include "widgets/numeric_field.h"
+#include "widgets/report_engine.h"
+#include "widgets/report_window.h"
 
 using namespace reventa;
 using namespace reventa::test;

@@ -13,13 +13,13 @@
 #include "calc/package/package.h"
 #include "calc/package/package_search.h"
 #include "calc/package/ui/package_window.h"
-#include "shell/report_engine.h"
-#include "shell/report_window.h"
 #include "store/settings_store.h"
 #include "support/test_app.h"
 #include "taxyear/numbers.h"
 #include "taxyear/shared_state.h"
 #include "widgets/numeric_field.h"
+#include "widgets/report_engine.h"
+#include "widgets/report_window.h"
 
 using namespace reventa;
 using namespace reventa::test;

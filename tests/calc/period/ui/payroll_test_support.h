@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "shell/report_engine.h"
-#include "shell/report_window.h"
 #include "support/test_app.h"
+#include "widgets/report_engine.h"
+#include "widgets/report_window.h"
 
 namespace reventa::test {
 

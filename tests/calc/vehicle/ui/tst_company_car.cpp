@@ -10,12 +10,12 @@
 #include <QtTest>
 
 #include "calc/period/ui/payroll_test_support.h"
-#include "store/reports/vehicle_reports.h"
 #include "calc/vehicle/ui/company_car_window.h"
 #include "shell/main_window.h"
-#include "shell/report_engine.h"
-#include "shell/report_window.h"
+#include "store/reports/vehicle_reports.h"
 #include "taxyear/shared_state.h"
+#include "widgets/report_engine.h"
+#include "widgets/report_window.h"
 
 using namespace reventa;
 using namespace reventa::test;

@@ -1,4 +1,4 @@
-#include "shell/report_window.h"
+#include "widgets/report_window.h"
 
 #include <QAction>
 #include <QDir>

@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "shell/report_window.h"
 #include "store/report_build.h"
+#include "widgets/report_window.h"
 
 class QPrinter;
 class QTextDocument;

@@ -1,14 +1,14 @@
-#include "shell/report_engine.h"
+#include "widgets/report_engine.h"
 
 #include <QDate>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 
-#include "shell/report_window.h"
 #include "store/report_export.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/messages.h"
+#include "widgets/report_window.h"
 
 namespace reventa {
 
