@@ -64,20 +64,22 @@ class TestApp {
     return r.index() == 0 ? std::get<0>(r) : QVariantMap();
   }
 
+  // Opens a calculator window as its menu command does; a window that does not
+  // open (or is not a T) ends the test program.
   template <typename T = QWidget>
   T* open(const QString& windowName) {
-    return qobject_cast<T*>(window->openCalculator(windowName));
+    T* w = qobject_cast<T*>(window->openCalculator(windowName));
+    if (w == nullptr) qFatal("cannot open %s", qPrintable(windowName));
+    return w;
   }
 
-  // Opens the window in the main window at its default size, as on a screen with
-  // room for it; a window that does not open ends the test program.
+  // As open(), with the main window at its default size, as on a screen with room
+  // for it.
   template <typename T = QWidget>
   T* openAtDefaultSize(const QString& windowName) {
     window->setWindowState(Qt::WindowNoState);
     window->resize(MainWindow::DefaultSize(QSize(1366, 738)));
-    T* w = open<T>(windowName);
-    if (w == nullptr) qFatal("cannot open %s", qPrintable(windowName));
-    return w;
+    return open<T>(windowName);
   }
 
   RecordingMessages messages;
@@ -102,6 +104,56 @@ T* Child(QWidget* parent, const QString& name) {
   T* child = parent->findChild<T*>(name);
   if (child == nullptr) qFatal("no child %s", qPrintable(name));
   return child;
+}
+
+inline QString Shown(QWidget* w, const QString& name) { return Child<QLineEdit>(w, name)->text(); }
+
+// The field takes the focus as Tab would give it (also when the window is not
+// the active one, which the test platform may not make it).
+inline void Focus(QWidget* field) {
+  field->setFocus(Qt::TabFocusReason);
+  if (!field->hasFocus()) {
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &in);
+  }
+}
+
+inline void Leave(QWidget* field) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(field, &out);
+}
+
+// Fields are filled from "field=text" pairs. Type: each field is typed into as
+// TypeInto does, and not committed.
+inline void Type(QWidget* w, const QStringList& typed) {
+  for (const QString& pair : typed)
+    TypeInto(Child(w, pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+}
+
+// Enter: each field is entered, typed into and committed with Enter, which also
+// runs Calculate as the window's default command.
+inline void Enter(QWidget* w, const QStringList& typed) {
+  for (const QString& pair : typed) {
+    QLineEdit* field = Child<QLineEdit>(w, pair.section(u'=', 0, 0));
+    Focus(field);
+    field->selectAll();
+    QTest::keyClicks(field, pair.section(u'=', 1));
+    QTest::keyClick(field, Qt::Key_Return);
+  }
+}
+
+// "field=text" pairs compared with what the fields show.
+inline void ExpectShown(QWidget* w, const QStringList& expected) {
+  for (const QString& pair : expected) {
+    const QString name = pair.section(u'=', 0, 0);
+    QCOMPARE(name + u'=' + Shown(w, name), pair);
+  }
+}
+
+inline QString ShownTexts(const TestApp& app) {
+  QStringList texts;
+  for (const Message& m : app.messages.shown) texts << m.text;
+  return texts.join(QLatin1Char('|'));
 }
 
 // With REVENTA_SCREENSHOTS set to a folder, saves a picture of the widget there,

@@ -8,8 +8,8 @@
 #include <QtTest>
 
 #include "calc/annual/ui/annual_window.h"
-#include "calc/period/ui/payroll_test_support.h"
 #include "store/settings_store.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 #include "widgets/numeric_field.h"
 

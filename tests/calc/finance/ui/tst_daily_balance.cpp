@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "calc/finance/ui/daily_balance_window.h"
-#include "calc/period/ui/payroll_test_support.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 
 using namespace reventa;
@@ -19,8 +19,6 @@ constexpr std::int32_t k1Mar2023 = 44986;
 constexpr std::int32_t k31Mar2023 = 45016;
 constexpr std::int32_t kNoDate = -36522;
 
-QWidget* Open(TestApp& app) { return app.openAtDefaultSize(kWindow); }
-
 // The shared deposit as another opening of the window left it.
 QWidget* OpenWith(TestApp& app, float capital, float rate, std::int32_t start, std::int32_t end) {
   DailyBalanceState& d = app.window->state().DailyBalance;
@@ -28,7 +26,7 @@ QWidget* OpenWith(TestApp& app, float capital, float rate, std::int32_t start, s
   d.DepositRate = rate;
   d.DepositStart = start;
   d.DepositEnd = end;
-  return Open(app);
+  return app.openAtDefaultSize(kWindow);
 }
 
 // Types into a date field and leaves it, as Tab would.
@@ -146,7 +144,7 @@ void TestDailyBalance::workedFigures() {
   QFETCH(QStringList, shown);
   QFETCH(float, heldCapital);
   TestApp app;
-  QWidget* w = Open(app);
+  QWidget* w = app.openAtDefaultSize(kWindow);
   Enter(w, typed);
   ExpectShown(w, shown);
   QCOMPARE(app.window->state().DailyBalance.DepositCapital, heldCapital);
@@ -162,7 +160,7 @@ void TestDailyBalance::calculateNeedsBothDates_data() {
 void TestDailyBalance::calculateNeedsBothDates() {
   QFETCH(QString, blanked);
   TestApp app;
-  QWidget* w = Open(app);
+  QWidget* w = app.openAtDefaultSize(kWindow);
   Enter(w, kMarch);
   TypeDate(w, blanked, QString());
   QVERIFY2(app.messages.shown.isEmpty(), qPrintable(ShownTexts(app)));
@@ -264,7 +262,7 @@ void TestDailyBalance::rateMessage() {
   QFETCH(QString, shown);
   QFETCH(bool, message);
   TestApp app;
-  QWidget* w = Open(app);
+  QWidget* w = app.openAtDefaultSize(kWindow);
   auto* rate = Child<QLineEdit>(w, QStringLiteral("numIntRate"));
   Focus(rate);
   rate->selectAll();
@@ -400,7 +398,7 @@ void TestDailyBalance::printWritesTheRecord() {
   QFETCH(QList<double>, record);
   QFETCH(QString, pdf);
   TestApp app;
-  QWidget* w = Open(app);
+  QWidget* w = app.openAtDefaultSize(kWindow);
   Enter(w, typed);
   // Typed after the last calculation: the record keeps the figures shown with it.
   if (!record.isEmpty()) Child<QLineEdit>(w, QStringLiteral("numCapAmount"))->setText("5");

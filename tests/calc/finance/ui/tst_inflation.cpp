@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "calc/finance/ui/inflation_window.h"
-#include "calc/period/ui/payroll_test_support.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
 #include "widgets/spin_buttons.h"
@@ -18,8 +18,6 @@ using namespace reventa::test;
 namespace {
 
 const QString kWindow = QStringLiteral("frmInflation");
-
-InflationWindow* Open(TestApp& app) { return app.openAtDefaultSize<InflationWindow>(kWindow); }
 
 void SetInflation(TestApp& app, double presentCost, double years, double rate) {
   InflationState& s = app.window->state().Inflation;
@@ -73,7 +71,7 @@ void TestInflation::activationProjects() {
   QFETCH(QStringList, shown);
   TestApp app;
   SetInflation(app, shared[0], shared[1], shared[2]);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("Inflation"));
   ExpectShown(w, shown);
   // The shared values change while another window is in front; coming back
@@ -116,7 +114,7 @@ void TestInflation::workedFigures() {
   QFETCH(double, futureCost);
   QFETCH(double, buyingPower);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   Enter(w, typed);
   ExpectShown(w, shown);
   const InflationState& s = app.window->state().Inflation;
@@ -172,7 +170,7 @@ void TestInflation::fieldMessages() {
   QFETCH(QString, message);
   QFETCH(QString, shown);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   auto* f = Child<QLineEdit>(w, field);
   Focus(f);
   f->selectAll();
@@ -221,7 +219,7 @@ void TestInflation::spins() {
   QFETCH(double, futureCost);
   TestApp app;
   SetInflation(app, 1000, years, rate);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   const InflationState& s = app.window->state().Inflation;
   // A projection would overwrite this.
   app.window->state().Inflation.FutureCost = -1;
@@ -252,7 +250,7 @@ void TestInflation::keyboardSteps() {
   QFETCH(QString, futureCost);
   TestApp app;
   SetInflation(app, 1000, 2, 10);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   auto* f = Child<QLineEdit>(w, field);
   Focus(f);
   QTest::keyClick(f, Qt::Key(key));
@@ -272,7 +270,7 @@ void TestInflation::keyboardSteps() {
 
 void TestInflation::tabOrder() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   QWidget* at = Child(w, QStringLiteral("numPresCost"));
   QStringList order;
   for (int i = 0; i < 9; ++i) {
@@ -302,7 +300,7 @@ void TestInflation::print() {
   QFETCH(QString, pdf);
   TestApp app;
   SetInflation(app, shared[0], shared[1], shared[2]);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   Click(w, QStringLiteral("cmdPrint"));
   auto* panel = Child(w, QStringLiteral("fraPrint"));
   const QVariantMap row = app.row(QStringLiteral("Inflation"));

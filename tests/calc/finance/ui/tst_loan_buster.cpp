@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "calc/finance/ui/loan_buster_window.h"
-#include "calc/period/ui/payroll_test_support.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
 
@@ -15,8 +15,6 @@ using namespace reventa::test;
 namespace {
 
 const QString kWindow = QStringLiteral("frmLoanBuster");
-
-QWidget* Open(TestApp& app) { return app.openAtDefaultSize<LoanBusterWindow>(kWindow); }
 
 // The number of points of each chart line.
 QList<int> ChartLines(QWidget* w) {
@@ -80,7 +78,7 @@ void TestLoanBuster::workedFigures() {
   QFETCH(QStringList, shown);
   QFETCH(QList<int>, chartLines);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoanBusterWindow>(kWindow);
   Enter(w, typed);
   ExpectShown(w, shown);
   QCOMPARE(ChartLines(w), chartLines);
@@ -107,7 +105,7 @@ void TestLoanBuster::activationShowsTheSharedValues() {
   QFETCH(QStringList, shown);
   QFETCH(QString, loansRepayment);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoanBusterWindow>(kWindow);
   Enter(w, {"numPeriod=12"});
   SharedState& state = app.window->state();
   state.LoanBuster = LoanBusterState{100000, 12, extra, 0};
@@ -141,7 +139,7 @@ void TestLoanBuster::fieldMessages() {
   QFETCH(QString, title);
   QFETCH(QString, text);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoanBusterWindow>(kWindow);
   auto* f = Child<QLineEdit>(w, field);
   Focus(Child(w, QStringLiteral("numXtraPay")));
   Focus(f);
@@ -156,7 +154,7 @@ void TestLoanBuster::fieldMessages() {
 
 void TestLoanBuster::tabOrder() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoanBusterWindow>(kWindow);
   Focus(Child(w, QStringLiteral("numPrinAmount")));
   QStringList visited;
   for (int step = 0; step < 6; ++step) {
@@ -169,7 +167,7 @@ void TestLoanBuster::tabOrder() {
 
 void TestLoanBuster::printWithoutPrincipalWritesNothing() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoanBusterWindow>(kWindow);
   Enter(w, {"numPeriod=12", "numIntRate=12"});
   Click(w, QStringLiteral("cmdPrint"));
   QVERIFY(!Child(w, QStringLiteral("fraPrint"))->isVisible());
@@ -179,7 +177,7 @@ void TestLoanBuster::printWithoutPrincipalWritesNothing() {
 
 void TestLoanBuster::printWritesTheRecord() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoanBusterWindow>(kWindow);
   Enter(w, {"numPrinAmount=100000", "numPeriod=12", "numIntRate=12", "numXtraPay=1000"});
   Click(w, QStringLiteral("cmdPrint"));
   auto* panel = Child(w, QStringLiteral("fraPrint"));

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "calc/finance/ui/loan_comparison_window.h"
-#include "calc/period/ui/payroll_test_support.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
 
@@ -16,9 +16,12 @@ using namespace reventa::test;
 
 namespace {
 
-QWidget* Open(TestApp& app, double amount = 0, float rate = 0) {
+const QString kWindow = QStringLiteral("frmLoanComp");
+
+// The shared loan amount and rate as another finance window left them.
+QWidget* OpenWith(TestApp& app, double amount, float rate) {
   app.window->state().LoanComparison = {amount, rate};
-  return app.openAtDefaultSize<LoanComparisonWindow>(QStringLiteral("frmLoanComp"));
+  return app.openAtDefaultSize(kWindow);
 }
 
 QTableWidget* Grid(QWidget* w) { return Child<QTableWidget>(w, QStringLiteral("grdPayments")); }
@@ -68,7 +71,7 @@ void TestLoanComparison::gridCaptions() {
   QFETCH(QString, text);
   TestApp app;
   QVERIFY(app.window->findChild<QAction*>(QStringLiteral("mnuLoansComparison"))->isEnabled());
-  QWidget* w = Open(app);
+  QWidget* w = app.openAtDefaultSize(kWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("Loan Comparison"));
   QCOMPARE(Grid(w)->rowCount(), 7);
   const QTableWidgetItem* item = Grid(w)->item(row, column);
@@ -107,7 +110,7 @@ void TestLoanComparison::workedFigures() {
   QFETCH(QStringList, shown);
   QFETCH(int, chartSeries);
   TestApp app;
-  QWidget* w = Open(app, 100000, 9);
+  QWidget* w = OpenWith(app, 100000, 9);
   Enter(w, {"numBAmt=" + amount, "numIntRate=" + rate});
   QCOMPARE(GridRow(w, row), shown);
   QVERIFY(app.messages.shown.isEmpty());
@@ -130,13 +133,13 @@ void TestLoanComparison::workedFigures() {
 
 void TestLoanComparison::activationRecalculates() {
   TestApp app;
-  QWidget* w = Open(app, 500000, 12);
+  QWidget* w = OpenWith(app, 500000, 12);
   ExpectShown(w, {"numBAmt=500 000.00", "numIntRate=12.000"});
   QCOMPARE(GridRow(w, 4), k20Years);
   // The shared bond changes while another window is active.
   app.window->openCalculator(QStringLiteral("frmKwikTax"));
   app.window->state().LoanComparison = {250000, 10.5f};
-  app.window->openCalculator(QStringLiteral("frmLoanComp"));
+  app.window->openCalculator(kWindow);
   ExpectShown(w, {"numBAmt=250 000.00", "numIntRate=10.500"});
   QCOMPARE(GridRow(w, 2), (QStringList{"10 yrs.", "3 373.37 ", "154 804.99 ", "404 804.99 "}));
 }
@@ -169,7 +172,7 @@ void TestLoanComparison::rateEntries() {
   QFETCH(QString, shown);
   QFETCH(bool, message);
   TestApp app;
-  auto* f = Child<QLineEdit>(Open(app), field);
+  auto* f = Child<QLineEdit>(app.openAtDefaultSize(kWindow), field);
   Focus(f);
   f->selectAll();
   QTest::keyClicks(f, typed);
@@ -184,7 +187,7 @@ void TestLoanComparison::rateEntries() {
 
 void TestLoanComparison::tabOrder() {
   TestApp app;
-  QWidget* w = Open(app);
+  QWidget* w = app.openAtDefaultSize(kWindow);
   // Tab as a user presses it: the grid hands it on rather than keep it for its cells.
   Focus(Child(w, QStringLiteral("numBAmt")));
   QStringList path{QApplication::focusWidget()->objectName()};
@@ -212,7 +215,7 @@ void TestLoanComparison::printCondition() {
   QFETCH(QString, typedAfter);
   QFETCH(double, pAmt);
   TestApp app;
-  QWidget* w = Open(app, 500000, rate);
+  QWidget* w = OpenWith(app, 500000, rate);
   if (!typedAfter.isEmpty())
     TypeInto(Child(w, typedAfter.section(u'=', 0, 0)), typedAfter.section(u'=', 1));
   Click(w, QStringLiteral("cmdPrint"));
@@ -233,7 +236,7 @@ void TestLoanComparison::printCondition() {
 
 void TestLoanComparison::printingTwiceKeepsOneRecord() {
   TestApp app;
-  QWidget* w = Open(app, 500000, 12);
+  QWidget* w = OpenWith(app, 500000, 12);
   Click(w, QStringLiteral("cmdPrint"));
   Click(Child(w, QStringLiteral("fraPrint")), QStringLiteral("cmdPrintCancel"));
   Enter(w, {"numBAmt=250000", "numIntRate=10.5"});
@@ -249,7 +252,7 @@ void TestLoanComparison::printingTwiceKeepsOneRecord() {
 
 void TestLoanComparison::reportExports() {
   TestApp app;
-  QWidget* w = Open(app, 500000, 12.25f);
+  QWidget* w = OpenWith(app, 500000, 12.25f);
   Click(w, QStringLiteral("cmdPrint"));
   Click(Child(w, QStringLiteral("fraPrint")), QStringLiteral("cmdVR"));
   QVERIFY2(app.messages.shown.isEmpty(), qPrintable(ShownTexts(app)));

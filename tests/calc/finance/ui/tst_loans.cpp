@@ -15,7 +15,7 @@
 
 #include "calc/finance/ui/loans_grid_panel.h"
 #include "calc/finance/ui/loans_window.h"
-#include "calc/period/ui/payroll_test_support.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 #include "widgets/chart_view.h"
 
@@ -28,8 +28,6 @@ const QString kWindow = QStringLiteral("frmLoans");
 const QStringList kFields{"numMonRePay", "numPrinAmount", "numPeriod", "numIntRate"};
 const QStringList kModes{"Monthly repayment", "Principal amount", "Repayment period",
                          "Interest rate"};
-
-LoansWindow* Open(TestApp& app) { return app.openAtDefaultSize<LoansWindow>(kWindow); }
 
 void SetLoan(TestApp& app, double principal, double period, double rate, double repayment,
              int mode = 0) {
@@ -88,7 +86,7 @@ class TestLoans : public QObject {
 void TestLoans::freshStart() {
   TestApp app;
   QVERIFY(app.window->findChild<QAction*>(QStringLiteral("mnuLoans"))->isEnabled());
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("Loans"));
   QVERIFY(Child<QRadioButton>(w, QStringLiteral("optLoanCalc_0"))->isChecked());
   QCOMPARE(Child<QLabel>(w, QStringLiteral("Label12_1"))->text(),
@@ -114,7 +112,7 @@ void TestLoans::modeChange() {
   QFETCH(int, mode);
   QFETCH(QString, focus);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   // A loan whose repayment field disagrees with the state: no recalculation may
   // run when the mode changes.
   Enter(w, {"numPrinAmount=100000", "numPeriod=60", "numIntRate=12"});
@@ -156,7 +154,7 @@ void TestLoans::activationRecalculates() {
   QFETCH(QStringList, shown);
   TestApp app;
   SetLoan(app, loan[0], loan[1], loan[2], loan[3], mode);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   QVERIFY(Child<QRadioButton>(w, QStringLiteral("optLoanCalc_%1").arg(mode))->isChecked());
   QVERIFY(Child<QLineEdit>(w, kFields.at(mode))->isReadOnly());
   ExpectShown(w, shown);
@@ -175,7 +173,7 @@ void TestLoans::activationRecalculates() {
 void TestLoans::finChargesToggle() {
   TestApp app;
   SetLoan(app, 100000, 60, 12, 0);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   Click(w, QStringLiteral("cmdFinCharge"));
   QCOMPARE(app.window->state().Loan.FinChargesShown, std::string("DOWN"));
   QVERIFY(Child(w, QStringLiteral("numAns1"))->isVisible());
@@ -191,7 +189,7 @@ void TestLoans::finChargesToggle() {
   // Shown again when the window reopens with the totals down.
   Click(w, QStringLiteral("cmdFinCharge"));
   Click(w, QStringLiteral("cmdOk"));
-  w = Open(app);
+  w = app.openAtDefaultSize<LoansWindow>(kWindow);
   QVERIFY(Child(w, QStringLiteral("numAns2"))->isVisible());
   ExpectShown(w, {"numAns2=106 618.55"});
 }
@@ -231,7 +229,7 @@ void TestLoans::workedFigures() {
   QFETCH(QStringList, shown);
   QFETCH(bool, rateError);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   ChooseMode(w, mode);
   Enter(w, typed);
   ExpectShown(w, shown);
@@ -275,7 +273,7 @@ void TestLoans::fieldMessages() {
   QFETCH(QString, text);
   QFETCH(QString, shown);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   auto* f = Child<QLineEdit>(w, field);
   Focus(f);
   f->selectAll();
@@ -320,7 +318,7 @@ void TestLoans::schedules() {
   QFETCH(QStringList, lastRow);
   TestApp app;
   SetLoan(app, 100000, period, 12, 0);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   Click(w, button);
   auto* panel = Child(w, QStringLiteral("fraGrid"));
   QVERIFY(panel->isVisible());
@@ -414,7 +412,7 @@ void TestLoans::printWritesTheRows() {
                                            {100000, 0, 12, 3874.82},
                                            {100000, 30, 0, 3874.82}};
   SetLoan(app, loans[mode][0], loans[mode][1], loans[mode][2], loans[mode][3], mode);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   const std::int16_t destination = app.window->state().ReportDestination = 7;
   Click(w, QStringLiteral("cmdPrint"));
   auto* panel = Child(w, QStringLiteral("fraPrint"));
@@ -450,7 +448,7 @@ void TestLoans::printWritesTheRows() {
 void TestLoans::printDoesNothingWithoutALoan() {
   TestApp app;
   SetLoan(app, 100000, 30, 0, 0);
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   Click(w, QStringLiteral("cmdPrint"));
   auto* panel = Child(w, QStringLiteral("fraPrint"));
   Click(panel, QStringLiteral("cmdPD"));
@@ -464,7 +462,7 @@ void TestLoans::printDoesNothingWithoutALoan() {
 
 void TestLoans::includeBoxEnablesTheKinds() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<LoansWindow>(kWindow);
   Click(w, QStringLiteral("cmdPrint"));
   auto* panel = Child(w, QStringLiteral("fraPrint"));
   auto* include = Child<QCheckBox>(panel, QStringLiteral("Check1"));
@@ -486,7 +484,7 @@ void TestLoans::initialiseAllResetsTheLoan() {
   TestApp app;
   SetLoan(app, 100000, 60, 12, 0, 3);
   app.window->state().Loan.FinChargesShown = "DOWN";
-  Open(app);
+  app.openAtDefaultSize<LoansWindow>(kWindow);
   app.window->initialiseAll();
   QVERIFY(app.window->findCalculator(kWindow) == nullptr);
   const LoanState& l = app.window->state().Loan;

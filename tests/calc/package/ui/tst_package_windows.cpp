@@ -26,22 +26,10 @@ using namespace reventa::test;
 
 namespace {
 
-using Typed = QList<QPair<QString, QString>>;  // field name, text typed
-
-PackageCalculatorWindow* Open(TestApp& app, const QString& name) {
-  auto* w = app.open<PackageCalculatorWindow>(name);
-  if (w == nullptr) qFatal("cannot open %s", qPrintable(name));
-  return w;
-}
-
 NumericField* Field(QWidget* w, const QString& name) { return Child<NumericField>(w, name); }
 
-void TypeAll(QWidget* w, const Typed& typed) {
-  for (const auto& [name, text] : typed) TypeInto(Child(w, name), text);
-}
-
 // Moves the focus on from a field, as the Tab key does.
-void Leave(QWidget* field) {
+void TabAway(QWidget* field) {
   field->setFocus();
   QTest::keyClick(field, Qt::Key_Tab);
   if (field->hasFocus()) {
@@ -51,12 +39,13 @@ void Leave(QWidget* field) {
 }
 
 // Opens the settings panel, types into its fields, picks options and saves.
-void SaveSettings(QWidget* w, const Typed& typed, const QStringList& options = {}) {
+void SaveSettings(QWidget* w, const QStringList& typed, const QStringList& options = {}) {
   Click(w, QStringLiteral("cmdSettings"));
   QWidget* panel = Child(w, QStringLiteral("fraSetup"));
-  for (const auto& [name, text] : typed) {
-    TypeInto(Child(panel, name), text);
-    Leave(Child(panel, name));
+  for (const QString& pair : typed) {
+    QWidget* field = Child(panel, pair.section(u'=', 0, 0));
+    TypeInto(field, pair.section(u'=', 1));
+    TabAway(field);
   }
   for (const QString& option : options) {
     QTest::mouseClick(Child<QRadioButton>(panel, option), Qt::LeftButton);
@@ -136,7 +125,7 @@ void TestPackageWindows::opensWithItsCaptionAndFields() {
   QFETCH(bool, providentRows);
   QFETCH(bool, packageCopy);
   TestApp app;
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   QCOMPARE(w->windowTitle(), caption);
   QCOMPARE(Child<QLabel>(w, QStringLiteral("lbl_numNetMonSalReq"))->text(), amountCaption);
   QCOMPARE(Child<QLabel>(w, QStringLiteral("lbl_numGrossSal"))->text(), resultCaption);
@@ -161,12 +150,9 @@ void TestPackageWindows::copiesIntoTheCostToCompanyColumn_data() {
 void TestPackageWindows::copiesIntoTheCostToCompanyColumn() {
   QFETCH(QString, window);
   TestApp app;
-  auto* w = Open(app, window);
-  TypeAll(w, {{"numTravAll", "1234.5"},
-              {"numOTaxFB", "700"},
-              {"numOtherDet_0", "100"},
-              {"numOtherDet_2", "250.25"},
-              {"numNetMonSalReq", "98765"}});
+  auto* w = app.open<PackageCalculatorWindow>(window);
+  Type(w, {"numTravAll=1234.5", "numOTaxFB=700", "numOtherDet_0=100", "numOtherDet_2=250.25",
+           "numNetMonSalReq=98765"});
   QCOMPARE(Field(w, QStringLiteral("numCCTravAll"))->text(), QStringLiteral("1 234.50"));
   QCOMPARE(Field(w, QStringLiteral("numCCOTaxFB"))->value(), 700.0);
   QCOMPARE(Field(w, QStringLiteral("numOtherDetCC_2"))->value(), 250.25);
@@ -203,7 +189,7 @@ void TestPackageWindows::keepsTheRetirementFundPercentagesWithin27_5() {
   QFETCH(double, employeeAfter);
   QFETCH(double, employerAfter);
   TestApp app;
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   Click(w, QStringLiteral("cmdSettings"));
   TypeInto(Child(w, QStringLiteral("numPenContPerc")), QStringLiteral("20"));
   TypeInto(Child(w, QStringLiteral("numPenPercentage")), employer);
@@ -241,8 +227,8 @@ void TestPackageWindows::readsPercentagesOnLeaving() {
   QFETCH(double, value);
   QFETCH(QString, shown);
   TestApp app;
-  auto* w = Open(app, kWindows[2]);
-  SaveSettings(w, {{field, typed}});
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[2]);
+  SaveSettings(w, {field + u'=' + typed});
   QCOMPARE(Field(w, field)->value(), value);
   QCOMPARE(Field(w, field)->text(), shown);
   QCOMPARE(ReadSettings(app.settingsDb()).record.*
@@ -255,17 +241,12 @@ void TestPackageWindows::readsPercentagesOnLeaving() {
 
 void TestPackageWindows::sharesTheSettingsOfTheFourWindows() {
   TestApp app;
-  auto* monthly = Open(app, kWindows[1]);
-  SaveSettings(monthly,
-               {{"numPenContPerc", "7.5"},
-                {"numPenPercentage", "10"},
-                {"numEmpEUIF", "2"},
-                {"numEmpRUIF", "0.5"},
-                {"numSkillPercent", "1.25"},
-                {"numUIFLimit", "20000"},
-                {"numProvContPerc", "3"},
-                {"numCCProvContPerc", "4"}},
-               {"optTAIncRate20", "optCompCarFBRate20", "optCompCarMPYes"});
+  auto* monthly = app.open<PackageCalculatorWindow>(kWindows[1]);
+  SaveSettings(
+      monthly,
+      {"numPenContPerc=7.5", "numPenPercentage=10", "numEmpEUIF=2", "numEmpRUIF=0.5",
+       "numSkillPercent=1.25", "numUIFLimit=20000", "numProvContPerc=3", "numCCProvContPerc=4"},
+      {"optTAIncRate20", "optCompCarFBRate20", "optCompCarMPYes"});
   Click(monthly, QStringLiteral("cmdOk"));
   QApplication::processEvents();
   QVERIFY(app.window->findCalculator(kWindows[1]) == nullptr);
@@ -283,7 +264,7 @@ void TestPackageWindows::sharesTheSettingsOfTheFourWindows() {
   QCOMPARE(stored.CompCarFBRate8020, 0.2);
   QCOMPARE(stored.CompCarMPYesNo, true);
 
-  auto* annual = Open(app, kWindows[0]);
+  auto* annual = app.open<PackageCalculatorWindow>(kWindows[0]);
   QVERIFY(Child<QRadioButton>(annual, QStringLiteral("optTAIncRate20"))->isChecked());
   QVERIFY(Child<QRadioButton>(annual, QStringLiteral("optCompCarFBRate20"))->isChecked());
   QVERIFY(Child<QRadioButton>(annual, QStringLiteral("optCompCarMPYes"))->isChecked());
@@ -302,7 +283,7 @@ void TestPackageWindows::sharesTheSettingsOfTheFourWindows() {
 
   // A rate stored as neither 0.8 nor 0.2 selects neither option and is used.
   QVERIFY(!WriteSettings(app.settingsDb(), SetupRecord{.TAIncRate8020 = 0.5}, kTAIncRate8020));
-  auto* gross = Open(app, kWindows[3]);
+  auto* gross = app.open<PackageCalculatorWindow>(kWindows[3]);
   QVERIFY(!Child<QRadioButton>(gross, QStringLiteral("optTAIncRate80"))->isChecked());
   QVERIFY(!Child<QRadioButton>(gross, QStringLiteral("optTAIncRate20"))->isChecked());
   QCOMPARE(gross->inputs().TaRate, 0.5);
@@ -312,14 +293,14 @@ void TestPackageWindows::sharesTheSettingsOfTheFourWindows() {
 void TestPackageWindows::carriesOnWhenTheSettingsStoreFails() {
   TestApp app;
   QVERIFY(QFile::remove(app.settingsDb()));
-  auto* w = Open(app, kWindows[0]);
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[0]);
   // Said once, with the defaults in use.
   QCOMPARE(app.messages.shown.size(), 1);
   QCOMPARE(app.messages.shown[0].title, QStringLiteral("Reventa2024"));
   QCOMPARE(app.messages.shown[0].icon, Message::Icon::Critical);
   QCOMPARE(w->inputs().UifEmployeePct, SetupRecord{}.EmployeeUIF);
   // Saving fails as well: the message, and the window goes on.
-  SaveSettings(w, {{"numSkillPercent", "2"}});
+  SaveSettings(w, {"numSkillPercent=2"});
   QCOMPARE(app.messages.shown.size(), 2);
   QVERIFY(!Child(w, QStringLiteral("fraSetup"))->isVisible());
   QVERIFY(Child<QPushButton>(w, QStringLiteral("cmdCalculate"))->isEnabled());
@@ -352,7 +333,7 @@ void TestPackageWindows::appliesThe27_5RuleToTheStoredPercentages() {
   QVERIFY(!WriteSettings(app.settingsDb(),
                          SetupRecord{.PensionCont = employee, .EmployerPenCont = employer},
                          kPensionCont | kEmployerPenCont));
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   QCOMPARE(w->inputs().EmployeePct, employeeShown);
   QCOMPARE(w->inputs().EmployerPct, employerShown);
   QCOMPARE(Field(w, QStringLiteral("numPenContPerc"))->value(), employeeShown);
@@ -367,7 +348,7 @@ void TestPackageWindows::appliesThe27_5RuleToTheStoredPercentages() {
 
 void TestPackageWindows::tabsFromTopToBottom() {
   TestApp app;
-  auto* w = Open(app, kWindows[2]);
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[2]);
   QWidget* at = Child(w, QStringLiteral("numAge"));
   at->setFocus();
   QStringList order;
@@ -384,44 +365,45 @@ void TestPackageWindows::tabsFromTopToBottom() {
 
 void TestPackageWindows::calculatesAsThePackageCalculation_data() {
   QTest::addColumn<QString>("window");
-  QTest::addColumn<Typed>("settings");
-  QTest::addColumn<Typed>("typed");
-  const Typed fields = {{"numAge", "66"},
-                        {"numNetMonSalReq", "300000"},
-                        {"numCompCar", "200000"},
-                        {"numTravAll", "24000"},
-                        {"numOTaxFB", "3000"},
-                        {"numMedAidCont", "12000"},
-                        {"numCCMedAidCont", "6000"},
-                        {"numPMems", "30"},
-                        {"numMedDeduct", "5000"},
-                        {"numRFundCont", "15000"},
-                        {"numCCRFundCont", "8000"},
-                        {"numOtherDet_1", "1200.40"}};
-  Typed monthly = fields;
-  for (auto& [name, text] : monthly) {
+  QTest::addColumn<QStringList>("settings");
+  QTest::addColumn<QStringList>("typed");
+  const QStringList fields = {"numAge=66",
+                              "numNetMonSalReq=300000",
+                              "numCompCar=200000",
+                              "numTravAll=24000",
+                              "numOTaxFB=3000",
+                              "numMedAidCont=12000",
+                              "numCCMedAidCont=6000",
+                              "numPMems=30",
+                              "numMedDeduct=5000",
+                              "numRFundCont=15000",
+                              "numCCRFundCont=8000",
+                              "numOtherDet_1=1200.40"};
+  QStringList monthly = fields;
+  for (QString& pair : monthly) {
+    const QString name = pair.section(u'=', 0, 0);
     if (name == QLatin1String("numPMems")) {
-      text = QStringLiteral("3");
+      pair = name + QStringLiteral("=3");
     } else if (name != QLatin1String("numAge") && name != QLatin1String("numCompCar")) {
-      text = QString::number(text.toDouble() / 12, 'f', 2);
+      pair = name + u'=' + QString::number(pair.section(u'=', 1).toDouble() / 12, 'f', 2);
     }
   }
-  const Typed percentages = {{"numPenContPerc", "7.5"}, {"numPenPercentage", "10"}};
-  QTest::newRow("Reventa annual, typed fund amounts") << kWindows[0] << Typed{} << fields;
+  const QStringList percentages = {"numPenContPerc=7.5", "numPenPercentage=10"};
+  QTest::newRow("Reventa annual, typed fund amounts") << kWindows[0] << QStringList{} << fields;
   QTest::newRow("Reventa annual, percentages") << kWindows[0] << percentages << fields;
   QTest::newRow("Reventa monthly, percentages") << kWindows[1] << percentages << monthly;
-  QTest::newRow("Veloxa annual, typed fund amounts") << kWindows[2] << Typed{} << fields;
+  QTest::newRow("Veloxa annual, typed fund amounts") << kWindows[2] << QStringList{} << fields;
   QTest::newRow("Veloxa monthly, percentages") << kWindows[3] << percentages << monthly;
 }
 
 void TestPackageWindows::calculatesAsThePackageCalculation() {
   QFETCH(QString, window);
-  QFETCH(Typed, settings);
-  QFETCH(Typed, typed);
+  QFETCH(QStringList, settings);
+  QFETCH(QStringList, typed);
   TestApp app;
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   if (!settings.isEmpty()) SaveSettings(w, settings);
-  TypeAll(w, typed);
+  Type(w, typed);
   const PackageInputs in = w->inputs();
   // The window holds exactly what was typed.
   QCOMPARE(in.Age, std::int16_t{66});
@@ -463,13 +445,10 @@ void TestPackageWindows::calculatesAsThePackageCalculation() {
 
 void TestPackageWindows::clearsInputsTheCalculationMakesMeaningless() {
   TestApp app;
-  auto* w = Open(app, kWindows[0]);
-  TypeAll(w, {{"numAge", "64"},
-              {"numNetMonSalReq", "200000"},
-              {"numMedDeduct", "5000"},
-              {"numPMems", "12"},
-              {"numRFundCont", "1000"}});
-  SaveSettings(w, {{"numPenContPerc", "5"}});
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[0]);
+  Type(w, {"numAge=64", "numNetMonSalReq=200000", "numMedDeduct=5000", "numPMems=12",
+           "numRFundCont=1000"});
+  SaveSettings(w, {"numPenContPerc=5"});
   // Below 65 the medical deductions go; without contributions the beneficiaries;
   // with a percentage the fund amount is the calculated one.
   QCOMPARE(Field(w, QStringLiteral("numMedDeduct"))->value(), 0.0);
@@ -482,12 +461,12 @@ void TestPackageWindows::clearsInputsTheCalculationMakesMeaningless() {
 
 void TestPackageWindows::stopsWithTheFringeBenefitsMessage() {
   TestApp app;
-  auto* w = Open(app, kWindows[1]);
-  TypeAll(w, {{"numNetMonSalReq", "20000"}});
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[1]);
+  Type(w, {"numNetMonSalReq=20000"});
   Click(w, QStringLiteral("cmdCalculate"));
   const QString taxDue = Field(w, QStringLiteral("numMAns"))->text();
   const QString uif = Field(w, QStringLiteral("numUIFCont"))->text();
-  TypeAll(w, {{"numTravAll", "15000"}, {"numOtherDet_3", "5000.01"}});
+  Type(w, {"numTravAll=15000", "numOtherDet_3=5000.01"});
   Click(w, QStringLiteral("cmdCalculate"));
   QCOMPARE(app.messages.shown.size(), 1);
   const Message& m = app.messages.shown.first();
@@ -499,34 +478,34 @@ void TestPackageWindows::stopsWithTheFringeBenefitsMessage() {
   QCOMPARE(Field(w, QStringLiteral("numUIFCont"))->text(), uif);
   QVERIFY(w->result().NoResult);
   // A net required of 0 stops without a word.
-  TypeAll(w, {{"numNetMonSalReq", "0"}});
+  Type(w, {"numNetMonSalReq=0"});
   Click(w, QStringLiteral("cmdCalculate"));
   QCOMPARE(app.messages.shown.size(), 1);
 }
 
 void TestPackageWindows::warningDisablesPrintUntilWithinTheLimit_data() {
   QTest::addColumn<QString>("window");
-  QTest::addColumn<Typed>("settings");
+  QTest::addColumn<QStringList>("settings");
   QTest::addColumn<QString>("over");
   QTest::addColumn<QString>("within");
   // Net-to-gross: the 350 000 / 12 a month cap; gross-to-net: 35% of the
   // package is more than 27.5% of the package and the employer's share.
   QTest::newRow("Reventa monthly")
-      << kWindows[1] << Typed{{"numPenContPerc", "20"}, {"numPenPercentage", "7.5"}} << "300000"
+      << kWindows[1] << QStringList{"numPenContPerc=20", "numPenPercentage=7.5"} << "300000"
       << "25000";
   QTest::newRow("Veloxa monthly") << kWindows[3]
-                                  << Typed{{"numPenContPerc", "20"}, {"numPenPercentage", "15"}}
+                                  << QStringList{"numPenContPerc=20", "numPenPercentage=15"}
                                   << "40000"
                                   << "0";
 }
 
 void TestPackageWindows::warningDisablesPrintUntilWithinTheLimit() {
   QFETCH(QString, window);
-  QFETCH(Typed, settings);
+  QFETCH(QStringList, settings);
   QFETCH(QString, over);
   QFETCH(QString, within);
   TestApp app;
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
   QVERIFY(frame != nullptr);
   QWidget* warning = Child(w, QStringLiteral("lblRFundWarning"));
@@ -536,7 +515,7 @@ void TestPackageWindows::warningDisablesPrintUntilWithinTheLimit() {
   const int buttonsAt = calculate->y();
 
   SaveSettings(w, settings);
-  TypeAll(w, {{"numNetMonSalReq", over}});
+  Type(w, {"numNetMonSalReq=" + QString(over)});
   Click(w, QStringLiteral("cmdCalculate"));
   QApplication::processEvents();
   QVERIFY(warning->isVisible());
@@ -548,7 +527,7 @@ void TestPackageWindows::warningDisablesPrintUntilWithinTheLimit() {
   Snapshot(app.window.get(), QStringLiteral("package-warning-") + window);
 
   // Within the limit (or, gross-to-net, no package at all) Print comes back.
-  TypeAll(w, {{"numNetMonSalReq", within}});
+  Type(w, {"numNetMonSalReq=" + QString(within)});
   Click(w, QStringLiteral("cmdCalculate"));
   QApplication::processEvents();
   QVERIFY(!warning->isVisible());
@@ -559,7 +538,7 @@ void TestPackageWindows::warningDisablesPrintUntilWithinTheLimit() {
 
   // Print calculates first: a calculation that brings the warning back keeps
   // the print panel closed.
-  TypeAll(w, {{"numNetMonSalReq", over}});
+  Type(w, {"numNetMonSalReq=" + QString(over)});
   Click(w, QStringLiteral("cmdPrint"));
   QVERIFY(warning->isVisible());
   QVERIFY(!Child(w, QStringLiteral("fraPrint"))->isVisible());
@@ -568,7 +547,7 @@ void TestPackageWindows::warningDisablesPrintUntilWithinTheLimit() {
 
 void TestPackageWindows::panelsDisableAndEnableTheButtons() {
   TestApp app;
-  auto* w = Open(app, kWindows[2]);
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[2]);
   const QStringList all = {"cmdOk", "cmdRAExpl", "cmdCalculate", "cmdSettings", "cmdPrint"};
   const auto enabled = [w](const QString& name) {
     return Child<QPushButton>(w, name)->isEnabled();
@@ -596,45 +575,44 @@ void TestPackageWindows::panelsDisableAndEnableTheButtons() {
 
 void TestPackageWindows::explainsTheRetirementAnnuityLimit_data() {
   QTest::addColumn<QString>("window");
-  QTest::addColumn<Typed>("settings");
-  QTest::addColumn<Typed>("typed");
+  QTest::addColumn<QStringList>("settings");
+  QTest::addColumn<QStringList>("typed");
   QTest::addColumn<QString>("lineA");
   QTest::addColumn<QString>("lineC");  // empty: 15% of the gross salary shown
   QTest::newRow("Reventa annual, no percentages")
-      << kWindows[0] << Typed{} << Typed{{"numNetMonSalReq", "150000"}, {"numRFundCont", "4000.5"}}
+      << kWindows[0] << QStringList{}
+      << QStringList{"numNetMonSalReq=150000", "numRFundCont=4000.5"}
       << "ie: R 3 500 - R4 000.50 = - R500.50"
       << "";
   // A year of the month's contribution; the car at the travel inclusion rate.
-  QTest::newRow("Reventa monthly") << kWindows[1] << Typed{}
-                                   << Typed{{"numNetMonSalReq", "20000"},
-                                            {"numRFundCont", "300"},
-                                            {"numCompCar", "100000"},
-                                            {"numTravAll", "2000"},
-                                            {"numOTaxFB", "500"}}
-                                   << "ie: R 3 500 - R3 600.00 = - R100.00"
-                                   << "ie: R 36 100.00 X 15% = R5 415.00";
+  QTest::newRow("Reventa monthly")
+      << kWindows[1] << QStringList{}
+      << QStringList{"numNetMonSalReq=20000", "numRFundCont=300", "numCompCar=100000",
+                     "numTravAll=2000", "numOTaxFB=500"}
+      << "ie: R 3 500 - R3 600.00 = - R100.00"
+      << "ie: R 36 100.00 X 15% = R5 415.00";
   QTest::newRow("Veloxa monthly, no percentages")
-      << kWindows[3] << Typed{} << Typed{{"numNetMonSalReq", "30000"}, {"numRFundCont", "1000"}}
+      << kWindows[3] << QStringList{} << QStringList{"numNetMonSalReq=30000", "numRFundCont=1000"}
       << "ie: R 3 500 - R1 000.00 = R2 500.00"
       << "ie: R 360 000.00 X 15% = R54 000.00";
   // A provident percentage alone switches line C to the other income.
   QTest::newRow("Veloxa annual, provident percentage")
-      << kWindows[2] << Typed{{"numProvContPerc", "5"}}
-      << Typed{{"numNetMonSalReq", "300000"}, {"numTravAll", "10000"}}
+      << kWindows[2] << QStringList{"numProvContPerc=5"}
+      << QStringList{"numNetMonSalReq=300000", "numTravAll=10000"}
       << "ie: R 3 500 - R0.00 = R3 500.00"
       << "ie: R 10 000.00 X 15% = R1 500.00";
 }
 
 void TestPackageWindows::explainsTheRetirementAnnuityLimit() {
   QFETCH(QString, window);
-  QFETCH(Typed, settings);
-  QFETCH(Typed, typed);
+  QFETCH(QStringList, settings);
+  QFETCH(QStringList, typed);
   QFETCH(QString, lineA);
   QFETCH(QString, lineC);
   TestApp app;
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   if (!settings.isEmpty()) SaveSettings(w, settings);
-  TypeAll(w, typed);
+  Type(w, typed);
   Click(w, QStringLiteral("cmdCalculate"));
   Click(w, QStringLiteral("cmdRAExpl"));
   QWidget* panel = Child(w, QStringLiteral("fraRAExpl"));
@@ -676,24 +654,18 @@ void TestPackageWindows::printWritesTheReportRow() {
   QFETCH(QString, heading);
   QFETCH(QString, title);
   TestApp app;
-  auto* w = Open(app, window);
+  auto* w = app.open<PackageCalculatorWindow>(window);
   const bool annual = w->variant().annual();
   const double period = annual ? 1 : 12;
   const auto amount = [period](double annualAmount) {
     return QString::number(annualAmount / period, 'f', 2);
   };
-  TypeAll(w, {{"numAge", "45"},
-              {"numNetMonSalReq", amount(420000)},
-              {"numCompCar", "350000"},
-              {"numTravAll", amount(36000)},
-              {"numMedAidCont", amount(18000)},
-              {"numCCMedAidCont", amount(9000)},
-              {"numPMems", annual ? "36" : "3"},
-              {"txtOtherDet_0", "Union fees"},
-              {"numOtherDet_0", amount(1800)},
-              {"txtOtherDet_1", "Typed, no amount"},
-              {"txtOtherDet_2", "Staff loan"},
-              {"numOtherDet_2", amount(6000)}});
+  Type(w, {"numAge=45", "numNetMonSalReq=" + amount(420000), "numCompCar=350000",
+           "numTravAll=" + amount(36000), "numMedAidCont=" + amount(18000),
+           "numCCMedAidCont=" + amount(9000), QStringLiteral("numPMems=") + (annual ? "36" : "3"),
+           "txtOtherDet_0=Union fees", "numOtherDet_0=" + amount(1800),
+           "txtOtherDet_1=Typed, no amount", "txtOtherDet_2=Staff loan",
+           "numOtherDet_2=" + amount(6000)});
   Click(w, QStringLiteral("cmdPrint"));
   TypeInto(Child(w, QStringLiteral("Text1")), QStringLiteral("A. N. Employee"));
   Click(Child(w, QStringLiteral("fraPrint")), QStringLiteral("cmdVR"));
@@ -751,8 +723,8 @@ void TestPackageWindows::printWritesTheReportRow() {
   QVERIFY(QFileInfo(pdf).size() > 1000);
 
   // A second print with no other expenses and the car costed: one row, emptied.
-  for (const char* name : {"numOtherDet_0", "numOtherDet_2"}) TypeAll(w, {{name, "0"}});
-  TypeAll(w, {{"numCCCompCar", "2000"}});
+  Type(w, {"numOtherDet_0=0", "numOtherDet_2=0"});
+  Type(w, {"numCCCompCar=2000"});
   Click(w, QStringLiteral("cmdPrint"));
   Click(Child(w, QStringLiteral("fraPrint")), QStringLiteral("cmdVR"));
   const auto rows = TableStore(app.reportDb(), QStringLiteral("report data store"))
@@ -774,8 +746,8 @@ void TestPackageWindows::monthlyNetToGrossLeavesItsMissingFieldsAlone() {
       {"CostToComp", 11.0}, {"ProvDeduct", 22.0}, {"ProvDeductCC", 33.0}, {"RADeduct", 44.0}};
   QVERIFY(!TableStore(app.reportDb(), QStringLiteral("report data store"))
                .WriteRow(QStringLiteral("SalPackage"), earlier));
-  auto* w = Open(app, kWindows[1]);
-  TypeAll(w, {{"numNetMonSalReq", "25000"}});
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[1]);
+  Type(w, {"numNetMonSalReq=25000"});
   Click(w, QStringLiteral("cmdPrint"));
   Click(Child(w, QStringLiteral("fraPrint")), QStringLiteral("cmdVR"));
   const QVariantMap row = app.row(QStringLiteral("SalPackage"));
@@ -783,8 +755,8 @@ void TestPackageWindows::monthlyNetToGrossLeavesItsMissingFieldsAlone() {
   QVERIFY(row.value("GSal").toDouble() > 25000);
 
   // The annual window writes them all but the package's cost to company.
-  auto* annual = Open(app, kWindows[0]);
-  TypeAll(annual, {{"numNetMonSalReq", "300000"}, {"numRADeduct", "1500"}});
+  auto* annual = app.open<PackageCalculatorWindow>(kWindows[0]);
+  Type(annual, {"numNetMonSalReq=300000", "numRADeduct=1500"});
   Click(annual, QStringLiteral("cmdPrint"));
   Click(Child(annual, QStringLiteral("fraPrint")), QStringLiteral("cmdVR"));
   const QVariantMap annualRow = app.row(QStringLiteral("SalPackage"));
@@ -795,8 +767,8 @@ void TestPackageWindows::monthlyNetToGrossLeavesItsMissingFieldsAlone() {
 
 void TestPackageWindows::largeNetRequiredCalculatesPromptly() {
   TestApp app;
-  auto* w = Open(app, kWindows[0]);
-  TypeAll(w, {{"numNetMonSalReq", "99999999.99"}, {"numMedAidCont", "50000"}, {"numPMems", "24"}});
+  auto* w = app.open<PackageCalculatorWindow>(kWindows[0]);
+  Type(w, {"numNetMonSalReq=99999999.99", "numMedAidCont=50000", "numPMems=24"});
   QElapsedTimer timer;
   timer.start();
   Click(w, QStringLiteral("cmdCalculate"));

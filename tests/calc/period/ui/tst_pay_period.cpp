@@ -7,9 +7,9 @@
 #include <QtTest>
 
 #include "calc/period/ui/pay_period_window.h"
-#include "calc/period/ui/payroll_test_support.h"
 #include "store/reports/tax_reports.h"
 #include "store/settings_store.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 
 using namespace reventa;

@@ -9,10 +9,10 @@
 #include <QMdiSubWindow>
 #include <QtTest>
 
-#include "calc/period/ui/payroll_test_support.h"
 #include "calc/vehicle/ui/company_car_window.h"
 #include "shell/main_window.h"
 #include "store/reports/vehicle_reports.h"
+#include "support/test_app.h"
 #include "taxyear/shared_state.h"
 #include "widgets/report_engine.h"
 #include "widgets/report_window.h"
@@ -24,12 +24,6 @@ namespace {
 
 const QString kWindow = QStringLiteral("frmCompCar");
 const QString kCaption = QStringLiteral("Full use of Company Car :  Vehicle number %1 of %2");
-
-CompanyCarWindow* Open(TestApp& app) {
-  auto* w = app.open<CompanyCarWindow>(kWindow);
-  if (w == nullptr) qFatal("cannot open the company car window");
-  return w;
-}
 
 // The controls whose enabling the rules decide, a sample of the fields included.
 const QStringList kControls = {
@@ -94,7 +88,7 @@ class TestCompanyCar : public QObject {
 
 void TestCompanyCar::opensEmptyWithItsFields() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Snapshot(w->parentWidget(), QStringLiteral("compcar-empty"));
   QCOMPARE(w->windowTitle(), kCaption.arg(0).arg(0));
   QCOMPARE(EnabledControls(w), QStringLiteral("cmdAdd cmdCalculate cmdPrint cmdOk"));
@@ -166,7 +160,7 @@ void TestCompanyCar::enablingRules() {
     QVERIFY(!AddCar(cars));
     cars.Entries.back().CCRegNumber = reg.toStdString();
   }
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, steps);
   QCOMPARE(w->windowTitle(), kCaption.arg(caption.section(' ', 0, 0), caption.section(' ', 2)));
   QCOMPARE(EnabledControls(w), enabled);
@@ -184,7 +178,7 @@ void TestCompanyCar::enablingRules() {
 
 void TestCompanyCar::backAndForwardWrapAround() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A", "add", "reg=B", "add", "reg=C"});
   const auto reg = [w] { return Shown(w, QStringLiteral("txtCCRegNumber")); };
   Run(w, {"forward"});
@@ -203,7 +197,7 @@ void TestCompanyCar::addingBeyondTheLimitIsRefused() {
   cars.N = 32767;
   cars.Entries.resize(32768);
   cars.Entries[1].CCRegNumber = QStringLiteral("A").toStdString();
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add"});
   QCOMPARE(cars.N, 32767);
   QCOMPARE(w->windowTitle(), kCaption.arg(1).arg(32767));
@@ -213,7 +207,7 @@ void TestCompanyCar::addingBeyondTheLimitIsRefused() {
 
 void TestCompanyCar::deletingTheMiddleCarRenumbers() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A", "add", "reg=B", "add", "reg=C", "back", "delete"});
   const CompanyCarRegister& cars = app.window->state().Cars;
   QCOMPARE(cars.N, 2);
@@ -226,7 +220,7 @@ void TestCompanyCar::deletingTheMiddleCarRenumbers() {
 
 void TestCompanyCar::deletingTheOnlyCarEmptiesTheScreen() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=ABC 1"});
   Enter(w, {"numActual3802=126000", "numCCPrice=300000"});
   Run(w, {"delete"});
@@ -282,7 +276,7 @@ void TestCompanyCar::workedFiguresThroughTheWindow() {
   QFETCH(QStringList, ticked);
   QFETCH(QStringList, shown);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=CA 300"});
   Enter(w, typed);
   for (const QString& box : ticked) Child<QCheckBox>(w, box)->click();
@@ -295,7 +289,7 @@ void TestCompanyCar::workedFiguresThroughTheWindow() {
 
 void TestCompanyCar::secondCarSplitsTheCode3802Amount() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A"});
   Enter(w, {"numCCPrice=200000", "numActual3802=90000"});
   // One car takes the whole total.
@@ -311,7 +305,7 @@ void TestCompanyCar::secondCarSplitsTheCode3802Amount() {
 
 void TestCompanyCar::checkBoxesStoreWithoutCalculating() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A"});
   Enter(w, {"numCCPrice=300000", "numActualExpEmployee=9000"});
   const QString before = Shown(w, QStringLiteral("numTrueInclusion"));
@@ -337,7 +331,7 @@ void TestCompanyCar::checkBoxesStoreWithoutCalculating() {
 
 void TestCompanyCar::periodFieldRefusesMoreThanTwelve() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A"});
   Enter(w, {"numCCPrice=100000"});
   ExpectShown(w, {"numCCMonths=366"});
@@ -363,7 +357,7 @@ void TestCompanyCar::closingIsRefusedWhileTheEndDateIsWrong_data() {
 void TestCompanyCar::closingIsRefusedWhileTheEndDateIsWrong() {
   QFETCH(bool, byOkKey);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   auto* frame = qobject_cast<QMdiSubWindow*>(w->parentWidget());
   const auto close = [&] {
     if (byOkKey) {
@@ -396,11 +390,11 @@ void TestCompanyCar::closingIsRefusedWhileTheEndDateIsWrong() {
 
 void TestCompanyCar::registerOutlivesTheWindowUntilInitialiseAll() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A", "add", "reg=B"});
   Click(w, QStringLiteral("cmdOk"));
   QTRY_VERIFY(app.window->findCalculator(kWindow) == nullptr);
-  w = Open(app);
+  w = app.open<CompanyCarWindow>(kWindow);
   QCOMPARE(w->windowTitle(), kCaption.arg(1).arg(2));
   ExpectShown(w, {"txtCCRegNumber=A"});
   QVERIFY(Child(w, QStringLiteral("chkAutoCalc3802"))->isVisible());
@@ -408,14 +402,14 @@ void TestCompanyCar::registerOutlivesTheWindowUntilInitialiseAll() {
   app.window->findChild<QAction*>(QStringLiteral("mnuNew"))->trigger();
   QTRY_VERIFY(app.window->findCalculator(kWindow) == nullptr);
   QCOMPARE(app.window->state().Cars.N, 0);
-  w = Open(app);
+  w = app.open<CompanyCarWindow>(kWindow);
   QCOMPARE(w->windowTitle(), kCaption.arg(0).arg(0));
   QVERIFY(app.messages.shown.isEmpty());
 }
 
 void TestCompanyCar::printWritesOneRowPerCar() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=CA 1"});
   Enter(w, {"txtCCMake=Toyota", "txtCCModel=Corolla", "numCCPrice=300000", "numActual3802=126000",
             "numEndMileage=40000", "numStartMileage=10000", "numBusDistance=12000"});

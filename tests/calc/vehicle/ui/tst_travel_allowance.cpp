@@ -9,8 +9,8 @@
 #include <QTextDocument>
 #include <QtTest>
 
-#include "calc/period/ui/payroll_test_support.h"
 #include "calc/vehicle/ui/travel_allowance_window.h"
+#include "support/print_support.h"
 #include "taxyear/shared_state.h"
 
 using namespace reventa;
@@ -23,11 +23,6 @@ const QString kWindow = QStringLiteral("frmCarAll1");
 // The worked figure: a car of R 250 000, 30 000 km of which 20 000 for business.
 const QStringList kWorked{"silgEdit1=250000", "silgEdit3=50000", "silgEdit4=20000",
                           "silgEdit5=20000"};
-
-// Opened in the main window at its default size, as on a screen with room for it.
-TravelAllowanceWindow* Open(TestApp& app) {
-  return app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
-}
 
 // As Enter() of the payroll tests, where a bare name clicks that option or box.
 void Do(QWidget* w, const QStringList& steps) {
@@ -83,7 +78,7 @@ class TestTravelAllowance : public QObject {
 
 void TestTravelAllowance::freshStart() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   QCOMPARE(w->windowTitle(), QStringLiteral("Travel Allowance"));
   QVERIFY(Child<QRadioButton>(w, QStringLiteral("Option3"))->isChecked());
   QCOMPARE(Child<QRadioButton>(w, QStringLiteral("Option3"))->text(), QStringLiteral("&No"));
@@ -165,7 +160,7 @@ void TestTravelAllowance::workedFigures() {
   QFETCH(QStringList, shown);
   QFETCH(double, claim);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, typed);
   ExpectShown(w, shown);
   QCOMPARE(app.window->state().Travel.Results.DeductionClaim, claim);
@@ -190,7 +185,7 @@ void TestTravelAllowance::includeBoxRecalculates() {
   QFETCH(QString, box);
   QFETCH(QStringList, shown);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, kWorked);
   Do(w, {box});
   ExpectShown(w, shown);
@@ -200,7 +195,7 @@ void TestTravelAllowance::includeBoxRecalculates() {
 
 void TestTravelAllowance::switchingMethodsDoesNotRecalculate() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, kWorked);
   const TravelClaimResults before = app.window->state().Travel.Results;
   // Alt+Y chooses "&Yes" from the keyboard.
@@ -258,7 +253,7 @@ void TestTravelAllowance::escapeRestoresTheField() {
   QFETCH(QString, second);
   QFETCH(QString, restored);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, {field + QLatin1Char('=') + first});
   const TravelAllowanceState kept = app.window->state().Travel;
   const double keptEnd = w->endDate();
@@ -300,7 +295,7 @@ void TestTravelAllowance::singlePayment() {
   QFETCH(QString, first);
   QFETCH(QString, second);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, {QStringLiteral("Option4"), first});
   Do(w, {second + QStringLiteral("=5000")});
   QCOMPARE(app.messages.shown.size(), 1);
@@ -343,7 +338,7 @@ void TestTravelAllowance::dateMessages() {
   QFETCH(QString, message);
   QFETCH(QString, refused);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, kWorked + typed.mid(0, typed.size() - 1));
   QVERIFY(app.messages.shown.isEmpty());
   const QString before = Shown(w, refused);
@@ -368,7 +363,7 @@ void TestTravelAllowance::inputsSurviveReopening_data() {
 void TestTravelAllowance::inputsSurviveReopening() {
   QFETCH(bool, byFrame);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, QStringList{"Text1=Golf 1.4", "dtCarAlEndDate=30082023", "silgEdit2=80000"} + kWorked);
   QCOMPARE(app.window->state().Travel.Results.DeductionClaim, 75406.0);
   // Typed without Enter: closing calculates.
@@ -388,7 +383,7 @@ void TestTravelAllowance::inputsSurviveReopening() {
   QCOMPARE(t.Results.DeductionClaim, 37703.0);
 
   // Opening shows the inputs and calculates over the whole tax year again.
-  w = Open(app);
+  w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   ExpectShown(w, {"Text1=Golf 1.4", "silgEdit1=250 000", "silgEdit2=80 000", "silgEdit3=50 000",
                   "silgEdit4=20 000", "silgEdit5=10 000", "dtCarAlStartDate=01/03/2023",
                   "dtCarAlEndDate=29/02/2024", "silgEdit12=366", "sidbEdit1_4=52 196.00"});
@@ -397,7 +392,7 @@ void TestTravelAllowance::inputsSurviveReopening() {
 
 void TestTravelAllowance::initialiseAllEmptiesTheInputs() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, QStringList{"Text1=Golf", "Option4", "silgEdit6=1000"} + kWorked);
   Do(w, {QStringLiteral("Check1")});
   app.window->initialiseAll();
@@ -411,7 +406,7 @@ void TestTravelAllowance::initialiseAllEmptiesTheInputs() {
   QVERIFY(!t.RecordsKept);
   QVERIFY(t.CarDescription.empty());
 
-  w = Open(app);
+  w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   QVERIFY(Child<QRadioButton>(w, QStringLiteral("Option3"))->isChecked());
   QVERIFY(Child<QCheckBox>(w, QStringLiteral("Check1"))->isChecked());
   ExpectShown(w, QStringList{"Text1=", "silgEdit1=0", "silgEdit6=0"} + kDeemedZeros);
@@ -488,7 +483,7 @@ void TestTravelAllowance::printWritesTheRecord() {
   QFETCH(QVariantMap, expected);
   QFETCH(QStringList, printed);
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, typed);
   Click(w, QStringLiteral("cmdPrint"));
   auto* panel = Child(w, QStringLiteral("Frame1"));
@@ -526,7 +521,7 @@ void TestTravelAllowance::printWritesTheRecord() {
 
 void TestTravelAllowance::recordsKeptAfterNoLeavesTheDeemedFields() {
   TestApp app;
-  auto* w = Open(app);
+  auto* w = app.openAtDefaultSize<TravelAllowanceWindow>(kWindow);
   Do(w, QStringList{"dtCarAlEndDate=30082023"} + kWorked);
   PrintToWindow(w);
   // Another value and, with records, costs: the print with records leaves the
