@@ -51,9 +51,9 @@ QPushButton* CalculatorWindow::command(const QString& name) const {
   return nullptr;
 }
 
-QHBoxLayout* CalculatorWindow::commandRow(std::initializer_list<CommandSpec> commands) {
+QHBoxLayout* CalculatorWindow::commandRow(std::initializer_list<CommandEntry> commands) {
   auto* row = new QHBoxLayout;
-  for (const CommandSpec& c : commands) {
+  for (const CommandEntry& c : commands) {
     if (c.caption == nullptr) {
       row->addStretch();
       continue;
@@ -89,7 +89,7 @@ void CalculatorWindow::finishTabOrder() {
 }
 
 QVBoxLayout* CalculatorWindow::layOut(QLayout* body, int gap,
-                                      std::initializer_list<CommandSpec> commands) {
+                                      std::initializer_list<CommandEntry> commands) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
   layout->addSpacing(gap);

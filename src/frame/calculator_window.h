@@ -33,11 +33,11 @@ namespace reventa {
 
 // A command button: its caption (the access key marked with "&") and name.
 // A command without a caption stands for the stretch between the buttons.
-struct CommandSpec {
+struct CommandEntry {
   const char* caption;
   const char* name;
 };
-inline constexpr CommandSpec kStretch{nullptr, nullptr};
+inline constexpr CommandEntry kStretch{nullptr, nullptr};
 
 // How a window prints. Most write their report when a panel button is pressed;
 // the finance windows write it when "&Print" is pressed and the panel only
@@ -77,7 +77,7 @@ class CalculatorWindow : public QWidget {
   // The row of command buttons, in order. The buttons join the tab order after
   // the fields (finishTabOrder); "&Calculate" (cmdCalculate) is the default
   // command that Enter in a field presses.
-  QHBoxLayout* commandRow(std::initializer_list<CommandSpec> commands);
+  QHBoxLayout* commandRow(std::initializer_list<CommandEntry> commands);
   // Enter in the field presses the default command, which does nothing while it
   // is disabled (a panel is open).
   void calculateOnEnter(QLineEdit* field);
@@ -91,7 +91,7 @@ class CalculatorWindow : public QWidget {
   // The window's layout, once its fields are made: `body`, `gap` pixels of room,
   // the command row, and free room below it where the print panel opens; the tab
   // order is finished.
-  QVBoxLayout* layOut(QLayout* body, int gap, std::initializer_list<CommandSpec> commands);
+  QVBoxLayout* layOut(QLayout* body, int gap, std::initializer_list<CommandEntry> commands);
 
   // An error message box; afterwards the focus goes back to `field` (if any).
   void refuse(QWidget* field, const QString& title, const QString& text);

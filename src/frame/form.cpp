@@ -29,27 +29,27 @@ void BindDate(DateField* field, std::function<void(double)> store) {
 Form::Form(CalculatorWindow& window, QGridLayout* grid, FormColumns columns)
     : window_(window), grid_(grid), columns_(columns) {}
 
-void Form::configure(NumericField* field, const FieldSpec& spec, int decimals) const {
-  field->setObjectName(QString::fromLatin1(spec.name));
+void Form::configure(NumericField* field, const FieldEntry& entry, int decimals) const {
+  field->setObjectName(QString::fromLatin1(entry.name));
   field->setDecimals(decimals);
-  field->setGrouped(spec.look == FieldLook::Amount || spec.look == FieldLook::Distance);
-  if (spec.look == FieldLook::Rate) field->setKindName(QStringLiteral("Percentage"));
-  if (spec.look == FieldLook::Distance) field->setKindName(QStringLiteral("Whole kilometres"));
-  field->setFreeText(spec.freeText);
-  if (spec.width > 0) {
-    field->setFixedWidth(spec.width);
+  field->setGrouped(entry.look == FieldLook::Amount || entry.look == FieldLook::Distance);
+  if (entry.look == FieldLook::Rate) field->setKindName(QStringLiteral("Percentage"));
+  if (entry.look == FieldLook::Distance) field->setKindName(QStringLiteral("Whole kilometres"));
+  field->setFreeText(entry.freeText);
+  if (entry.width > 0) {
+    field->setFixedWidth(entry.width);
   } else {
     field->setMinimumWidth(fieldWidth_);
   }
-  const QString accessible = spec.accessible != nullptr
-                                 ? QString::fromUtf8(spec.accessible)
-                                 : AccessibleName(QString::fromUtf8(spec.caption));
+  const QString accessible = entry.accessible != nullptr
+                                 ? QString::fromUtf8(entry.accessible)
+                                 : AccessibleName(QString::fromUtf8(entry.caption));
   field->setAccessibleName(accessible);
 }
 
-NumericField* Form::makeInput(const FieldSpec& spec, const InputRange& range) {
+NumericField* Form::makeInput(const FieldEntry& entry, const InputRange& range) {
   auto* field = new NumericField(&window_);
-  configure(field, spec, range.Decimals);
+  configure(field, entry, range.Decimals);
   field->setRange(range.Min, range.Max);
   // The input's key in its range table, by which a test finds the field of a key.
   field->setProperty(kInputKeyProperty, QString::fromLatin1(range.Key));
@@ -68,56 +68,56 @@ NumericField* Form::makeInput(const FieldSpec& spec, const InputRange& range) {
   return field;
 }
 
-NumericField* Form::makeResult(const FieldSpec& spec) {
+NumericField* Form::makeResult(const FieldEntry& entry) {
   auto* field = new NumericField(&window_);
-  configure(field, spec, spec.decimals);
+  configure(field, entry, entry.decimals);
   field->setOutput(true);
   // Results can be larger than any input and negative.
   field->setRange(-1e300, 1e300);
   return field;
 }
 
-NumericField* Form::input(const FieldSpec& spec, const InputRange& range) {
-  NumericField* field = makeInput(spec, range);
-  place(spec, field);
+NumericField* Form::input(const FieldEntry& entry, const InputRange& range) {
+  NumericField* field = makeInput(entry, range);
+  place(entry, field);
   return field;
 }
 
-NumericField* Form::result(const FieldSpec& spec) {
-  NumericField* field = makeResult(spec);
-  place(spec, field);
+NumericField* Form::result(const FieldEntry& entry) {
+  NumericField* field = makeResult(entry);
+  place(entry, field);
   return field;
 }
 
-DateField* Form::date(const FieldSpec& spec, const InputRange& range) {
+DateField* Form::date(const FieldEntry& entry, const InputRange& range) {
   auto* field = new DateField(&window_);
-  field->setObjectName(QString::fromLatin1(spec.name));
+  field->setObjectName(QString::fromLatin1(entry.name));
   field->setRange(range.Min, range.Max);
-  field->setAccessibleName(spec.accessible != nullptr
-                               ? QString::fromUtf8(spec.accessible)
-                               : AccessibleName(QString::fromUtf8(spec.caption)));
-  if (spec.width > 0) field->setFixedWidth(spec.width);
+  field->setAccessibleName(entry.accessible != nullptr
+                               ? QString::fromUtf8(entry.accessible)
+                               : AccessibleName(QString::fromUtf8(entry.caption)));
+  if (entry.width > 0) field->setFixedWidth(entry.width);
   window_.addToTabOrder(field);
   window_.calculateOnEnter(field);
-  place(spec, field);
+  place(entry, field);
   return field;
 }
 
-QLabel* Form::place(const FieldSpec& spec, QWidget* field) {
+QLabel* Form::place(const FieldEntry& entry, QWidget* field) {
   QLabel* caption = nullptr;
-  if (*spec.caption != '\0') {
-    caption = new QLabel(QString::fromUtf8(spec.caption), &window_);
+  if (*entry.caption != '\0') {
+    caption = new QLabel(QString::fromUtf8(entry.caption), &window_);
     caption->setObjectName(QStringLiteral("lbl_") + field->objectName());
     caption->setBuddy(field);
     grid_->addWidget(caption, row_, columns_.caption);
   }
-  if (*spec.mark != '\0') {
-    grid_->addWidget(new QLabel(QString::fromUtf8(spec.mark), &window_), row_, columns_.mark,
+  if (*entry.mark != '\0') {
+    grid_->addWidget(new QLabel(QString::fromUtf8(entry.mark), &window_), row_, columns_.mark,
                      Qt::AlignRight);
   }
-  grid_->addWidget(field, row_, columns_.field, spec.align);
-  if (*spec.unit != '\0') {
-    auto* unit = new QLabel(QString::fromUtf8(spec.unit), &window_);
+  grid_->addWidget(field, row_, columns_.field, entry.align);
+  if (*entry.unit != '\0') {
+    auto* unit = new QLabel(QString::fromUtf8(entry.unit), &window_);
     unit->setObjectName(QStringLiteral("lblUnit_") + field->objectName());
     grid_->addWidget(unit, row_, columns_.unit);
   }

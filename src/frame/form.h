@@ -1,5 +1,5 @@
 // The fields of a calculator window described as data, and the one builder that
-// lays them out. A FieldSpec says what a window alone knows about a field (its
+// lays them out. A FieldEntry says what a window alone knows about a field (its
 // name, caption, the marks around it, how it looks); the limits, places and the
 // message for a value outside come from the calculator's range table in the
 // core. A Form puts each field in a row of a grid (caption, mark, field, unit),
@@ -25,7 +25,7 @@ class DateField;
 // counts, ages and rates do not, and a rate's hint calls it a percentage.
 enum class FieldLook { Amount, Number, Rate, Distance };
 
-struct FieldSpec {
+struct FieldEntry {
   const char* name;       // the control's name: numSalRemun, dtStartDate ...
   const char* caption;    // the label before it; "" for none
   const char* mark = "";  // between the caption and the field: "R", ": R", ":"
@@ -71,28 +71,28 @@ class Form {
   void setColumns(FormColumns columns) { columns_ = columns; }
 
   // An input field with the range's limits, places and message, in the next row.
-  NumericField* input(const FieldSpec& spec, const InputRange& range);
+  NumericField* input(const FieldEntry& entry, const InputRange& range);
   // The same, bound to the record: each change lands in the record's member.
   template <class Record>
-  NumericField* input(const FieldSpec& spec, const InputField<Record>& field, Record& record) {
-    NumericField* f = input(spec, field.Range);
+  NumericField* input(const FieldEntry& entry, const InputField<Record>& field, Record& record) {
+    NumericField* f = input(entry, field.Range);
     QObject::connect(f, &NumericField::valueChanged, f,
                      [field, &record](double v) { SetValue(field, record, v); });
     return f;
   }
   // A read-only result field in the next row.
-  NumericField* result(const FieldSpec& spec);
+  NumericField* result(const FieldEntry& entry);
   // A date field of the range in the next row.
-  DateField* date(const FieldSpec& spec, const InputRange& range);
+  DateField* date(const FieldEntry& entry, const InputRange& range);
   // The same, bound to the record.
   template <class Record>
-  DateField* date(const FieldSpec& spec, const InputField<Record>& field, Record& record) {
-    DateField* d = date(spec, field.Range);
+  DateField* date(const FieldEntry& entry, const InputField<Record>& field, Record& record) {
+    DateField* d = date(entry, field.Range);
     BindDate(d, [field, &record](double serial) { SetValue(field, record, serial); });
     return d;
   }
   // Any widget in the next row, with its caption, mark and unit.
-  QLabel* place(const FieldSpec& spec, QWidget* field);
+  QLabel* place(const FieldEntry& entry, QWidget* field);
   // A widget across the columns of the next row.
   void span(QWidget* widget, int columns = -1);
   // An empty row of the height, or a sunken line across the columns.
@@ -100,11 +100,11 @@ class Form {
   void line();
 
   // The fields without placing them (for a window that lays a row out itself).
-  NumericField* makeInput(const FieldSpec& spec, const InputRange& range);
-  NumericField* makeResult(const FieldSpec& spec);
+  NumericField* makeInput(const FieldEntry& entry, const InputRange& range);
+  NumericField* makeResult(const FieldEntry& entry);
 
  private:
-  void configure(NumericField* field, const FieldSpec& spec, int decimals) const;
+  void configure(NumericField* field, const FieldEntry& entry, int decimals) const;
   int span() const;
 
   CalculatorWindow& window_;

@@ -25,15 +25,15 @@ int SelectedRate(double rate) {
 }
 
 SettingsPanel::SettingsPanel(QWidget* window, const QString& objectName,
-                             std::span<const SettingSpec> settings,
-                             std::span<const OptionPairSpec> options, unsigned shown)
+                             std::span<const SettingEntry> settings,
+                             std::span<const OptionPairEntry> options, unsigned shown)
     : PanelFrame(window, objectName, QStringLiteral("Setup")),
       shown_(shown),
       ok_(new QPushButton(QStringLiteral("O&K"), this)) {
   heading()->setObjectName(QStringLiteral("lblSetup"));
   auto* grid = new QGridLayout;
   int row = 0;
-  for (const SettingSpec& s : settings) {
+  for (const SettingEntry& s : settings) {
     auto* field = new NumericField(this);
     field->setObjectName(QString::fromLatin1(s.field.name));
     field->setDecimals(s.range.Decimals);
@@ -57,7 +57,7 @@ SettingsPanel::SettingsPanel(QWidget* window, const QString& objectName,
     fields_.append({field, member});
     ++row;
   }
-  for (const OptionPairSpec& o : options) {
+  for (const OptionPairEntry& o : options) {
     auto* first = new QRadioButton(QString::fromUtf8(o.first), this);
     first->setObjectName(QString::fromLatin1(o.firstName));
     auto* second = new QRadioButton(QString::fromUtf8(o.second), this);
@@ -79,14 +79,14 @@ SettingsPanel::SettingsPanel(QWidget* window, const QString& objectName,
     grid->addWidget(caption, row, 0);
     grid->addLayout(pair, row, 1, 1, 3);
     ++row;
-    const OptionPairSpec* spec = &o;
-    connect(first, &QRadioButton::toggled, this, [this, spec](bool on) {
-      if (on) spec->choose(record_, 0);
+    const OptionPairEntry* entry = &o;
+    connect(first, &QRadioButton::toggled, this, [this, entry](bool on) {
+      if (on) entry->choose(record_, 0);
     });
-    connect(second, &QRadioButton::toggled, this, [this, spec](bool on) {
-      if (on) spec->choose(record_, 1);
+    connect(second, &QRadioButton::toggled, this, [this, entry](bool on) {
+      if (on) entry->choose(record_, 1);
     });
-    pairs_.append({spec, first, second});
+    pairs_.append({entry, first, second});
   }
   grid->setColumnStretch(4, 1);
   ok_->setObjectName(QStringLiteral("cmdSetupOK"));
@@ -113,7 +113,7 @@ void SettingsPanel::showOptions() {
     // replace a rate that selects neither option.
     const QSignalBlocker first(p.first);
     const QSignalBlocker second(p.second);
-    const int selected = p.spec->selected(record_);
+    const int selected = p.entry->selected(record_);
     p.first->group()->setExclusive(false);
     p.first->setChecked(selected == 0);
     p.second->setChecked(selected == 1);

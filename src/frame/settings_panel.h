@@ -19,14 +19,14 @@ class QRadioButton;
 
 namespace reventa {
 
-struct SettingSpec {
-  FieldSpec field;  // mark: before the field ("R"); unit: after it ("%")
+struct SettingEntry {
+  FieldEntry field;  // mark: before the field ("R"); unit: after it ("%")
   double SetupRecord::*member;
   InputRange range;
 };
 
 // Two options of one preference: 80%/20% of a rate, or Yes/No.
-struct OptionPairSpec {
+struct OptionPairEntry {
   const char* caption;
   const char* first;
   const char* firstName;
@@ -47,8 +47,8 @@ class SettingsPanel : public PanelFrame {
 
  public:
   // `shown`: the Setup fields (SetupField flags) the panel holds and saves.
-  SettingsPanel(QWidget* window, const QString& objectName, std::span<const SettingSpec> settings,
-                std::span<const OptionPairSpec> options, unsigned shown);
+  SettingsPanel(QWidget* window, const QString& objectName, std::span<const SettingEntry> settings,
+                std::span<const OptionPairEntry> options, unsigned shown);
 
   // Shows what was read from the settings store.
   void load(const SettingsRead& read);
@@ -73,7 +73,7 @@ class SettingsPanel : public PanelFrame {
 
  private:
   struct Pair {
-    const OptionPairSpec* spec;
+    const OptionPairEntry* entry;
     QRadioButton* first;
     QRadioButton* second;
   };

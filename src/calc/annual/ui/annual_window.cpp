@@ -23,9 +23,9 @@ const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmAnnual"), [](AppContext& c) { return new AnnualWindow(c); });
 
 // The window's fields above the beneficiaries, in the order of AnnualRanges.
-constexpr FieldSpec kAge{"silgEdit1", "Age", "",      "",    FieldLook::Number,
-                         0,           60,    nullptr, false, Qt::AlignRight};
-constexpr FieldSpec kAmounts[] = {
+constexpr FieldEntry kAge{"silgEdit1", "Age", "",      "",    FieldLook::Number,
+                          0,           60,    nullptr, false, Qt::AlignRight};
+constexpr FieldEntry kAmounts[] = {
     {"silgEdit2", "Salary/remuneration", "R"},
     {"numEmpERMedAidCont", "Employer's med aid contrib.", "R"},
     {"numEmpEEMedAidCont", "Employee's med aid contrib.", "R"},
@@ -35,12 +35,12 @@ constexpr FieldSpec kAmounts[] = {
     {"silgEdit4", "Bonus", "R"},
     {"silgEdit8", "Travel allowance received", "R"},
 };
-constexpr FieldSpec kStart{"dtStartDate", "Start date",  "", "", FieldLook::Number, 0, 110, nullptr,
-                           false,         Qt::AlignRight};
-constexpr FieldSpec kEnd{"dtEndDate", "End date", "",      "",    FieldLook::Number,
-                         0,           110,        nullptr, false, Qt::AlignRight};
+constexpr FieldEntry kStart{
+    "dtStartDate", "Start date", "", "", FieldLook::Number, 0, 110, nullptr, false, Qt::AlignRight};
+constexpr FieldEntry kEnd{"dtEndDate", "End date", "",      "",    FieldLook::Number,
+                          0,           110,        nullptr, false, Qt::AlignRight};
 
-FieldSpec Result(const char* name, const char* caption, int decimals = 2) {
+FieldEntry Result(const char* name, const char* caption, int decimals = 2) {
   return {name, caption, "R", "", FieldLook::Amount, decimals};
 }
 

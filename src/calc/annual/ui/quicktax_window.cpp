@@ -18,7 +18,7 @@ const bool kRegistered = RegisterCalculatorWindow(
 
 // The rows of results below the portion line, with their labels' names.
 struct ResultRow {
-  FieldSpec field;
+  FieldEntry field;
   const char* label;
 };
 const ResultRow kResults[] = {

@@ -18,13 +18,13 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmDayBal"), [](AppContext& c) { return new DailyBalanceWindow(c); });
 
-const FieldSpec kCapital{"numCapAmount", "Capital amount", "R"};
-const FieldSpec kStart{"dtStartDate", "Start date"};
-const FieldSpec kEnd{"dtEndDate", "End date"};
+const FieldEntry kCapital{"numCapAmount", "Capital amount", "R"};
+const FieldEntry kStart{"dtStartDate", "Start date"};
+const FieldEntry kEnd{"dtEndDate", "End date"};
 // The unit of the rate stands after its spin buttons, beside the field.
-const FieldSpec kRate{"numIntRate", "Interest rate", "", "", FieldLook::Rate};
-const FieldSpec kInterest{"numAnsDB1", "Interest accrued", "R"};
-const FieldSpec kDays{"numAnsDB2", "Number of days", "", "", FieldLook::Number, 0};
+const FieldEntry kRate{"numIntRate", "Interest rate", "", "", FieldLook::Rate};
+const FieldEntry kInterest{"numAnsDB1", "Interest accrued", "R"};
+const FieldEntry kDays{"numAnsDB2", "Number of days", "", "", FieldLook::Number, 0};
 // The range of a date field with no other date to follow.
 constexpr InputRange kAnyDate = DailyBalanceRanges[1].Range;
 

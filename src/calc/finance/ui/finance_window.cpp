@@ -26,7 +26,7 @@ void FinanceWindow::recalculate() {
 }
 
 void FinanceWindow::setForm(QLayout* form, QWidget* side, QWidget* below,
-                            std::initializer_list<CommandSpec> commands, PrintFlow flow) {
+                            std::initializer_list<CommandEntry> commands, PrintFlow flow) {
   QHBoxLayout* buttons = commandRow(commands);
   finishTabOrder();
   connect(command(QStringLiteral("cmdCalculate")), &QPushButton::clicked, this, [this] {

@@ -38,9 +38,9 @@ class FinanceWindow : public CalculatorWindow {
   // An input of the shared record in the form's next row: each edit lands in the
   // record, and each activation shows the record's value again.
   template <class Record>
-  NumericField* sharedInput(Form& form, const FieldSpec& spec, const InputField<Record>& field,
+  NumericField* sharedInput(Form& form, const FieldEntry& entry, const InputField<Record>& field,
                             Record& record) {
-    NumericField* f = form.input(spec, field, record);
+    NumericField* f = form.input(entry, field, record);
     showOnActivation([f, field, &record] { f->setValue(ValueOf(field, record)); });
     return f;
   }
@@ -53,10 +53,10 @@ class FinanceWindow : public CalculatorWindow {
   // says, on a panel with "C&ancel" that opens below the last command. The
   // commands follow the fields in the tab order.
   void setForm(QLayout* form, QWidget* side = nullptr, QWidget* below = nullptr,
-               std::initializer_list<CommandSpec> commands = {{"&Calculate", "cmdCalculate"},
-                                                              {"&Print", "cmdPrint"},
-                                                              kStretch,
-                                                              {"&OK", "cmdOK"}},
+               std::initializer_list<CommandEntry> commands = {{"&Calculate", "cmdCalculate"},
+                                                               {"&Print", "cmdPrint"},
+                                                               kStretch,
+                                                               {"&OK", "cmdOK"}},
                PrintFlow flow = {{}, true});
   QPushButton* okButton() const { return command(QStringLiteral("cmdOK")); }
 

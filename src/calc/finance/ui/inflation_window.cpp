@@ -18,11 +18,11 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmInflation"), [](AppContext& c) { return new InflationWindow(c); });
 
-const FieldSpec kPresentCost{"numPresCost", "Present cost", "R"};
-const FieldSpec kPeriod{"numPeriod", "Period", "", "year/s.", FieldLook::Number};
-const FieldSpec kRate{"numInflaRate", "Inflation rate", "", "% p.a.", FieldLook::Rate};
-const FieldSpec kFutureCost{"numAns1", "Future value/cost", "R", "", FieldLook::Amount, 0};
-const FieldSpec kBuyingPower{"numAns2", "Buying power", "R", "", FieldLook::Amount, 0};
+const FieldEntry kPresentCost{"numPresCost", "Present cost", "R"};
+const FieldEntry kPeriod{"numPeriod", "Period", "", "year/s.", FieldLook::Number};
+const FieldEntry kRate{"numInflaRate", "Inflation rate", "", "% p.a.", FieldLook::Rate};
+const FieldEntry kFutureCost{"numAns1", "Future value/cost", "R", "", FieldLook::Amount, 0};
+const FieldEntry kBuyingPower{"numAns2", "Buying power", "R", "", FieldLook::Amount, 0};
 
 }  // namespace
 

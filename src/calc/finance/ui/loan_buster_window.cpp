@@ -17,21 +17,21 @@ const bool kRegistered = RegisterCalculatorWindow(
 
 // The column without the extra payment: the inputs (amounts and the rate read
 // the leading number of what is typed, "12% p.a.") and the results.
-const FieldSpec kPrincipal{
+const FieldEntry kPrincipal{
     "numPrinAmount", "Principal amount", ": R", "", FieldLook::Amount, 2, 0, nullptr, true};
-const FieldSpec kPeriod{"numPeriod", "Period", ":", "", FieldLook::Number};
-const FieldSpec kRate{"numIntRate", "Interest rate", ":", "", FieldLook::Number, 3, 0, nullptr,
-                      true};
-const FieldSpec kExtra{
+const FieldEntry kPeriod{"numPeriod", "Period", ":", "", FieldLook::Number};
+const FieldEntry kRate{"numIntRate", "Interest rate", ":", "", FieldLook::Number, 3, 0, nullptr,
+                       true};
+const FieldEntry kExtra{
     "numXtraPay", "Extra voluntary payments", ": R", "", FieldLook::Amount, 2, 0, nullptr, true};
-const FieldSpec kWithout[] = {
+const FieldEntry kWithout[] = {
     {"numMonRePay", "Monthly repayment", ": R"},
     {"numAns1_0", "Total interest", ": R"},
     {"numAns1_1", "Total repayments", ": R"},
     {"numAns1_7", "Total saving", ": R"},
 };
 // The column with it, beside the first six rows.
-const FieldSpec kWith[] = {
+const FieldEntry kWith[] = {
     {"numAns1_2", "", "R", "", FieldLook::Amount, 2, 0, "Principal amount with extra payments"},
     {"numAns2", "", "", "months", FieldLook::Number, 0, 0, "Period with extra payments"},
     {"numAns1_3", "", "", "% p.a.", FieldLook::Rate, 3, 0, "Interest rate with extra payments"},

@@ -19,8 +19,8 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmLoanComp"), [](AppContext& c) { return new LoanComparisonWindow(c); });
 
-const FieldSpec kAmount{"numBAmt", "Bond amount", ": R"};
-const FieldSpec kRate{"numIntRate", "Interest rate", ":", "%p.a.", FieldLook::Rate};
+const FieldEntry kAmount{"numBAmt", "Bond amount", ": R"};
+const FieldEntry kRate{"numIntRate", "Interest rate", ":", "%p.a.", FieldLook::Rate};
 
 // The bars of the chart, two years wide at each five-year term.
 constexpr double kBarYears = 2;

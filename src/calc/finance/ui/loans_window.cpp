@@ -24,13 +24,13 @@ const bool kRegistered = RegisterCalculatorWindow(QStringLiteral("frmLoans"),
 // The fields in the window's order, the range table's. The money and rate fields
 // read the leading number of what was typed.
 enum Field { kPrincipal, kPeriod, kRate, kRepayment };
-const FieldSpec kFields[] = {
+const FieldEntry kFields[] = {
     {"numPrinAmount", "Principal amount", ": R", "", FieldLook::Amount, 2, 120, nullptr, true},
     {"numPeriod", "Period", ": ", "months.", FieldLook::Number, 0, 120},
     {"numIntRate", "Interest rate", ": ", "% p.a.", FieldLook::Rate, 3, 120, nullptr, true},
     {"numMonRePay", "Monthly repayment", ": R", "", FieldLook::Amount, 2, 120, nullptr, true},
 };
-const FieldSpec kTotals[] = {
+const FieldEntry kTotals[] = {
     {"numAns1", "Total Interest", ": R", "", FieldLook::Amount, 2, 120},
     {"numAns2", "Total Repayments", ": R", "", FieldLook::Amount, 2, 120},
 };

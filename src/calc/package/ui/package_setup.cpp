@@ -10,11 +10,11 @@
 namespace reventa {
 namespace {
 
-constexpr FieldSpec Percentage(const char* name, const char* caption, bool freeText) {
+constexpr FieldEntry Percentage(const char* name, const char* caption, bool freeText) {
   return {name, caption, "", "%", FieldLook::Rate, 3, 0, nullptr, freeText};
 }
 
-const SettingSpec kSettings[] = {
+const SettingEntry kSettings[] = {
     {Percentage("numPenContPerc", "Employee R/Fund contributions", true), &SetupRecord::PensionCont,
      SettingPercentRange},
     {Percentage("numPenPercentage", "Employer R/Fund contributions", true),
@@ -35,7 +35,7 @@ const SettingSpec kSettings[] = {
 double RateOf(int option) { return option == 0 ? TravelInclusionHigh : TravelInclusionLow; }
 
 // The travel allowance pair takes its caption from the variant.
-const OptionPairSpec kTravelRate{
+const OptionPairEntry kTravelRate{
     "",
     "80%",
     "optTAIncRate80",
@@ -43,7 +43,7 @@ const OptionPairSpec kTravelRate{
     "optTAIncRate20",
     [](const SetupRecord& r) { return SelectedRate(r.TAIncRate8020); },
     [](SetupRecord& r, int option) { r.TAIncRate8020 = RateOf(option); }};
-const OptionPairSpec kCarRate{
+const OptionPairEntry kCarRate{
     "Company car fringe benefit rate ",
     "80%",
     "optCompCarFBRate80",
@@ -51,7 +51,7 @@ const OptionPairSpec kCarRate{
     "optCompCarFBRate20",
     [](const SetupRecord& r) { return SelectedRate(r.CompCarFBRate8020); },
     [](SetupRecord& r, int option) { r.CompCarFBRate8020 = RateOf(option); }};
-const OptionPairSpec kMaintenancePlan{
+const OptionPairEntry kMaintenancePlan{
     "Company car has maintenance plan ",
     "Yes",
     "optCompCarMPYes",
@@ -62,11 +62,11 @@ const OptionPairSpec kMaintenancePlan{
 
 // The option pairs of the variant's panel. The panel keeps pointers to them, so
 // each variant's table, made when its first window opens, stays for good.
-std::span<const OptionPairSpec> OptionPairs(const PackageVariant& variant) {
-  static std::map<const PackageVariant*, std::array<OptionPairSpec, 3>> tables;
+std::span<const OptionPairEntry> OptionPairs(const PackageVariant& variant) {
+  static std::map<const PackageVariant*, std::array<OptionPairEntry, 3>> tables;
   auto it = tables.find(&variant);
   if (it == tables.end()) {
-    OptionPairSpec travel = kTravelRate;
+    OptionPairEntry travel = kTravelRate;
     travel.caption = variant.travelRateCaption;
     it = tables.emplace(&variant, std::array{travel, kCarRate, kMaintenancePlan}).first;
   }

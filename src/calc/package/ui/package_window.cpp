@@ -34,7 +34,7 @@ struct PackageCell {
     Result,  // the calculation's
   };
   Role role = Role::None;
-  FieldSpec spec{"", ""};
+  FieldEntry entry{"", ""};
   const char* key = nullptr;
 };
 
@@ -90,15 +90,15 @@ constexpr int kCountWidth = 64;  // the age and the beneficiaries
 // The hidden additional beneficiaries' count.
 constexpr InputRange kAdditionalBeneficiariesRange{"", 0, 99, 0};
 
-constexpr FieldSpec Amount(const char* name, const char* caption = "") { return {name, caption}; }
-constexpr FieldSpec Count(const char* name, const char* caption) {
+constexpr FieldEntry Amount(const char* name, const char* caption = "") { return {name, caption}; }
+constexpr FieldEntry Count(const char* name, const char* caption) {
   return {name, caption, "", "", FieldLook::Number, 0, kCountWidth};
 }
-PackageCell Input(const FieldSpec& spec, const char* key = nullptr) {
-  return {Role::Input, spec, key};
+PackageCell Input(const FieldEntry& entry, const char* key = nullptr) {
+  return {Role::Input, entry, key};
 }
 PackageCell Copy(const char* name) { return {Role::Copy, Amount(name)}; }
-PackageCell Result(const FieldSpec& spec) { return {Role::Result, spec}; }
+PackageCell Result(const FieldEntry& entry) { return {Role::Result, entry}; }
 PackageCell Result(const char* name, const char* caption = "") {
   return Result(Amount(name, caption));
 }
@@ -124,7 +124,7 @@ std::vector<PackageLine> InputLines(const PackageVariant& v) {
        Input(Amount("numCCRFundCont"), "RFundEmployerTyped")},
   };
   if (v.providentRows()) {
-    FieldSpec pension = Amount("numPenDeduct", v.pensionDeductedCaption);
+    FieldEntry pension = Amount("numPenDeduct", v.pensionDeductedCaption);
     pension.accessible = "Pension deducted";
     lines.push_back({Result("numProvFund", "Provident fund"), Result("numCCProvFund")});
     lines.push_back({Result(pension), Result("numCCPenDeduct")});
@@ -263,11 +263,11 @@ NumericField* PackageCalculatorWindow::addCell(Form& form, const PackageCell& ce
     case Role::None:
       break;
     case Role::Input:
-      if (cell.key == nullptr) return form.input(cell.spec, PackageMoneyRange);
-      return form.input(cell.spec, *FindInput(PackageRanges(variant_.kind), cell.key), held_);
+      if (cell.key == nullptr) return form.input(cell.entry, PackageMoneyRange);
+      return form.input(cell.entry, *FindInput(PackageRanges(variant_.kind), cell.key), held_);
     case Role::Copy:
     case Role::Result:
-      return form.result(cell.spec);
+      return form.result(cell.entry);
   }
   return nullptr;
 }
@@ -331,9 +331,9 @@ void PackageCalculatorWindow::addOnceOffNote(QGridLayout* grid, int row, int col
   before->setObjectName(QStringLiteral("lblOnceOff_0"));
   Form form(*this, note);
   form.setFieldWidth(kAmountWidth);
-  FieldSpec spec = Amount("numOnceOff");
-  spec.accessible = "Once-off cost of the company car";
-  NumericField* onceOff = form.makeResult(spec);
+  FieldEntry entry = Amount("numOnceOff");
+  entry.accessible = "Once-off cost of the company car";
+  NumericField* onceOff = form.makeResult(entry);
   auto* after = new QLabel(kOnceOffTail, onceOffNote_);
   after->setObjectName(QStringLiteral("lblOnceOff_1"));
   after->setWordWrap(true);
@@ -354,9 +354,9 @@ void PackageCalculatorWindow::addAdditionalBeneficiaries() {
   extra->setObjectName(QStringLiteral("fraAddBens"));
   auto* grid = new QGridLayout(extra);
   Form form(*this, grid);
-  FieldSpec spec = Count("numAddBens", "Number of additional beneficiaries ");
-  spec.unit = "(R720pm each)";
-  form.input(spec, kAdditionalBeneficiariesRange);
+  FieldEntry entry = Count("numAddBens", "Number of additional beneficiaries ");
+  entry.unit = "(R720pm each)";
+  form.input(entry, kAdditionalBeneficiariesRange);
   grid->addWidget(new QLabel(QStringLiteral("(R440pm each)"), extra), 0, 4);
   extra->move(-2000, -2000);
   extra->hide();

@@ -27,16 +27,16 @@ const bool kDaily = RegisterCalculatorWindow(QStringLiteral("frmDaily"), [](AppC
 });
 
 // The looks of the rows.
-FieldSpec Count(const char* name, const char* caption) {
+FieldEntry Count(const char* name, const char* caption) {
   return {name, caption, "", "", FieldLook::Number, 0, 60, nullptr, false, Qt::AlignRight};
 }
-FieldSpec Amount(const char* name, const char* caption, const char* mark = "R") {
+FieldEntry Amount(const char* name, const char* caption, const char* mark = "R") {
   return {name, caption, mark};
 }
-FieldSpec Result(const char* name, const char* caption, int decimals) {
+FieldEntry Result(const char* name, const char* caption, int decimals) {
   return {name, caption, "R", "", FieldLook::Amount, decimals};
 }
-FieldSpec Date(const char* name, const char* caption) {
+FieldEntry Date(const char* name, const char* caption) {
   return {name, caption, "", "", FieldLook::Number, 0, 110, nullptr, false, Qt::AlignRight};
 }
 
@@ -54,7 +54,7 @@ PayPeriodWindow::PayPeriodWindow(AppContext& context, const PayPeriodDesign& des
   Form& f = form();
   f.input(Count(design.ageField, "Age"), range("Age"), input_);
   f.grid()->addWidget(infoButton(), 0, 3, Qt::AlignLeft);
-  const std::pair<FieldSpec, const char*> amounts[] = {
+  const std::pair<FieldEntry, const char*> amounts[] = {
       {Amount("numSalRemun", "Salary/remuneration"), "Salary"},
       {Amount("numEmpERMedAidCont", "Employer's med aid contrib."), "EmployerMedAid"},
       {Amount("numEmpEEMedAidCont", "Employee's med aid contrib."), "EmployeeMedAid"},
@@ -66,7 +66,7 @@ PayPeriodWindow::PayPeriodWindow(AppContext& context, const PayPeriodDesign& des
       {Amount(design.travelField, design.travelLabel, design.hasDates() ? "" : "R"),
        "TravelAllowance"},
   };
-  for (const auto& [spec, key] : amounts) f.input(spec, range(key), input_);
+  for (const auto& [entry, key] : amounts) f.input(entry, range(key), input_);
   if (design.hasDates()) {
     // The taxable part of the travel allowance, beside it.
     taxableTravel_ = f.makeResult(

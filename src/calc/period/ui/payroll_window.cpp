@@ -23,7 +23,7 @@ namespace {
 constexpr int kInfoTop = 40;
 constexpr int kSettingsTop = 129;
 
-const SettingSpec kSettings[] = {
+const SettingEntry kSettings[] = {
     {{"numEmpEUIF", "Employee UIF portion", "", "%", FieldLook::Rate},
      &SetupRecord::EmployeeUIF,
      SettingPercentRange},
@@ -36,7 +36,7 @@ const SettingSpec kSettings[] = {
      SettingPercentRange},
 };
 
-const OptionPairSpec kOptions[] = {
+const OptionPairEntry kOptions[] = {
     {"Travel allowance inclusion rate :", "80%", "optTAIncRate80", "20%", "optTAIncRate20",
      [](const SetupRecord& r) { return SelectedRate(r.TAIncRate8020); },
      [](SetupRecord& r, int option) {

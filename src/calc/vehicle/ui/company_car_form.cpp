@@ -27,7 +27,7 @@ enum class CarRowKind { Text, Input, Date, Days, Shown, Check, Heading };
 // check box stores into the car's flag.
 struct CarRow {
   CarRowKind kind;
-  FieldSpec spec;
+  FieldEntry entry;
   const char* key = nullptr;
   std::int16_t CompanyCar::*flag = nullptr;
 };
@@ -44,10 +44,10 @@ using enum CarRowKind;
 
 constexpr int kFieldWidth = 100;
 
-constexpr FieldSpec Field(const char* name, const char* caption, const char* unit = "") {
+constexpr FieldEntry Field(const char* name, const char* caption, const char* unit = "") {
   return {name, caption, "", unit, FieldLook::Amount, 0, kFieldWidth};
 }
-constexpr FieldSpec TextField(const char* name, const char* caption) {
+constexpr FieldEntry TextField(const char* name, const char* caption) {
   return {name, caption, "", "", FieldLook::Amount, 0, kFieldWidth + 40};
 }
 // The period field: the window gives its message for any keystroke it refuses,
@@ -206,9 +206,9 @@ QGroupBox* CompanyCarWindow::buildGroup(const CarGroup& group) {
 }
 
 void CompanyCarWindow::addRow(Form& form, const CarRow& row) {
-  const FieldSpec& spec = row.spec;
-  const QString name = QString::fromLatin1(spec.name);
-  const QString caption = QString::fromUtf8(spec.caption);
+  const FieldEntry& entry = row.entry;
+  const QString name = QString::fromLatin1(entry.name);
+  const QString caption = QString::fromUtf8(entry.caption);
   const InputField<CompanyCar>* input =
       row.key != nullptr ? FindInput<CompanyCar>(CompanyCarRanges, row.key) : nullptr;
   switch (row.kind) {
@@ -218,9 +218,9 @@ void CompanyCarWindow::addRow(Form& form, const CarRow& row) {
         auto* field = new QLineEdit(this);
         field->setObjectName(name);
         field->setMaxLength(text.MaxLength);
-        field->setFixedWidth(spec.width);
+        field->setFixedWidth(entry.width);
         field->setAccessibleName(AccessibleName(caption));
-        form.place(spec, field);
+        form.place(entry, field);
         addToTabOrder(field);
         calculateOnEnter(field);
         texts_.append({&text, field});
@@ -232,19 +232,19 @@ void CompanyCarWindow::addRow(Form& form, const CarRow& row) {
     case Input:
       if (input == nullptr) {
         // The register's total of code 3802 amounts.
-        actual3802_ = form.input(spec, CompanyCarRegisterRanges[0], cars());
+        actual3802_ = form.input(entry, CompanyCarRegisterRanges[0], cars());
         break;
       }
-      numbers_.append({input, form.input(spec, input->Range)});
+      numbers_.append({input, form.input(entry, input->Range)});
       connect(numbers_.last().second, &NumericField::valueChanged, this, [this, input](double v) {
         if (!showing_) SetValue(*input, car(), v);
       });
       break;
     case Days:
-      days_ = form.input(spec, kTypedPeriod);
+      days_ = form.input(entry, kTypedPeriod);
       break;
     case Date: {
-      DateField* field = form.date(spec, input->Range);
+      DateField* field = form.date(entry, input->Range);
       BindDate(field, [this, input](double serial) {
         if (!showing_) SetValue(*input, car(), serial);
       });
@@ -253,7 +253,7 @@ void CompanyCarWindow::addRow(Form& form, const CarRow& row) {
       break;
     }
     case Shown: {
-      NumericField* field = form.result(spec);
+      NumericField* field = form.result(entry);
       // The values a run works out and the car keeps.
       if (input != nullptr) numbers_.append({input, field});
       break;

@@ -30,16 +30,16 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmCarAll1"), [](AppContext& c) { return new TravelAllowanceWindow(c); });
 
-constexpr FieldSpec Rand(const char* name, const char* caption) {
+constexpr FieldEntry Rand(const char* name, const char* caption) {
   return {name, caption, "R", "", FieldLook::Amount, 0, 110};
 }
-constexpr FieldSpec Km(const char* name, const char* caption, const char* unit = "") {
+constexpr FieldEntry Km(const char* name, const char* caption, const char* unit = "") {
   return {name, caption, "", unit, FieldLook::Distance, 0, 110};
 }
 
 // The whole-number fields of the window, silgEdit1 to silgEdit11, in the order
 // of TravelClaimRanges. Their focus numbers for Escape run from 2 to 12.
-constexpr FieldSpec kAmounts[] = {
+constexpr FieldEntry kAmounts[] = {
     Rand("silgEdit1", "Original value of vehicle "),
     Rand("silgEdit2", "Allowance received        "),
     Km("silgEdit3", "Close km reading"),
@@ -52,9 +52,9 @@ constexpr FieldSpec kAmounts[] = {
     Rand("silgEdit10", "Wear and tear               "),
     Rand("silgEdit11", "Lease payments             "),
 };
-constexpr FieldSpec kStart{"dtCarAlStartDate", "Start Date", "", "", FieldLook::Number, 0, 110};
-constexpr FieldSpec kEnd{"dtCarAlEndDate", "End Date", "", "", FieldLook::Number, 0, 110};
-constexpr FieldSpec kPeriod{
+constexpr FieldEntry kStart{"dtCarAlStartDate", "Start Date", "", "", FieldLook::Number, 0, 110};
+constexpr FieldEntry kEnd{"dtCarAlEndDate", "End Date", "", "", FieldLook::Number, 0, 110};
+constexpr FieldEntry kPeriod{
     "silgEdit12",  "Period (number of days)", "", "", FieldLook::Number, 0, 60, nullptr, false,
     Qt::AlignRight};
 constexpr std::size_t kFirstCost = 5;  // silgEdit6, fuel and oil

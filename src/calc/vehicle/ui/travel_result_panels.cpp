@@ -22,33 +22,34 @@ constexpr int kDaysUnit = 6;
 
 // Whole kilometres: without records the claim needs the log book's business
 // distance, so every distance here is a whole number.
-constexpr FieldSpec kDistances[] = {
+constexpr FieldEntry kDistances[] = {
     {"sidbEdit3_0", "Business distance", "", "km", FieldLook::Distance, 0, 110},
     {"sidbEdit3_1", "Private distance", "", "km", FieldLook::Distance, 0, 110},
     {"sidbEdit3_2", "Total distance", "", "km", FieldLook::Distance, 0, 110},
 };
 // The fixed cost per km: R FixedCost over TotalKm "Kms.", times the period's days
 // over 366 days.
-constexpr FieldSpec kFixedCost{"sidbEdit3_3", "Fixed cost", "R", "", FieldLook::Amount, 0, 110};
-constexpr FieldSpec kTotalKm{"silgEdit13_4",      "", "",  "Kms.",
-                             FieldLook::Distance, 0,  110, "Fixed cost: total distance"};
-constexpr FieldSpec kPeriodDays{"sidbEdit3_4",     "", "", "days",
-                                FieldLook::Number, 0,  60, "Fixed cost: days of the period"};
-constexpr FieldSpec kYearDays{"silgEdit13_6",    "", "", "days",
-                              FieldLook::Number, 0,  60, "Fixed cost: days of the year"};
+constexpr FieldEntry kFixedCost{"sidbEdit3_3", "Fixed cost", "R", "", FieldLook::Amount, 0, 110};
+constexpr FieldEntry kTotalKm{"silgEdit13_4",      "", "",  "Kms.",
+                              FieldLook::Distance, 0,  110, "Fixed cost: total distance"};
+constexpr FieldEntry kPeriodDays{"sidbEdit3_4",     "", "", "days",
+                                 FieldLook::Number, 0,  60, "Fixed cost: days of the period"};
+constexpr FieldEntry kYearDays{"silgEdit13_6",    "", "", "days",
+                               FieldLook::Number, 0,  60, "Fixed cost: days of the year"};
 // The fuel and maintenance rates of the scale carry one decimal of a cent; the
 // total is rounded to one decimal before it is shown.
-constexpr FieldSpec kRates[] = {
+constexpr FieldEntry kRates[] = {
     {"sidbEdit1_0", "Fixed cost", "", "", FieldLook::Amount, 2, 110, "Fixed cost per km"},
     {"sidbEdit1_1", "Fuel costs", "", "", FieldLook::Amount, 2, 110},
     {"sidbEdit1_2", "Maintenance costs", "", "", FieldLook::Amount, 2, 110},
     {"sidbEdit1_3", "Total costs", "", "", FieldLook::Amount, 1, 110},
 };
-constexpr FieldSpec kClaim{"sidbEdit1_4", "", "", "", FieldLook::Amount, 2, 110, "Deduction claim"};
+constexpr FieldEntry kClaim{"sidbEdit1_4",     "", "",  "",
+                            FieldLook::Amount, 2,  110, "Deduction claim"};
 
 // Without a log book the distances are split by the deemed rules, pro-rated by
 // the days of the period, which can leave hundredths of a kilometre.
-constexpr FieldSpec kActual[] = {
+constexpr FieldEntry kActual[] = {
     {"sidbEdit2_0", "Business Km's", "", "km", FieldLook::Distance, 2, 110},
     {"sidbEdit2_1", "Private Km's", "", "km", FieldLook::Distance, 2, 110},
     {"sidbEdit2_2", "Total Km's", "", "km", FieldLook::Distance, 2, 110},
@@ -78,8 +79,8 @@ QLabel* Bold(QLabel* label) {
   return label;
 }
 
-QLabel* Caption(const QWidget* panel, const FieldSpec& spec) {
-  return panel->findChild<QLabel*>(QStringLiteral("lbl_") + QLatin1String(spec.name));
+QLabel* Caption(const QWidget* panel, const FieldEntry& entry) {
+  return panel->findChild<QLabel*>(QStringLiteral("lbl_") + QLatin1String(entry.name));
 }
 
 }  // namespace
@@ -91,7 +92,7 @@ DeemedCostPanel::DeemedCostPanel(CalculatorWindow& window)
   // The days of the fraction beside the fixed cost.
   Form days(window, grid, {kTimes, kTimes, kDays, kDaysUnit});
   std::size_t n = 0;
-  for (const FieldSpec& distance : kDistances) fields_[n++] = form.result(distance);
+  for (const FieldEntry& distance : kDistances) fields_[n++] = form.result(distance);
   form.gap(6);
 
   days.setRow(form.row());
@@ -107,7 +108,7 @@ DeemedCostPanel::DeemedCostPanel(CalculatorWindow& window)
   fields_[n++] = days.result(kYearDays);
   form.gap(6);
 
-  for (const FieldSpec& rate : kRates) {
+  for (const FieldEntry& rate : kRates) {
     // The sum of the three rates, under a rule.
     if (&rate == &kRates[3]) {
       grid->addWidget(FractionLine(this), form.row(), kFigure);
