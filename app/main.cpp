@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "shell/main_window.h"
+#include "shell/startup_prefs.h"
 #include "store/app_paths.h"
 
 namespace {
@@ -31,22 +32,9 @@ class StartupProbe : public QObject {
   }
 };
 
+// How the program names itself in its descriptions. It is not the application's
+// display name: the desktop would add that to every window's caption.
 const QString kDisplayName = QStringLiteral("Reventa 2024");
-
-QString VersionText() {
-  return QStringLiteral("%1.%2.%3")
-      .arg(REVENTA_VERSION_MAJOR)
-      .arg(REVENTA_VERSION_MINOR)
-      .arg(REVENTA_VERSION_PATCH);
-}
-
-// The names the stores and preferences are filed under: changing them moves the
-// user's data folder.
-void SetApplicationNames() {
-  QCoreApplication::setOrganizationName(QStringLiteral("Reventa"));
-  QCoreApplication::setApplicationName(QStringLiteral("Reventa2024"));
-  QCoreApplication::setApplicationVersion(VersionText());
-}
 
 // The program takes no arguments of its own besides --help and --version.
 void DescribeOptions(QCommandLineParser& parser) {
@@ -61,7 +49,10 @@ void DescribeOptions(QCommandLineParser& parser) {
   parser.addVersionOption();
 }
 
-void PrintVersion() { std::printf("%s %s\n", qPrintable(kDisplayName), qPrintable(VersionText())); }
+void PrintVersion() {
+  std::printf("%s %s\n", qPrintable(kDisplayName),
+              qPrintable(QCoreApplication::applicationVersion()));
+}
 
 // Answers --help and --version before the window system is touched, so that they
 // work without a display. Qt's own options (-platform, -style …) are not known
@@ -70,7 +61,7 @@ void AnswerInformationOptions(int argc, char** argv) {
   if (argc < 2) return;
   int coreArgc = argc;
   QCoreApplication core(coreArgc, argv);
-  SetApplicationNames();
+  reventa::NameApplication();
   QCommandLineParser parser;
   DescribeOptions(parser);
   parser.parse(QCoreApplication::arguments());
@@ -86,8 +77,7 @@ void AnswerInformationOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
   AnswerInformationOptions(argc, argv);
   QApplication app(argc, argv);
-  SetApplicationNames();
-  QApplication::setApplicationDisplayName(kDisplayName);
+  reventa::NameApplication();
   // The desktop entry and icon of the installed program (Wayland's app id).
   QGuiApplication::setDesktopFileName(QStringLiteral(REVENTA_APP_ID));
   {

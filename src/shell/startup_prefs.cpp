@@ -1,5 +1,6 @@
 #include "shell/startup_prefs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,6 +20,15 @@ QString VersionText() {
       .arg(REVENTA_VERSION_MAJOR)
       .arg(REVENTA_VERSION_MINOR, 2, 10, QLatin1Char('0'))
       .arg(REVENTA_VERSION_PATCH, 3, 10, QLatin1Char('0'));
+}
+
+void NameApplication() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Reventa"));
+  QCoreApplication::setApplicationName(QStringLiteral("Reventa2024"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                              .arg(REVENTA_VERSION_MAJOR)
+                                              .arg(REVENTA_VERSION_MINOR)
+                                              .arg(REVENTA_VERSION_PATCH));
 }
 
 StartupPrefs::StartupPrefs(QString path) : path_(std::move(path)) {

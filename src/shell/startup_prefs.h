@@ -14,6 +14,11 @@ int CurrentVersionNumber();
 // "1.00.000" for version 1.0.0.
 QString VersionText();
 
+// The names the program's preferences and stores are filed under (changing them
+// moves the user's folders) and its version, "1.0.0". No display name is given:
+// the desktop would add it to every window's title, after the window's caption.
+void NameApplication();
+
 class StartupPrefs {
  public:
   // path: the INI file (empty: the user's configuration folder).
