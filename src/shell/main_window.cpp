@@ -1,5 +1,8 @@
 #include "shell/main_window.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,6 +19,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -99,8 +103,61 @@ const char* const kInitialiseAllCloses[] = {
     "frmHelpBrowser", "frmInflation",  "frmLoans",     "frmLoanBuster", "frmLoanComp", "frmDayBal",
     "frmReventaMon",  "frmReventaAnn", "frmVeloxaMon", "frmVeloxaAnn"};
 
-// The child-window area with the program's picture drawn to cover it; without
-// the picture it keeps its plain background.
+// The background colours along one edge of the picture (a line one pixel wide),
+// in `count` steps: the middle pixel of each step by lightness, so that the thin
+// light lines drawn across the picture do not count.
+QImage EdgeColours(const QImage& picture, const QRect& edge, int count) {
+  const bool upright = edge.width() == 1;
+  const int length = upright ? edge.height() : edge.width();
+  QImage out(upright ? QSize(1, count) : QSize(count, 1), QImage::Format_RGB32);
+  std::vector<QRgb> step;
+  for (int i = 0; i < count; ++i) {
+    step.clear();
+    for (int at = i * length / count; at < (i + 1) * length / count; ++at) {
+      step.push_back(upright ? picture.pixel(edge.left(), edge.top() + at)
+                             : picture.pixel(edge.left() + at, edge.top()));
+    }
+    const auto middle = step.begin() + static_cast<std::ptrdiff_t>(step.size() / 2);
+    std::nth_element(step.begin(), middle, step.end(),
+                     [](QRgb a, QRgb b) { return qGray(a) < qGray(b); });
+    out.setPixel(upright ? 0 : i, upright ? i : 0, *middle);
+  }
+  return out;
+}
+
+// The program's picture for an area of `size` pixels: the whole picture, its
+// proportions kept, in the middle of the area (the tagline in its lower right
+// corner always shows); the room beside it, or above and below it, takes the
+// background colours of the picture's edge drawn outwards.
+QImage PictureFor(const QImage& picture, const QSize& size) {
+  QImage out(size, QImage::Format_RGB32);
+  out.fill(picture.pixel(0, 0));
+  const QRect fitted = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                           picture.size().scaled(size, Qt::KeepAspectRatio),
+                                           QRect(QPoint(0, 0), size));
+  QPainter painter(&out);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const auto drawOut = [&](const QRect& edge, const QRect& room) {
+    if (!room.isEmpty()) painter.drawImage(room, EdgeColours(picture, edge, 32));
+  };
+  const QRect whole = picture.rect();
+  if (fitted.width() < size.width()) {
+    drawOut(QRect(0, 0, 1, whole.height()), QRect(0, fitted.top(), fitted.left(), fitted.height()));
+    drawOut(QRect(whole.right(), 0, 1, whole.height()),
+            QRect(fitted.right() + 1, fitted.top(), size.width() - fitted.right() - 1,
+                  fitted.height()));
+  } else {
+    drawOut(QRect(0, 0, whole.width(), 1), QRect(0, 0, size.width(), fitted.top()));
+    drawOut(QRect(0, whole.bottom(), whole.width(), 1),
+            QRect(0, fitted.bottom() + 1, size.width(), size.height() - fitted.bottom() - 1));
+  }
+  painter.drawImage(fitted,
+                    picture.scaled(fitted.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  return out;
+}
+
+// The child-window area with the program's picture; without the picture it keeps
+// its plain background.
 class PictureArea : public QMdiArea {
  public:
   PictureArea(const QString& picturePath, QWidget* parent) : QMdiArea(parent) {
@@ -109,24 +166,22 @@ class PictureArea : public QMdiArea {
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    if (picture_.isNull()) {
+    if (picture_.isNull() || viewport()->size().isEmpty()) {
       QMdiArea::paintEvent(event);
       return;
     }
-    QPainter painter(viewport());
-    const QSize size = viewport()->size();
-    if (scaled_.size() != size) {
-      const QPixmap cover =
-          picture_.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-      scaled_ = cover.copy((cover.width() - size.width()) / 2, (cover.height() - size.height()) / 2,
-                           size.width(), size.height());
+    const qreal ratio = viewport()->devicePixelRatioF();
+    const QSize size = viewport()->size() * ratio;
+    if (shown_.size() != size) {
+      shown_ = PictureFor(picture_, size);
+      shown_.setDevicePixelRatio(ratio);
     }
-    painter.drawPixmap(0, 0, scaled_);
+    QPainter(viewport()).drawImage(0, 0, shown_);
   }
 
  private:
-  QPixmap picture_;
-  QPixmap scaled_;
+  QImage picture_;
+  QImage shown_;
 };
 
 // The main window's width in pixels when the company car window opens (13 405 twips).

@@ -50,6 +50,8 @@ class TestShell : public QObject {
   void companyCarWidensANarrowMainWindow_data();
   void companyCarWidensANarrowMainWindow();
   void initialiseAllClosesTheListedWindows();
+  void pictureShowsWhole_data();
+  void pictureShowsWhole();
   void startsWithoutThePicture();
   void exitClosesEverything();
 };
@@ -60,6 +62,9 @@ void TestShell::versionNumberAndCaption() {
   QCOMPARE(CurrentVersionNumber(), 100);
   TestApp app;
   QCOMPARE(app.window->windowTitle(), QStringLiteral("Reventa 2024 Ver: 1.00.000"));
+  // No display name of its own, which the desktop would add after every caption.
+  NameApplication();
+  QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Reventa2024"));
 }
 
 void TestShell::firstStartShowsTheDisclaimerOnce() {
@@ -307,6 +312,37 @@ void TestShell::initialiseAllClosesTheListedWindows() {
   QVERIFY(app.window->findChild<AboutBox*>() != nullptr);
   QCOMPARE(app.window->state().TaxableIncome, 0.0);
   QCOMPARE(app.window->state().Loan.CalcMode, std::string("Monthly repayment"));
+}
+
+void TestShell::pictureShowsWhole_data() {
+  QTest::addColumn<QSize>("size");
+  QTest::newRow("opening size") << MainWindow::DefaultSize(QSize(1366, 738));
+  QTest::newRow("wide and low") << QSize(1340, 520);
+  QTest::newRow("narrow and tall") << QSize(640, 700);
+}
+
+// The picture's lettering (its light pixels: the name and the tagline) is seen
+// whole, at the scale that fits the whole picture into the area.
+void TestShell::pictureShowsWhole() {
+  QFETCH(QSize, size);
+  const auto lettering = [](const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) > 75) box |= QRect(x, y, 1, 1);
+    return box;
+  };
+  const QImage picture(QStringLiteral(REVENTA_TEST_APP_DIR "/Reventa.jpg"));
+  TestApp app;
+  app.window->resize(size);
+  QApplication::processEvents();
+  const QImage shown = app.window->area()->viewport()->grab().toImage();
+  const QRect seen = lettering(shown);
+  const QSizeF whole =
+      QSizeF(lettering(picture).size()) *
+      qMin(double(shown.width()) / picture.width(), double(shown.height()) / picture.height());
+  QVERIFY(shown.rect().adjusted(1, 1, -1, -1).contains(seen));
+  QVERIFY(qAbs(seen.width() - whole.width()) <= 4 && qAbs(seen.height() - whole.height()) <= 4);
 }
 
 void TestShell::startsWithoutThePicture() {
