@@ -37,6 +37,17 @@ constexpr double kBodyPoints = 9.5;
 
 QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 
+// The guide's type, set letter by letter: no "fi", "fl" or "ff" ligatures, which a
+// PDF reader would hand on as single characters, so that a copied word, a search
+// and a screen reader see the plain letters. Every font of a document (headings,
+// code, tables) takes this from the document's default font.
+QFont GuideFont(double points) {
+  QFont font(kFontFamily);
+  font.setPointSizeF(points);
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  return font;
+}
+
 QString Money(double value, int decimals = 2) {
   return QStringLiteral("R ") + QString::fromStdString(FormatAmount(value, decimals));
 }
@@ -123,7 +134,7 @@ QString MarkdownHtml(const QString& markdown) {
 
 std::unique_ptr<QTextDocument> NewDocument(const QString& bodyHtml) {
   auto doc = std::make_unique<QTextDocument>();
-  doc->setDefaultFont(QFont(kFontFamily, 10));
+  doc->setDefaultFont(GuideFont(10));
   doc->setDocumentMargin(0);
   doc->setHtml(QStringLiteral("<html><body style=\"font-family:'%1'; font-size:%2pt; "
                               "color:#1b1b1b;\">%3</body></html>")
@@ -227,7 +238,7 @@ void LayOut(QTextDocument& doc, const Pages& pages) {
 void Paint(QTextDocument& doc, const Pages& pages, QPainter& painter, int firstNumber,
            bool& firstPage) {
   const double h = pages.body.height();
-  QFont footer(kFontFamily, 8);
+  const QFont footer = GuideFont(8);
   for (int i = 0; i < doc.pageCount(); ++i) {
     if (!firstPage) pages.writer.newPage();
     firstPage = false;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,8 @@ const bool kRegistered = RegisterCalculatorWindow(
 
 constexpr int kMarginTwips = 100;
 constexpr double kZoomStep = 1.25;
+// How long one round of the background search may hold up the window.
+constexpr int kSearchSliceMs = 25;
 
 // A tool button with its command; the keys work while the help window (or a
 // widget in it) has the keyboard, not in the calculators beside it.
@@ -54,7 +57,8 @@ HelpBrowserWindow::HelpBrowserWindow(AppContext& context)
       page_(new QSpinBox(tools_)),
       pages_(new QLabel(tools_)),
       find_(new QLineEdit(tools_)),
-      found_(new QLabel(tools_)) {
+      found_(new QLabel(tools_)),
+      searching_(new QTimer(this)) {
   view_->setObjectName(QStringLiteral("brwWebBrowser"));
   view_->setAccessibleName(QStringLiteral("Reventa 2024 user guide"));
   view_->setPageMode(QPdfView::PageMode::MultiPage);
@@ -83,6 +87,7 @@ HelpBrowserWindow::HelpBrowserWindow(AppContext& context)
   find_->setPlaceholderText(tr("Find in the guide"));
   find_->setAccessibleName(tr("Find in the guide"));
   find_->setClearButtonEnabled(true);
+  found_->setObjectName(QStringLiteral("lblFound"));
   auto* findLabel = new QLabel(tr("F&ind"), tools_);
   findLabel->setBuddy(find_);
 
@@ -119,12 +124,9 @@ HelpBrowserWindow::HelpBrowserWindow(AppContext& context)
   connect(zoomOut->defaultAction(), &QAction::triggered, this, [this] { zoomBy(1 / kZoomStep); });
   connect(fit->defaultAction(), &QAction::triggered, this,
           [this] { view_->setZoomMode(QPdfView::ZoomMode::FitToWidth); });
-  connect(find_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    result_ = -1;
-    waiting_ = false;
-    found_->clear();
-    search_->setSearchString(text);
-  });
+  connect(find_, &QLineEdit::textChanged, this, &HelpBrowserWindow::startSearch);
+  searching_->setInterval(0);
+  connect(searching_, &QTimer::timeout, this, &HelpBrowserWindow::searchSomePages);
   connect(find_, &QLineEdit::returnPressed, this, [this] { findNext(true); });
   connect(search_, &QAbstractItemModel::rowsInserted, this, [this] {
     if (waiting_) findNext(true);
@@ -181,29 +183,62 @@ void HelpBrowserWindow::zoomBy(double factor) {
   view_->setZoomFactor(zoom);
 }
 
+void HelpBrowserWindow::startSearch(const QString& text) {
+  result_ = -1;
+  waiting_ = false;
+  searched_ = 0;
+  found_->clear();
+  search_->setSearchString(text);
+  if (text.isEmpty()) {
+    searching_->stop();
+  } else {
+    searching_->start();
+  }
+}
+
+bool HelpBrowserWindow::searchFinished() const { return searched_ >= document_->pageCount(); }
+
+void HelpBrowserWindow::searchSomePages() {
+  // Searching a page tells the model, which reports the places found on it
+  // (rowsInserted) before the next page is searched.
+  QElapsedTimer slice;
+  slice.start();
+  while (!searchFinished() && slice.elapsed() < kSearchSliceMs) {
+    search_->resultsOnPage(searched_++);
+  }
+  if (!searchFinished()) return;
+  searching_->stop();
+  if (waiting_ || result_ >= 0) showFound();
+}
+
+void HelpBrowserWindow::showFound() {
+  const int count = search_->rowCount({});
+  if (!searchFinished()) {
+    found_->setText(tr("Searching…"));
+  } else if (count == 0) {
+    found_->setText(tr("not found"));
+  } else {
+    found_->setText(tr("%1 of %2").arg(result_ + 1).arg(count));
+  }
+}
+
 void HelpBrowserWindow::findNext(bool forward) {
+  if (find_->text().isEmpty()) {
+    found_->clear();
+    return;
+  }
   const int count = search_->rowCount({});
   if (count == 0) {
-    // The guide is searched page by page in the background: the first place found
-    // is shown as soon as it comes in, and "not found" only after a while.
-    if (find_->text().isEmpty()) {
-      found_->clear();
-      return;
-    }
-    waiting_ = true;
-    found_->setText(tr("searching..."));
-    QTimer::singleShot(3000, this, [this] {
-      if (!waiting_) return;
-      waiting_ = false;
-      found_->setText(tr("not found"));
-    });
+    // The first place found is shown as soon as the search comes to it.
+    waiting_ = !searchFinished();
+    showFound();
     return;
   }
   waiting_ = false;
   result_ = forward ? (result_ + 1) % count : (result_ - 1 + count) % count;
   const QPdfLink link = search_->resultAtIndex(result_);
   view_->pageNavigator()->jump(link.page(), link.location(), view_->zoomFactor());
-  found_->setText(tr("%1 of %2").arg(result_ + 1).arg(count));
+  showFound();
 }
 
 }  // namespace reventa

@@ -12,6 +12,7 @@ class QPdfDocument;
 class QPdfSearchModel;
 class QPdfView;
 class QSpinBox;
+class QTimer;
 class QToolButton;
 
 namespace reventa {
@@ -45,6 +46,14 @@ class HelpBrowserWindow : public CalculatorWindow {
   void placeView();
   void showPage(int page);
   void zoomBy(double factor);
+  // The guide is searched page by page in the background, from the first page on,
+  // a few pages at a time; the number of places found is known once every page
+  // has been searched.
+  void startSearch(const QString& text);
+  void searchSomePages();
+  bool searchFinished() const;
+  // "3 of 12" once the count is known, "Searching…" before, "not found".
+  void showFound();
 
   QWidget* tools_;
   QPdfDocument* document_;
@@ -54,6 +63,8 @@ class HelpBrowserWindow : public CalculatorWindow {
   QLabel* pages_;
   QLineEdit* find_;
   QLabel* found_;
+  QTimer* searching_;
+  int searched_ = 0;      // the pages searched so far for the text in the find field
   int result_ = -1;       // the search result shown
   bool waiting_ = false;  // a search asked for before its results came in
 };

@@ -4,6 +4,7 @@
 // figures that are the command-line tool's own.
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPdfDocument>
@@ -48,10 +49,7 @@ QStringList GuideText() {
   text.start(QStringLiteral("pdftotext"),
              {QStringLiteral("-layout"), GuidePath(), QStringLiteral("-")});
   if (!text.waitForFinished(60000)) return {};
-  // Ligatures (fi, fl) back into their letters.
-  return QString::fromUtf8(text.readAllStandardOutput())
-      .normalized(QString::NormalizationForm_KC)
-      .split(QLatin1Char('\f'));
+  return QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
 }
 
 }  // namespace
@@ -164,6 +162,17 @@ void TestHelp::pagesAndSearch() {
   const int first = navigator->currentPage();
   help->findNext();
   QVERIFY(navigator->currentPage() >= first);
+  // The number of places found shows once the whole guide has been searched.
+  TypeInto(find, QStringLiteral("inflation"));
+  QTest::keyClick(find, Qt::Key_Return);
+  auto* found = Child<QLabel>(help, QStringLiteral("lblFound"));
+  QTRY_VERIFY_WITH_TIMEOUT(found->text().contains(QLatin1String(" of ")), 10000);
+  int total = 0;
+  for (int page = 0; page < help->document()->pageCount(); ++page) {
+    total += int(model->resultsOnPage(page).size());
+  }
+  QVERIFY(total > 1);
+  QCOMPARE(found->text(), QStringLiteral("1 of %1").arg(total));
 }
 
 void TestHelp::outsideCommands_data() {
@@ -214,6 +223,10 @@ void TestHelp::everyMenuItemIsEnabled() {
 void TestHelp::guideHasContentsAndAChapterPerCalculator() {
   const QStringList pages = GuideText();
   QVERIFY(pages.size() > 20);
+  // Plain letters, not ligatures (U+FB00 to U+FB06: "fi", "fl" set as one glyph).
+  const auto ligature = QRegularExpression(QStringLiteral("\\w*[\\x{FB00}-\\x{FB06}]\\w*"))
+                            .match(pages.join(QLatin1Char('\n')));
+  QVERIFY2(!ligature.hasMatch(), qPrintable(ligature.captured()));
   const QString contents = pages.mid(1, 2).join(QLatin1Char('\n'));
   QVERIFY(contents.trimmed().startsWith(QLatin1String("Contents")));
   const QStringList chapters{"Getting started",
