@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 namespace reventa {
@@ -14,15 +15,20 @@ namespace reventa {
 inline const QString kAppTitle = QStringLiteral("Reventa2024");
 
 struct Message {
-  enum class Icon { None, Information, Warning, Critical };
-  enum class Buttons { Ok, OkCancel };
-  enum class Answer { Ok, Cancel };
+  enum class Icon { None, Information, Warning, Critical, Question };
+  // DeleteCancel: "&Delete" and "Cancel", Cancel the default, so that Enter or
+  // Escape keeps what would be deleted.
+  enum class Buttons { Ok, OkCancel, DeleteCancel };
+  enum class Answer { Ok, Cancel, Delete };
 
   QString title = kAppTitle;
   QString text;
   Icon icon = Icon::None;
   Buttons buttons = Buttons::Ok;
 };
+
+// The answer the message's default button gives, as Enter does.
+Message::Answer DefaultAnswer(const Message& message);
 
 class Messages {
  public:
@@ -33,6 +39,8 @@ class Messages {
   // The shapes the program uses.
   void Error(QWidget* parent, const QString& title, const QString& text);
   void Info(QWidget* parent, const QString& text);
+  // Asks whether to delete something; true only when the answer is Delete.
+  bool ConfirmDelete(QWidget* parent, const QString& title, const QString& text);
   // The warning sound a window makes when a step is refused or wraps around.
   virtual void Beep();
 };
@@ -41,9 +49,15 @@ class Messages {
 class ScreenMessages : public Messages {
  public:
   Message::Answer Show(QWidget* parent, const Message& message) override;
+
+  // The box for the message: title, text, icon, buttons and the default one.
+  static void SetUp(QMessageBox& box, const Message& message);
+  // The answer of the button the box was closed with.
+  static Message::Answer AnswerOf(const QMessageBox& box);
 };
 
-// Keeps every message and answers from a queue (Ok when the queue is empty).
+// Keeps every message and answers from a queue (when the queue is empty, as
+// Enter would: the default answer).
 class RecordingMessages : public Messages {
  public:
   Message::Answer Show(QWidget* parent, const Message& message) override;
