@@ -128,11 +128,6 @@ CompanyCar& CurrentCar(CompanyCarRegister& cars);
 // The texts of the window's messages.
 inline constexpr const char* TooManyCarsText =
     "The register holds 32 767 cars, the most it can hold; no car was added.";
-inline constexpr const char* PeriodTitle = "Incorrect period of use!";
-inline constexpr const char* PeriodText = "The period of use may only be between 1 and 12 months";
-// The period field shows the days of use; what is typed into it is held to this
-// and never stored.
-inline constexpr InputRange CompanyCarPeriodRange{"", 0, 12, 0, PeriodTitle, PeriodText};
 inline constexpr const char* WrongDatesText =
     "The dates entered are not correct please enter a dates between 01/03/2023 and 29/02/2024";
 

@@ -20,7 +20,7 @@
 namespace reventa {
 
 // What a row of a group box holds.
-enum class CarRowKind { Text, Input, Date, Days, Shown, Check, Heading };
+enum class CarRowKind { Text, Input, Date, Shown, Check, Heading };
 
 // A row: its field and the key of the car's input (CompanyCarRanges,
 // CompanyCarTexts) or the register's (CompanyCarRegisterRanges) it shows; a
@@ -50,10 +50,6 @@ constexpr FieldEntry Field(const char* name, const char* caption, const char* un
 constexpr FieldEntry TextField(const char* name, const char* caption) {
   return {name, caption, "", "", FieldLook::Amount, 0, kFieldWidth + 40};
 }
-// The period field: the window gives its message for any keystroke it refuses,
-// so the form has its limits only.
-constexpr InputRange kTypedPeriod{"", CompanyCarPeriodRange.Min, CompanyCarPeriodRange.Max, 0};
-
 constexpr CarRow kCar[] = {
     {Text, TextField("txtCCRegNumber", "Vehicle registration number"), "CCRegNumber"},
     {Text, TextField("txtCCMake", "Car Make"), "CCMake"},
@@ -66,7 +62,8 @@ constexpr CarRow kCar[] = {
 constexpr CarRow kPeriod[] = {
     {Date, Field("dtCCStartDate", "Start date "), "CCStartDate"},
     {Date, Field("dtCCEndDate", "End date"), "CCEndDate"},
-    {Days, {"numCCMonths", "No of days ", "", "", FieldLook::Number, 0, kFieldWidth}},
+    // The days of use the computation works out: shown, never typed.
+    {Shown, {"numCCMonths", "No of days ", "", "", FieldLook::Number, 0, kFieldWidth}},
     {Input, Field("numEndMileage", "End mileage", "kms"), "EndMileage"},
     {Input, Field("numStartMileage", "Start mileage", "kms"), "StartMileage"},
     {Input, Field("numTotalDistance", "Total distance", "kms"), "TotalDistance"},
@@ -239,9 +236,6 @@ void CompanyCarWindow::addRow(Form& form, const CarRow& row) {
       connect(numbers_.last().second, &NumericField::valueChanged, this, [this, input](double v) {
         if (!showing_) SetValue(*input, car(), v);
       });
-      break;
-    case Days:
-      days_ = form.input(entry, kTypedPeriod);
       break;
     case Date: {
       DateField* field = form.date(entry, input->Range);

@@ -24,6 +24,17 @@ const bool kRegistered = RegisterCalculatorWindow(
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
+// "Delete vehicle number 2 of 3, CA 123-456 (Toyota)?", the registration and the
+// make named when the car has them.
+QString DeleteQuestion(const CompanyCarRegister& cars, const CompanyCar& car) {
+  QString which = QStringLiteral("vehicle number %1 of %2").arg(cars.Current).arg(cars.N);
+  const QString registration = FromStd(car.CCRegNumber).trimmed();
+  const QString make = FromStd(car.CCMake).trimmed();
+  if (!registration.isEmpty()) which += QStringLiteral(", ") + registration;
+  if (!make.isEmpty()) which += QStringLiteral(" (%1)").arg(make);
+  return QStringLiteral("Delete %1?\nIts details cannot be brought back.").arg(which);
+}
+
 }  // namespace
 
 CompanyCarWindow::CompanyCarWindow(AppContext& context)
@@ -75,6 +86,12 @@ CompanyCarWindow::CompanyCarWindow(AppContext& context)
   } else {
     c.Current = 1;
     autoCalc3802_->setVisible(c.N > 1);
+    // The box belongs to the register, not to a car: it is set once here and
+    // afterwards only by the user. Adding a second car switches the split on
+    // without ticking it.
+    showing_ = true;
+    autoCalc3802_->setChecked(c.AutoCalc3802 == 1);
+    showing_ = false;
     showCar();
     if (!car().CCRegNumber.empty()) {
       enableAll(c.N > 1);
@@ -127,15 +144,6 @@ void CompanyCarWindow::connectFields() {
     fb3802ThisCar_->setEnabled(!on);
   });
 
-  // The period field only shows the days of use; what is typed is checked
-  // against its limit and never stored.
-  connect(days_, &NumericField::entryRefused, this, [this] {
-    context().messages.Error(this, QString::fromLatin1(CompanyCarPeriodRange.Title),
-                             QString::fromLatin1(CompanyCarPeriodRange.Text));
-    days_->setValue(CompanyCarPeriodRange.Max);
-    days_->setFocus();
-  });
-
   setUpTaxYearDates(startDate_, endDate_, true);
   for (DateField* date : {startDate_, endDate_}) {
     connect(date, &DateField::refused, this, [this, date] {
@@ -165,9 +173,6 @@ void CompanyCarWindow::showCar() {
   for (const auto& [input, field] : numbers_) field->setValue(ValueOf(*input, c));
   for (const auto& [flag, box] : flags_) box->setChecked(c.*flag == 1);
   actual3802_->setValue(cars().Actual3802);
-  // The box shows whether the split is on, also when adding a second car switched
-  // it on: the car's code 3802 field is then worked out, not typed.
-  autoCalc3802_->setChecked(cars().AutoCalc3802 == 1);
   showing_ = false;
 }
 
@@ -307,6 +312,11 @@ void CompanyCarWindow::navigate(void (*step)(CompanyCarRegister&)) {
 void CompanyCarWindow::deleteCar() {
   CompanyCarRegister& c = cars();
   if (c.N < 1) return;
+  // Nothing of a deleted car can be brought back: the user confirms it first.
+  if (!context().messages.ConfirmDelete(this, QStringLiteral("Delete Vehicle"),
+                                        DeleteQuestion(c, car()))) {
+    return;
+  }
   DeleteCurrentCar(c);
   setCaption();
   autoCalc3802_->setVisible(c.N > 1);
@@ -342,7 +352,7 @@ std::optional<Report> CompanyCarWindow::report() {
   if (skipped) {
     showing_ = true;
     for (NumericField* f : findChildren<NumericField*>()) {
-      if (f->isReadOnly() || f == days_) f->setValue(0);
+      if (f->isReadOnly()) f->setValue(0);
     }
     showing_ = false;
   }

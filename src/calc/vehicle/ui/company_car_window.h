@@ -84,7 +84,6 @@ class CompanyCarWindow : public CalculatorWindow {
   QLabel* regNumberLabel_ = nullptr;
   DateField* startDate_ = nullptr;
   DateField* endDate_ = nullptr;
-  NumericField* days_ = nullptr;  // numCCMonths: shows the days of use
   NumericField* actual3802_ = nullptr;
   NumericField* fb3802ThisCar_ = nullptr;
   QCheckBox* sarsTable_ = nullptr;

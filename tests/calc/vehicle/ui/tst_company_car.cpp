@@ -1,12 +1,14 @@
 // The company car window: the register through Add, Back, Forward and Delete
-// with the enabling rules, the worked fringe benefit figures typed in, the check
-// boxes, the period and date messages, closing, the register outliving the
-// window, and the compcar rows of a print with their PDF.
+// (asked first) with the enabling rules, the worked fringe benefit figures typed
+// in, the check boxes and the auto-split box, the shown-only period, the date
+// messages, closing, the register outliving the window, and the compcar rows of
+// a print with their PDF.
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QtTest>
 
 #include "calc/vehicle/ui/company_car_window.h"
@@ -75,8 +77,11 @@ class TestCompanyCar : public QObject {
   void workedFiguresThroughTheWindow_data();
   void workedFiguresThroughTheWindow();
   void secondCarSplitsTheCode3802Amount();
+  void deleteAsksFirst_data();
+  void deleteAsksFirst();
+  void deleteQuestionOnScreenCancelsByDefault();
   void checkBoxesStoreWithoutCalculating();
-  void periodFieldRefusesMoreThanTwelve();
+  void periodFieldIsShownOnly();
   void closingIsRefusedWhileTheEndDateIsWrong_data();
   void closingIsRefusedWhileTheEndDateIsWrong();
   void registerOutlivesTheWindowUntilInitialiseAll();
@@ -164,10 +169,10 @@ void TestCompanyCar::enablingRules() {
   Run(w, steps);
   QCOMPARE(w->windowTitle(), kCaption.arg(caption.section(' ', 0, 0), caption.section(' ', 2)));
   QCOMPARE(EnabledControls(w), enabled);
-  // The split box shows, ticked, once there is a second car.
+  // The split box shows, and the split is on, once there is a second car.
   auto* split = Child<QCheckBox>(w, QStringLiteral("chkAutoCalc3802"));
   QCOMPARE(split->isVisibleTo(w), cars.N > 1);
-  QCOMPARE(split->isChecked(), cars.N > 1);
+  QCOMPARE(cars.AutoCalc3802, cars.N > 1 ? 1 : 0);
   // A car just added waits for its registration number.
   if (enabled == justAdded) {
     QVERIFY(Child(w, QStringLiteral("txtCCRegNumber"))->hasFocus());
@@ -208,6 +213,7 @@ void TestCompanyCar::addingBeyondTheLimitIsRefused() {
 void TestCompanyCar::deletingTheMiddleCarRenumbers() {
   TestApp app;
   auto* w = app.open<CompanyCarWindow>(kWindow);
+  app.messages.answers << Message::Answer::Delete;
   Run(w, {"add", "reg=A", "add", "reg=B", "add", "reg=C", "back", "delete"});
   const CompanyCarRegister& cars = app.window->state().Cars;
   QCOMPARE(cars.N, 2);
@@ -223,6 +229,7 @@ void TestCompanyCar::deletingTheOnlyCarEmptiesTheScreen() {
   auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=ABC 1"});
   Enter(w, {"numActual3802=126000", "numCCPrice=300000"});
+  app.messages.answers << Message::Answer::Delete;
   Run(w, {"delete"});
   QCOMPARE(app.window->state().Cars.N, 0);
   QCOMPARE(app.window->state().Cars.Actual3802, 0.0);
@@ -295,12 +302,56 @@ void TestCompanyCar::secondCarSplitsTheCode3802Amount() {
   // One car takes the whole total.
   ExpectShown(w, {"numFB3802ThisCar=90 000"});
   Run(w, {"add", "reg=B"});
-  QVERIFY(Child(w, QStringLiteral("chkAutoCalc3802"))->isVisible());
+  // The split is on; the box stays as the user left it.
+  auto* split = Child<QCheckBox>(w, QStringLiteral("chkAutoCalc3802"));
+  QVERIFY(split->isVisible() && !split->isChecked());
+  QCOMPARE(app.window->state().Cars.AutoCalc3802, 1);
   Enter(w, {"numCCPrice=100000", "dtCCEndDate=30/08/2023"});
   Click(w, QStringLiteral("cmdCalculate"));
   ExpectShown(w, {"numFB3802ThisCar=30 000"});
   Run(w, {"back"});
   ExpectShown(w, {"numFB3802ThisCar=60 000"});
+  split->click();
+  Run(w, {"add"});
+  QVERIFY(split->isChecked());
+}
+
+void TestCompanyCar::deleteAsksFirst_data() {
+  QTest::addColumn<QString>("make");
+  QTest::addColumn<bool>("answerDelete");  // false: Enter, the default
+  QTest::addColumn<QString>("question");
+  QTest::newRow("Enter keeps the car")
+      << "Toyota" << false << "Delete vehicle number 2 of 2, CA 2 (Toyota)?";
+  QTest::newRow("Delete deletes it") << "" << true << "Delete vehicle number 2 of 2, CA 2?";
+}
+
+void TestCompanyCar::deleteAsksFirst() {
+  QFETCH(QString, make);
+  QFETCH(bool, answerDelete);
+  QFETCH(QString, question);
+  TestApp app;
+  auto* w = app.open<CompanyCarWindow>(kWindow);
+  Run(w, {"add", "reg=CA 1", "add", "reg=CA 2"});
+  TypeInto(Child(w, QStringLiteral("txtCCMake")), make);
+  if (answerDelete) app.messages.answers << Message::Answer::Delete;
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+  QTest::qWait(300);  // the button's animated click
+  QCOMPARE(ShownTexts(app), question + QStringLiteral("\nIts details cannot be brought back."));
+  QCOMPARE(app.messages.shown[0].buttons, Message::Buttons::DeleteCancel);
+  QCOMPARE(app.window->state().Cars.N, answerDelete ? 1 : 2);
+}
+
+void TestCompanyCar::deleteQuestionOnScreenCancelsByDefault() {
+  QMessageBox box;
+  ScreenMessages::SetUp(box, {QStringLiteral("Delete Vehicle"),
+                              QStringLiteral("Delete vehicle number 2 of 2, CA 2 (Toyota)?\nIts "
+                                             "details cannot be brought back."),
+                              Message::Icon::Question, Message::Buttons::DeleteCancel});
+  box.show();
+  Snapshot(&box, QStringLiteral("compcar-delete-question"));
+  QTest::keyClick(&box, Qt::Key_Return);
+  QCOMPARE(ScreenMessages::AnswerOf(box), Message::Answer::Cancel);
+  QCOMPARE(box.escapeButton(), box.defaultButton());
 }
 
 void TestCompanyCar::checkBoxesStoreWithoutCalculating() {
@@ -329,23 +380,22 @@ void TestCompanyCar::checkBoxesStoreWithoutCalculating() {
   QCOMPARE(car.MaintIncluded, 0);
 }
 
-void TestCompanyCar::periodFieldRefusesMoreThanTwelve() {
+void TestCompanyCar::periodFieldIsShownOnly() {
   TestApp app;
   auto* w = app.open<CompanyCarWindow>(kWindow);
   Run(w, {"add", "reg=A"});
   Enter(w, {"numCCPrice=100000"});
   ExpectShown(w, {"numCCMonths=366"});
-  TypeInto(Child(w, QStringLiteral("numCCMonths")), QStringLiteral("13"));
-  QCOMPARE(app.messages.shown.size(), 1);
-  QCOMPARE(app.messages.shown[0].title, QStringLiteral("Incorrect period of use!"));
-  QCOMPARE(app.messages.shown[0].text,
-           QStringLiteral("The period of use may only be between 1 and 12 months"));
-  QCOMPARE(app.messages.shown[0].icon, Message::Icon::Critical);
-  ExpectShown(w, {"numCCMonths=12"});
-  // Nothing typed there is stored: the dates decide the days.
-  Click(w, QStringLiteral("cmdCalculate"));
+  // Tab from the end date passes the days by; what is typed lands in the mileage.
+  Focus(Child(w, QStringLiteral("dtCCEndDate")));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("numEndMileage"));
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("45000"));
+  ExpectShown(w, {"numEndMileage=45000", "numCCMonths=366"});
+  // Keys sent to the days themselves change nothing.
+  QTest::keyClicks(Child(w, QStringLiteral("numCCMonths")), QStringLiteral("13"));
   ExpectShown(w, {"numCCMonths=366"});
-  QCOMPARE(app.window->state().Cars.Entries[1].CCEndDate, 45351.0);
+  QVERIFY2(app.messages.shown.isEmpty(), qPrintable(ShownTexts(app)));
 }
 
 void TestCompanyCar::closingIsRefusedWhileTheEndDateIsWrong_data() {
