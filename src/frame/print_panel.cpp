@@ -1,5 +1,6 @@
 #include "frame/print_panel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +19,7 @@ PrintPanel::PrintPanel(QWidget* window, const PrintPanelOptions& options)
       view_(new QPushButton(tr("&View/Export report"), this)),
       print_(new QPushButton(tr("P&rint directly to printer"), this)),
       cancel_(new QPushButton(options.cancelCaption, this)),
+      buttons_(new QBoxLayout(QBoxLayout::LeftToRight)),
       focus_(options.focus) {
   view_->setObjectName(QStringLiteral("cmdVR"));
   print_->setObjectName(QStringLiteral("cmdPD"));
@@ -25,11 +27,12 @@ PrintPanel::PrintPanel(QWidget* window, const PrintPanelOptions& options)
   if (options.languages) addLanguages();
   if (!options.nameCaption.isEmpty()) addName(options);
   if (options.schedule) addSchedule();
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(view_);
-  buttons->addWidget(print_);
-  buttons->addWidget(cancel_);
-  content()->addLayout(buttons);
+  buttons_->addWidget(view_);
+  buttons_->addWidget(print_);
+  buttons_->addWidget(cancel_);
+  content()->addLayout(buttons_);
+  order_ << view_ << print_ << cancel_;
+  for (qsizetype i = 1; i < order_.size(); ++i) setTabOrder(order_[i - 1], order_[i]);
 
   connect(view_, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(0); });
   connect(print_, &QPushButton::clicked, this, [this] { Q_EMIT printRequested(1); });
@@ -45,6 +48,7 @@ void PrintPanel::addLanguages() {
   english_->setChecked(true);
   auto* afrikaans = new QRadioButton(QStringLiteral("&Afrikaans print"), this);
   afrikaans->setObjectName(QStringLiteral("Option2"));
+  order_ << english_ << afrikaans;
   auto* row = new QHBoxLayout;
   row->addWidget(english_);
   row->addWidget(afrikaans);
@@ -61,6 +65,7 @@ void PrintPanel::addName(const PrintPanelOptions& options) {
   auto* caption = new QLabel(options.nameCaption, this);
   caption->setBuddy(name_);
   auto* note = new QLabel(QStringLiteral("(max.50 chrs.)"), this);
+  order_ << name_;
   auto* rows = new QGridLayout;
   if (options.nameBelowCaption) {
     rows->addWidget(caption, 0, 0, 1, 2);
@@ -86,6 +91,7 @@ void PrintPanel::addSchedule() {
   auto* monthly = new QRadioButton(QStringLiteral("Monthly "), kinds_);
   monthly->setObjectName(QStringLiteral("Option1_1"));
   monthly->setAccessibleName(QStringLiteral("Monthly amortization"));
+  order_ << include_ << annual_ << monthly;
   auto* kinds = new QHBoxLayout(kinds_);
   kinds->addWidget(annual_);
   kinds->addWidget(monthly);
@@ -128,41 +134,116 @@ QWidget* PrintPanel::frame() const {
   return window;
 }
 
+QList<QWidget*> PrintPanel::tabStops() const {
+  // A set of options is one stop, at the option chosen; the arrow keys move
+  // between them.
+  const auto chosenBeside = [](const QRadioButton* option) {
+    for (const QRadioButton* other :
+         option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+      if (other != option && other->autoExclusive() && other->isChecked()) return true;
+    }
+    return false;
+  };
+  QList<QWidget*> stops;
+  for (QWidget* w : order_) {
+    if (!w->isVisibleTo(this) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (auto* option = qobject_cast<QRadioButton*>(w);
+        option != nullptr && !option->isChecked() && chosenBeside(option)) {
+      continue;
+    }
+    stops << w;
+  }
+  return stops;
+}
+
+bool PrintPanel::focusNextPrevChild(bool next) {
+  const QList<QWidget*> stops = tabStops();
+  // A panel being hidden hands the focus on as any widget does.
+  if (!isVisible() || stops.isEmpty()) return PanelFrame::focusNextPrevChild(next);
+  // Round the panel's controls, from the last to the first and back.
+  const qsizetype at = stops.indexOf(QApplication::focusWidget());
+  const qsizetype n = stops.size();
+  const qsizetype to = at < 0 ? 0 : (at + (next ? 1 : n - 1)) % n;
+  stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+void PrintPanel::growFrame(int width, int height) {
+  QWidget* f = frame();
+  if (f == nullptr || (width <= 0 && height <= 0) || f->isMaximized()) return;
+  QRect r = f->geometry();
+  QWidget* area = f->isWindow() ? nullptr : f->parentWidget();
+  // Never wider than the main window's area.
+  if (area != nullptr) width = qMin(width, area->width() - r.width());
+  r.setSize(r.size() + QSize(qMax(0, width), qMax(0, height)));
+  // Within the area: moved left and up rather than past its edges.
+  if (area != nullptr) {
+    r.moveRight(qMin(r.right(), area->width() - 1));
+    r.moveBottom(qMin(r.bottom(), area->height() - 1));
+    r.moveTopLeft(QPoint(qMax(0, r.left()), qMax(0, r.top())));
+  }
+  grown_ += r.size() - f->size();
+  moved_ += r.topLeft() - f->pos();
+  f->setGeometry(r);
+  placedAt_ = r.topLeft();
+}
+
+int PrintPanel::fitWidth(int room) {
+  // Side by side when the buttons fit, else one under another. The panel's
+  // layout keeps its size until told the row has changed.
+  const auto arrange = [this](QBoxLayout::Direction direction) {
+    buttons_->setDirection(direction);
+    content()->invalidate();
+  };
+  arrange(QBoxLayout::LeftToRight);
+  if (sizeHint().width() > room) arrange(QBoxLayout::TopToBottom);
+  const int wanted = sizeHint().width();
+  if (wanted > room) {
+    // The options themselves are wider: the window widens as far as it may.
+    const int before = grown_.width();
+    growFrame(wanted - room, 0);
+    room += grown_.width() - before;
+  }
+  return qMin(wanted, room);
+}
+
 void PrintPanel::showBelow(const QWidget* anchor) {
   QWidget* window = parentWidget();
-  adjustSize();
   const int gap = 8;
-  const int top = anchor->mapTo(window, QPoint(0, anchor->height())).y() + gap;
+  const int margin = 4;
   if (!isVisible()) {
-    const int needed = top + height() + gap - window->height();
-    if (needed > 0 && frame() != nullptr) {
-      frame()->resize(frame()->width(), frame()->height() + needed);
-      grown_ = needed;
-    }
+    QWidget* focus = QApplication::focusWidget();
+    returnTo_ = focus != nullptr && window->isAncestorOf(focus) ? focus : nullptr;
+    const int width = fitWidth(window->width() - 2 * margin);
+    resize(width, heightForWidth(width) > 0 ? heightForWidth(width) : sizeHint().height());
+    const int top = anchor->mapTo(window, QPoint(0, anchor->height())).y() + gap;
+    growFrame(0, top + height() + gap - window->height());
   }
+  const int top = anchor->mapTo(window, QPoint(0, anchor->height())).y() + gap;
   move(qMax(0, (window->width() - width()) / 2), top);
   show();
   raise();
-  switch (focus_) {
-    case PrintPanelOptions::Focus::View:
-      view_->setFocus();
-      break;
-    case PrintPanelOptions::Focus::Print:
-      print_->setFocus();
-      break;
-    case PrintPanelOptions::Focus::Name:
-      name_->setFocus();
-      break;
-  }
+  QWidget* first = focus_ == PrintPanelOptions::Focus::Name ? name_ : nullptr;
+  if (first == nullptr && !tabStops().isEmpty()) first = tabStops().first();
+  if (first != nullptr) first->setFocus(Qt::OtherFocusReason);
 }
 
 void PrintPanel::close() {
+  const bool hadFocus = isAncestorOf(QApplication::focusWidget());
   hide();
-  if (grown_ > 0 && frame() != nullptr) {
-    frame()->resize(frame()->width(), frame()->height() - grown_);
+  if (QWidget* f = frame(); f != nullptr && !grown_.isNull()) {
+    f->resize(f->size() - grown_);
+    // Back where it stood, unless the user has moved it since.
+    if (f->pos() == placedAt_) f->move(f->pos() - moved_);
   }
-  grown_ = 0;
+  grown_ = QSize(0, 0);
+  moved_ = QPoint();
   Q_EMIT closed();
+  // The keyboard goes back to where the panel was opened from ("&Print"), once
+  // the window has enabled its buttons again.
+  if (hadFocus && returnTo_ != nullptr && returnTo_->isEnabled() && returnTo_->isVisible()) {
+    returnTo_->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 }  // namespace reventa

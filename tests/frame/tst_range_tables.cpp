@@ -1,7 +1,8 @@
 // Every calculator's range table walked through both doors: the window's field of
 // each input holds the table's limits and places and refuses a value just outside
 // them as it is typed, and the command-line tool takes the limits and refuses the
-// same value just outside, with the table's message.
+// same value just outside, with the table's message. And the frame's print panel:
+// the focus starts on its first control and Tab and Shift+Tab go round the panel.
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,6 +85,8 @@ class TestRangeTables : public QObject {
  private Q_SLOTS:
   void windowAndToolAgree_data();
   void windowAndToolAgree();
+  void printPanelKeepsTheKeyboard_data();
+  void printPanelKeepsTheKeyboard();
 };
 
 void TestRangeTables::windowAndToolAgree_data() {
@@ -177,6 +180,40 @@ void TestRangeTables::windowAndToolAgree() {
              prefix + QStringLiteral(": ") + Number(r.Max + step) + QStringLiteral(" is outside ") +
                  Number(r.Min) + QStringLiteral(" to ") + Number(r.Max));
   }
+}
+
+void TestRangeTables::printPanelKeepsTheKeyboard_data() {
+  QTest::addColumn<QString>("window");
+  // The focus when "&Print" opens the panel, then after each Tab, round to the first.
+  QTest::addColumn<QStringList>("tabs");
+  QTest::newRow("Travel Allowance: the name first")
+      << "frmCarAll1" << QStringList{"Text3", "cmdVR", "cmdPD", "cmdCancel", "Text3"};
+  QTest::newRow("Annual: the language chosen, then the name")
+      << "frmAnnual" << QStringList{"Option1", "Text1", "cmdVR", "cmdPD", "cmdCancel", "Option1"};
+  QTest::newRow("QuickTax: buttons only")
+      << "frmKwikTax" << QStringList{"cmdVR", "cmdPD", "cmdCancel", "cmdVR"};
+}
+
+void TestRangeTables::printPanelKeepsTheKeyboard() {
+  QFETCH(QString, window);
+  QFETCH(QStringList, tabs);
+  TestApp app;
+  QWidget* w = app.openAtDefaultSize(window);
+  QPushButton* print =
+      w->findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^cmd?Print$"))).first();
+  print->setFocus();
+  QTest::keyClick(print, Qt::Key_Space);
+  QStringList visited{QApplication::focusWidget()->objectName()};
+  while (visited.size() < tabs.size()) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  QCOMPARE(visited, tabs);
+  // Shift+Tab goes round the other way, to Cancel, which closes the panel only.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QVERIFY(w->isVisible());
+  QCOMPARE(QApplication::focusWidget(), print);
 }
 
 QTEST_MAIN(TestRangeTables)

@@ -112,7 +112,6 @@ TravelAllowanceWindow::TravelAllowanceWindow(AppContext& context)
   panel.nameCaption = QStringLiteral("Employee name :");
   panel.nameField = QStringLiteral("Text3");
   panel.nameWidth = 240;
-  panel.focus = PrintPanelOptions::Focus::Print;
   QPushButton* print = command(QStringLiteral("cmdPrint"));
   setUpPrinting({panel}, print, print);
 

@@ -1,5 +1,6 @@
 // QuickTax from typing to the stored report row and an exported PDF.
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -27,6 +28,8 @@ class TestQuickTax : public QObject {
   void printingTwiceKeepsOneRow();
   void storeFaultsLeaveTheWindowUsable_data();
   void storeFaultsLeaveTheWindowUsable();
+  void printPanelFitsTheMainWindow_data();
+  void printPanelFitsTheMainWindow();
 };
 
 static QString Shown(QWidget* w, int index) {
@@ -235,6 +238,41 @@ void TestQuickTax::storeFaultsLeaveTheWindowUsable() {
   Click(w, QStringLiteral("cmdCalculate"));
   QCOMPARE(Shown(w, 5), QStringLiteral("726 839.00"));
   store.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestQuickTax::printPanelFitsTheMainWindow_data() {
+  QTest::addColumn<double>("buttonPoints");  // the buttons' font; 0: the platform's
+  QTest::addColumn<bool>("low");             // low in the main window, as cascaded
+  QTest::newRow("a desktop with wider buttons") << 13.0 << false;
+  QTest::newRow("low in the main window") << 0.0 << true;
+}
+
+void TestQuickTax::printPanelFitsTheMainWindow() {
+  QFETCH(double, buttonPoints);
+  QFETCH(bool, low);
+  const QFont platform = QApplication::font("QPushButton");
+  QFont buttons = platform;
+  if (buttonPoints > 0) buttons.setPointSizeF(buttonPoints);
+  QApplication::setFont(buttons, "QPushButton");
+  TestApp app;
+  auto* w = app.openAtDefaultSize(QStringLiteral("frmKwikTax"));
+  QWidget* frame = w->parentWidget();
+  const QRect area = app.window->area()->viewport()->rect();
+  if (low) frame->move(40, area.height() - frame->height() - 20);
+  const QRect before = frame->geometry();
+  Click(w, QStringLiteral("cmPrint"));
+  QApplication::setFont(platform, "QPushButton");
+  Snapshot(app.window.get(),
+           QStringLiteral("quicktax-print-panel-%1").arg(QTest::currentDataTag()));
+  auto* panel = Child(w, QStringLiteral("Frame1"));
+  QVERIFY(area.contains(frame->geometry()));
+  QVERIFY(w->rect().contains(panel->geometry()));
+  for (QPushButton* b : panel->findChildren<QPushButton*>()) {
+    QVERIFY(panel->rect().contains(b->geometry()));
+    QVERIFY(b->width() >= b->sizeHint().width() && b->height() >= b->sizeHint().height());
+  }
+  Click(panel, QStringLiteral("cmdCancel"));
+  QCOMPARE(frame->geometry(), before);
 }
 
 QTEST_MAIN(TestQuickTax)
