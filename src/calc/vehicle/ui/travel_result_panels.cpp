@@ -40,8 +40,8 @@ constexpr FieldEntry kYearDays{"silgEdit13_6",    "", "", "days",
 // total is rounded to one decimal before it is shown.
 constexpr FieldEntry kRates[] = {
     {"sidbEdit1_0", "Fixed cost", "", "", FieldLook::Amount, 2, 110, "Fixed cost per km"},
-    {"sidbEdit1_1", "Fuel costs", "", "", FieldLook::Amount, 2, 110},
-    {"sidbEdit1_2", "Maintenance costs", "", "", FieldLook::Amount, 2, 110},
+    {"sidbEdit1_1", "Fuel costs", "", "", FieldLook::Amount, 1, 110},
+    {"sidbEdit1_2", "Maintenance costs", "", "", FieldLook::Amount, 1, 110},
     {"sidbEdit1_3", "Total costs", "", "", FieldLook::Amount, 1, 110},
 };
 constexpr FieldEntry kClaim{"sidbEdit1_4",     "", "",  "",
