@@ -5,9 +5,11 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolTip>
 #include <QValidator>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -74,6 +76,30 @@ LeadingNumberPart ReadLeadingNumberPart(const QString& text) {
   part.scanned = i;
   part.number = LeadingNumber(plain);
   return part;
+}
+
+// What a free-text field takes after its number: the units a rate is written
+// with, "%" and "p.a." (dots and blanks optional, any case), or the start of
+// them while they are typed. Nothing else: a letter or a digit there ("1e5",
+// "12% 5", "100k") would make the text a different number from the one read.
+bool IsUnitText(const QString& text) {
+  static const QRegularExpression unit(QStringLiteral(R"(^\s*%?\s*(p\.?\s*(a\.?)?)?\s*$)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  return unit.match(text).hasMatch();
+}
+
+// Three digits after the one separator are as often a thousands group as a
+// fraction: "1,000" and, in a whole field, "1.000" are a thousand to many users.
+// A field with fewer decimals would round them to 1, a thousandth of what was
+// meant, so it takes neither. (A point pasted into an amount with cents is
+// taken as the decimal one: "12.125" rounds to 12.12.)
+bool IsThousandsGroup(const QString& text, const LeadingNumberPart& part, int decimals) {
+  if (part.separators != 1 || part.fraction != 3 || decimals >= 3) return false;
+  if (decimals == 0) return true;
+  for (qsizetype i = part.begin; i < part.end; ++i) {
+    if (text.at(i) == QLatin1Char(',')) return true;
+  }
+  return false;
 }
 
 // The number as a field with the given decimals holds it: a fraction the field
@@ -179,7 +205,7 @@ void NumericField::setValue(double value) {
   }
 }
 
-double NumericField::shownValue() const { return read(text()); }
+double NumericField::shownValue() const { return valueOf(text()); }
 
 QString NumericField::format(double value) const {
   if (!grouped_) {
@@ -190,11 +216,26 @@ QString NumericField::format(double value) const {
 
 bool NumericField::take(QString& text, int& cursor) const {
   if (output_) return true;
-  const LeadingNumberPart part = ReadLeadingNumberPart(text);
-  // A field that is not free text holds its number and nothing else.
-  if (!freeText_ && part.scanned != text.size()) return false;
+  LeadingNumberPart part = ReadLeadingNumberPart(text);
+  // Blanks are the spaces between thousands, never a number of their own: a
+  // Space typed over the selection would otherwise empty the field.
+  if (!text.isEmpty() && part.begin == text.size()) return false;
+  if (part.begin > 0) {
+    // Typed before the number, a blank is refused; pasted, it is dropped (a
+    // copied cell brings its padding).
+    if (typing_) return false;
+    text.remove(0, part.begin);
+    cursor = std::max(0, cursor - static_cast<int>(part.begin));
+    part = ReadLeadingNumberPart(text);
+  }
+  if (part.scanned != text.size()) {
+    // A field that is not free text holds its number and nothing else; a free
+    // text field also its unit, after a number.
+    if (!freeText_ || !part.digits || !IsUnitText(text.mid(part.scanned))) return false;
+  }
   // "1.234,5" could mean either; the field never guesses which is the decimal one.
   if (part.separators > 1) return false;
+  if (IsThousandsGroup(text, part, decimals_)) return false;
   if (part.sign == QLatin1Char('-') && minimum_ >= 0) return false;
   if (part.sign == QLatin1Char('+') && !freeText_) return false;
   const bool roundsFraction = part.fraction > decimals_;
@@ -222,12 +263,12 @@ bool NumericField::take(QString& text, int& cursor) const {
   return true;
 }
 
-double NumericField::read(const QString& text) const {
+double NumericField::valueOf(const QString& text) const {
   return HeldValue(ReadLeadingNumberPart(text), decimals_);
 }
 
 void NumericField::onTextChanged(const QString& text) {
-  const double v = read(text);
+  const double v = valueOf(text);
   if (v != value_) {
     value_ = v;
     Q_EMIT valueChanged(value_);

@@ -1,7 +1,8 @@
 // A numeric edit field: whole numbers or decimals within a minimum and maximum.
 // It reads its text as a number on every change (0 when there is none), takes a
 // decimal point or a decimal comma, refuses keystrokes and pastes that would leave
-// its limits (with a beep, a hint at the field and entryRefused), and shows amounts
+// its limits or are no part of a number (with a beep, a hint at the field and
+// entryRefused; the text and its selection stay as they were), and shows amounts
 // with a space between thousands once the user leaves it or presses Enter. Output
 // fields are read-only and not tab stops.
 #pragma once
@@ -27,9 +28,9 @@ class NumericField : public QLineEdit {
   double maximum() const { return maximum_; }
   // Spaces between thousands in the shown text (amounts); off for ages and counts.
   void setGrouped(bool grouped);
-  // Accepts any text after its leading number, which is the value; the number
-  // itself is held to the same limits. For the fields whose text is read when the
-  // user leaves them ("12,5%" reads 12.5).
+  // Takes the units a rate is written with after its number, which is the value
+  // ("12,5%" reads 12.5, "12% p.a." 12); the number itself is held to the same
+  // limits, and anything else after it is refused as in any field.
   void setFreeText(bool freeText);
   // A result field: read-only, not a tab stop, shown with the field's decimals.
   void setOutput(bool output);
@@ -49,10 +50,13 @@ class NumericField : public QLineEdit {
   // The shown text read back as the field reads it: a result "as shown" (to its
   // decimals), or a whole-number entry still being typed, rounded.
   double shownValue() const;
+  // The value a text holds in this field (its leading number, to the decimals).
+  double valueOf(const QString& text) const;
 
  Q_SIGNALS:
   void valueChanged(double value);
-  // A keystroke or paste was refused because it would leave the field's limits.
+  // A keystroke or paste was refused: it would leave the field's limits or is no
+  // part of a number.
   void entryRefused(const QString& rejectedText);
   // The user left the field (focus moved on).
   void left();
@@ -74,8 +78,6 @@ class NumericField : public QLineEdit {
   // decimal comma to a point, a pasted fraction rounded to the field's decimals)
   // and says whether the field takes it.
   bool take(QString& text, int& cursor) const;
-  // The value a text holds in this field.
-  double read(const QString& text) const;
   // Shows the held value in the field's format, without changing it.
   void showHeldValue();
   // Around every edit by the user: a refusal during it is cued and reported.

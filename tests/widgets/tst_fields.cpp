@@ -24,6 +24,8 @@ class TestFields : public QObject {
   void numericReadsSeparatorsFractionsAndPastes_data();
   void numericReadsSeparatorsFractionsAndPastes();
   void freeTextReadsTheLeadingNumber();
+  void menuPasteRefusedKeepsTheSelection_data();
+  void menuPasteRefusedKeepsTheSelection();
   void outputFieldsAreNotTabStops();
   void dateTakesCompleteDatesOnly();
   void dateRefusesOnLeaving_data();
@@ -141,6 +143,23 @@ const QMap<QString, FieldKind> kKinds = {
 enum How { Typed, CtrlV, Menu };
 enum Finish { Leave, Enter };
 
+// Pastes with the field's context menu, opened from the keyboard.
+bool PasteFromTheMenu(QLineEdit* field) {
+  QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                         field->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(field, &open);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (menu == nullptr) return false;
+  const auto actions = menu->actions();
+  const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+    return a->text().startsWith(QLatin1String("&Paste"));
+  });
+  if (paste == actions.end()) return false;
+  (*paste)->trigger();
+  menu->close();
+  return true;
+}
+
 }  // namespace
 
 void TestFields::numericReadsSeparatorsFractionsAndPastes_data() {
@@ -229,18 +248,7 @@ void TestFields::numericReadsSeparatorsFractionsAndPastes() {
     if (how == CtrlV) {
       QTest::keyClick(number_, Qt::Key_V, Qt::ControlModifier);
     } else {
-      QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(2, 2),
-                             number_->mapToGlobal(QPoint(2, 2)));
-      QApplication::sendEvent(number_, &open);
-      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      QVERIFY(menu != nullptr);
-      const auto actions = menu->actions();
-      const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
-        return a->text().startsWith(QLatin1String("&Paste"));
-      });
-      QVERIFY(paste != actions.end());
-      (*paste)->trigger();
-      menu->close();
+      QVERIFY(PasteFromTheMenu(number_));
     }
   }
   QCOMPARE(refused.size(), refusals);
@@ -266,12 +274,48 @@ void TestFields::freeTextReadsTheLeadingNumber() {
   number_->setDecimals(3);
   number_->setFocus();
   number_->selectAll();
-  QTest::keyClicks(number_, QStringLiteral("12abc"));
-  QCOMPARE(number_->text(), QStringLiteral("12abc"));
+  QSignalSpy refused(number_, &NumericField::entryRefused);
+  QTest::keyClicks(number_, QStringLiteral("12 % P.A."));
   QCOMPARE(number_->value(), 12.0);
-  number_->selectAll();
+  QCOMPARE(refused.size(), 0);
+  // Letters other than the unit's are refused, and none takes the place of the number.
   QTest::keyClicks(number_, QStringLiteral("abc"));
-  QCOMPARE(number_->value(), 0.0);
+  QCOMPARE(number_->text(), QStringLiteral("12 % P.A."));
+  number_->selectAll();
+  QTest::keyClicks(number_, QStringLiteral("%"));
+  QCOMPARE(number_->value(), 12.0);
+  QCOMPARE(refused.size(), 4);
+}
+
+void TestFields::menuPasteRefusedKeepsTheSelection_data() {
+  QTest::addColumn<bool>("date");
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("shown");  // empty: refused, the text and selection kept
+  QTest::newRow("number: blanks") << false << " \t "
+                                  << "";
+  QTest::newRow("date: words") << true << "tomorrow"
+                               << "";
+  QTest::newRow("date: a date between blanks") << true << " 15/06/2023 "
+                                               << "15/06/2023";
+}
+
+void TestFields::menuPasteRefusedKeepsTheSelection() {
+  QFETCH(bool, date);
+  QFETCH(QString, pasted);
+  QFETCH(QString, shown);
+  date_->setValue(45000);
+  number_->setValue(60000);
+  QLineEdit* field = date ? static_cast<QLineEdit*>(date_) : number_;
+  const QString before = field->text();
+  field->setFocus();
+  field->selectAll();
+  QGuiApplication::clipboard()->setText(pasted);
+  QVERIFY(PasteFromTheMenu(field));
+  QCOMPARE(field->text(), shown.isEmpty() ? before : shown);
+  if (shown.isEmpty()) {
+    QCOMPARE(field->selectedText(), before);
+    QCOMPARE(QToolTip::text(), date ? date_->entryHint() : number_->entryHint());
+  }
 }
 
 void TestFields::outputFieldsAreNotTabStops() {

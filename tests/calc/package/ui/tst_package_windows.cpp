@@ -211,8 +211,8 @@ void TestPackageWindows::readsPercentagesOnLeaving_data() {
   QTest::addColumn<QString>("shown");
   QTest::newRow("12 and letters") << "numSkillPercent"
                                   << "12abc" << 12.0 << "12.000";
-  QTest::newRow("letters only") << "numSkillPercent"
-                                << "abc" << 0.0 << "0.000";
+  QTest::newRow("letters only: refused") << "numSkillPercent"
+                                         << "abc" << 1.0 << "1.000";
   QTest::newRow("a percent sign") << "numEmpEUIF"
                                   << "1.5%" << 1.5 << "1.500";
   QTest::newRow("above 100 refused") << "numEmpRUIF"
