@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include "frame/calculator_window.h"
-#include "taxyear/numbers.h"
 #include "widgets/date_field.h"
 
 namespace reventa {
@@ -59,9 +58,12 @@ NumericField* Form::makeInput(const FieldEntry& entry, const InputRange& range) 
     CalculatorWindow* window = &window_;
     QObject::connect(
         field, &NumericField::entryRefused, field, [window, field, range](const QString& rejected) {
-          // Only a number outside the limits has the message; a decimal
-          // too many is only refused.
-          if (range.Contains(LeadingNumber(rejected.toStdString()))) return;
+          // Only a number beyond the limits has the message, read as the field
+          // reads it ("50,5" is 50.5); a decimal too many, a letter or a minus
+          // in a field without negatives is only refused.
+          const double typed = field->valueOf(rejected);
+          const bool minus = range.Min >= 0 && typed < 0;
+          if (range.Contains(typed) || minus) return;
           window->refuse(field, QString::fromUtf8(range.Title), QString::fromUtf8(range.Text));
         });
   }

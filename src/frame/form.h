@@ -34,8 +34,8 @@ struct FieldEntry {
   int decimals = 2;                  // a result's; an input takes its range's
   int width = 0;                     // a fixed width in pixels; 0 takes the form's field width
   const char* accessible = nullptr;  // the name for screen readers, when not the caption's
-  // The field reads the leading number of whatever is typed ("12% p.a." is 12),
-  // holding the number itself to its limits.
+  // A rate that takes its unit after the number, "12% p.a." reading 12
+  // (NumericField::setFreeText).
   bool freeText = false;
   // Where the field stands in its column when the column is wider.
   Qt::Alignment align = {};
