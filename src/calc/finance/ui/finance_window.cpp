@@ -59,17 +59,14 @@ SpinButtons* FinanceWindow::addSpin(const char* name, const QString& label, QWid
   spin->setObjectName(QString::fromLatin1(name));
   spin->setAccessibleName(label);
   spin->setToolTip(label);
-  for (QToolButton* b : {spin->upButton(), spin->downButton()}) {
-    // Reached with Tab and pressed with Space; a click leaves the focus where it is.
-    b->setFocusPolicy(Qt::TabFocus);
-    b->setAccessibleName(label +
-                         (b == spin->upButton() ? QStringLiteral(" up") : QStringLiteral(" down")));
-    addToTabOrder(b);
-  }
-  connect(spin, &SpinButtons::upClicked, this,
-          [spin, step] { step(true, spin->upButton()->hasFocus()); });
-  connect(spin, &SpinButtons::downClicked, this,
-          [spin, step] { step(false, spin->downButton()->hasFocus()); });
+  // The buttons are for the mouse and take no focus (SpinButtons): the Up and
+  // Down keys in the field step it, so Tab goes on from the field to the next
+  // one and Enter there calculates.
+  spin->upButton()->setAccessibleName(label + QStringLiteral(" up"));
+  spin->downButton()->setAccessibleName(label + QStringLiteral(" down"));
+  field->setAccessibleDescription(QStringLiteral("Up and Down step it"));
+  connect(spin, &SpinButtons::upClicked, this, [step] { step(true, false); });
+  connect(spin, &SpinButtons::downClicked, this, [step] { step(false, false); });
   steps_.insert(field, step);
   field->installEventFilter(this);
   return spin;

@@ -60,9 +60,9 @@ class FinanceWindow : public CalculatorWindow {
                PrintFlow flow = {{}, true});
   QPushButton* okButton() const { return command(QStringLiteral("cmdOK")); }
 
-  // Spin buttons that step `field`, named, with accessible names, reached with Tab
-  // after it. A click, Space on a spin button and the Up and Down keys in the
-  // field all run `step(up, fromKeyboard)`; fromKeyboard is false for a click.
+  // Spin buttons that step `field`, named, with accessible names, out of the tab
+  // order. A click and the Up and Down keys in the field run `step(up,
+  // fromKeyboard)`; fromKeyboard is false for a click.
   using Step = std::function<void(bool up, bool fromKeyboard)>;
   SpinButtons* addSpin(const char* name, const QString& label, QWidget* field, Step step);
   bool eventFilter(QObject* watched, QEvent* event) override;

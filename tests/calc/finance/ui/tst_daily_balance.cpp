@@ -437,14 +437,14 @@ void TestDailyBalance::keyboardOrder() {
   Snapshot(app.window.get(), QStringLiteral("daily-balance"));
   QWidget* at = Child(w, QStringLiteral("numCapAmount"));
   QStringList order;
-  for (int i = 0; i < 11; ++i) {
+  for (int i = 0; i < 7; ++i) {
     order << (at->objectName().isEmpty() ? at->accessibleName() : at->objectName());
     at = at->nextInFocusChain();
     while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisible() || !at->isEnabled())
       at = at->nextInFocusChain();
   }
-  QCOMPARE(order, (QStringList{"numCapAmount", "dtStartDate", "dtEndDate", "Date up", "Date down",
-                               "numIntRate", "Interest rate up", "Interest rate down",
+  // The spin buttons are the mouse's: Up and Down in the field step it.
+  QCOMPARE(order, (QStringList{"numCapAmount", "dtStartDate", "dtEndDate", "numIntRate",
                                "cmdCalculate", "cmdPrint", "cmdOK"}));
   QCOMPARE(Child(w, QStringLiteral("spRate"))->accessibleName(), QStringLiteral("Interest rate"));
 }

@@ -258,14 +258,11 @@ void TestInflation::keyboardSteps() {
   QCOMPARE(Shown(w, QStringLiteral("numAns1")), futureCost);
   // The focus stays, so that the key can be pressed again.
   QVERIFY(f->hasFocus());
-  // A spin button reached with Tab is pressed with Space and keeps the focus, so
-  // that a second Space steps again rather than pressing "&OK".
+  // The spin button is the mouse's: no tab stop, and a click steps again.
   auto* spin = SpinButton(w, field == "numPeriod" ? "spPeriod" : "spInflation", key == Qt::Key_Up);
-  QVERIFY(spin->focusPolicy() & Qt::TabFocus);
-  spin->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(spin, Qt::Key_Space);
+  QCOMPARE(spin->focusPolicy(), Qt::NoFocus);
+  QTest::mouseClick(spin, Qt::LeftButton);
   QVERIFY(Shown(w, field) != shown);
-  QVERIFY(spin->hasFocus());
 }
 
 void TestInflation::tabOrder() {
@@ -273,15 +270,13 @@ void TestInflation::tabOrder() {
   auto* w = app.openAtDefaultSize<InflationWindow>(kWindow);
   QWidget* at = Child(w, QStringLiteral("numPresCost"));
   QStringList order;
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < 5; ++i) {
     do {
       at = at->nextInFocusChain();
     } while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisibleTo(w) || !at->isEnabled());
     order << (at->objectName().isEmpty() ? at->accessibleName() : at->objectName());
   }
-  QCOMPARE(order, (QStringList{"numPeriod", "Period up", "Period down", "numInflaRate",
-                               "Inflation rate up", "Inflation rate down", "cmdCalculate",
-                               "cmdPrint", "cmdOK"}));
+  QCOMPARE(order, (QStringList{"numPeriod", "numInflaRate", "cmdCalculate", "cmdPrint", "cmdOK"}));
 }
 
 void TestInflation::print_data() {
