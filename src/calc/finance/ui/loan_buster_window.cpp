@@ -15,15 +15,14 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(
     QStringLiteral("frmLoanBuster"), [](AppContext& c) { return new LoanBusterWindow(c); });
 
-// The column without the extra payment: the inputs (amounts and the rate read
-// the leading number of what is typed, "12% p.a.") and the results.
-const FieldEntry kPrincipal{
-    "numPrinAmount", "Principal amount", ": R", "", FieldLook::Amount, 2, 0, nullptr, true};
+// The column without the extra payment: the inputs (the rate reads its number
+// before the unit typed after it, "12% p.a."; the amounts take numbers only) and
+// the results.
+const FieldEntry kPrincipal{"numPrinAmount", "Principal amount", ": R"};
 const FieldEntry kPeriod{"numPeriod", "Period", ":", "", FieldLook::Number};
-const FieldEntry kRate{"numIntRate", "Interest rate", ":", "", FieldLook::Number, 3, 0, nullptr,
+const FieldEntry kRate{"numIntRate", "Interest rate", ":", "", FieldLook::Rate, 3, 0, nullptr,
                        true};
-const FieldEntry kExtra{
-    "numXtraPay", "Extra voluntary payments", ": R", "", FieldLook::Amount, 2, 0, nullptr, true};
+const FieldEntry kExtra{"numXtraPay", "Extra voluntary payments", ": R"};
 const FieldEntry kWithout[] = {
     {"numMonRePay", "Monthly repayment", ": R"},
     {"numAns1_0", "Total interest", ": R"},

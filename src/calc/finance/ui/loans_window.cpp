@@ -4,11 +4,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "calc/finance/ui/loans_grid_panel.h"
 #include "store/reports/finance_reports.h"
@@ -21,14 +24,14 @@ namespace {
 const bool kRegistered = RegisterCalculatorWindow(QStringLiteral("frmLoans"),
                                                   [](AppContext& c) { return new LoansWindow(c); });
 
-// The fields in the window's order, the range table's. The money and rate fields
-// read the leading number of what was typed.
+// The fields in the window's order, the range table's. The rate reads its number
+// before the unit typed after it ("12% p.a."); the amounts take numbers only.
 enum Field { kPrincipal, kPeriod, kRate, kRepayment };
 const FieldEntry kFields[] = {
-    {"numPrinAmount", "Principal amount", ": R", "", FieldLook::Amount, 2, 120, nullptr, true},
+    {"numPrinAmount", "Principal amount", ": R", "", FieldLook::Amount, 2, 120},
     {"numPeriod", "Period", ": ", "months.", FieldLook::Number, 0, 120},
     {"numIntRate", "Interest rate", ": ", "% p.a.", FieldLook::Rate, 3, 120, nullptr, true},
-    {"numMonRePay", "Monthly repayment", ": R", "", FieldLook::Amount, 2, 120, nullptr, true},
+    {"numMonRePay", "Monthly repayment", ": R", "", FieldLook::Amount, 2, 120},
 };
 const FieldEntry kTotals[] = {
     {"numAns1", "Total Interest", ": R", "", FieldLook::Amount, 2, 120},
@@ -51,13 +54,16 @@ bool Complete(const LoanState& l) {
 
 LoansWindow::LoansWindow(AppContext& context)
     : FinanceWindow(context, QStringLiteral("frmLoans"), QStringLiteral("Loans")) {
+  // The modes come first in the tab order: the mode says which three fields
+  // are typed, and Tab from it goes on to the first of them.
+  QLayout* modes = buildModes();
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
   buildFields(grid);
   auto* columns = new QHBoxLayout;
   columns->addLayout(grid);
   columns->addSpacing(20);
-  columns->addLayout(buildModes());
+  columns->addLayout(modes);
   columns->addStretch();
 
   grid_ = new LoansGridPanel(this);
@@ -120,6 +126,7 @@ QLayout* LoansWindow::buildModes() {
     modeGroup_->addButton(modes_[k], k);
     modeLayout->addWidget(modes_[k]);
     addToTabOrder(modes_[k]);
+    modes_[k]->installEventFilter(this);
   }
   auto* modeCaption = new QLabel(QStringLiteral("Calculate mode"), this);
   modeCaption->setObjectName(QStringLiteral("Label12_0"));
@@ -177,7 +184,43 @@ void LoansWindow::toggleFinCharges() {
 void LoansWindow::chooseMode(int mode) {
   loan().CalcMode = kModes[mode];
   applyMode();
-  fields_[kSolves[mode] == kPrincipal ? kPeriod : kPrincipal]->setFocus(Qt::OtherFocusReason);
+  // Chosen with the mouse, the mode hands the focus to the fields at once; from
+  // the keyboard the focus stays with the options, so that the arrow keys go on
+  // through them, until Tab or Enter leaves them.
+  if (modeClickedWithMouse_) leaveModes(Qt::OtherFocusReason);
+}
+
+void LoansWindow::leaveModes(Qt::FocusReason reason) {
+  fields_[kSolves[modeIndex()] == kPrincipal ? kPeriod : kPrincipal]->setFocus(reason);
+}
+
+bool LoansWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (std::find(modes_.begin(), modes_.end(), watched) == modes_.end()) {
+    return FinanceWindow::eventFilter(watched, event);
+  }
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      modeClickedWithMouse_ = true;
+      break;
+    case QEvent::MouseButtonRelease:
+      // The option is clicked while the release is handled; after it the next
+      // choice is the keyboard's again, clicked or not.
+      QTimer::singleShot(0, this, [this] { modeClickedWithMouse_ = false; });
+      break;
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+          (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        leaveModes(Qt::TabFocusReason);
+        return true;
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return FinanceWindow::eventFilter(watched, event);
 }
 
 void LoansWindow::applyMode() {
@@ -192,6 +235,10 @@ void LoansWindow::applyMode() {
     f->setReadOnly(solved);
     f->setFocusPolicy(solved ? Qt::ClickFocus : Qt::StrongFocus);
   }
+  // The group is one tab stop, its chosen option; the arrow keys move between
+  // the options.
+  for (int k = 0; k < 4; ++k)
+    modes_[k]->setFocusPolicy(k == mode ? Qt::StrongFocus : Qt::ClickFocus);
   if (loan().FinChargesShown == "DOWN") showTotals(true);
 }
 

@@ -33,12 +33,16 @@ class LoansWindow : public FinanceWindow {
   // LoanCalc on the shared loan, the solved value into its field.
   void calculate() override;
   std::optional<Report> report() override;
+  // Enter on a mode option, and the mouse on them (see chooseMode).
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildFields(QGridLayout* grid);
   QLayout* buildModes();
   // A mode option chosen: the new solved field, the focus; nothing calculated.
   void chooseMode(int mode);
+  // The focus from the mode options to the first field to type.
+  void leaveModes(Qt::FocusReason reason);
   // The solved field yellow, read-only and out of the tab order; the others
   // white and editable.
   void applyMode();
@@ -61,7 +65,8 @@ class LoansWindow : public FinanceWindow {
   QLabel* rateError_ = nullptr;              // Text1
   QLabel* modeLabel_ = nullptr;              // Label12(1)
   LoansGridPanel* grid_ = nullptr;
-  QSize closedSize_;  // the frame's size before a panel opened
+  QSize closedSize_;                   // the frame's size before a panel opened
+  bool modeClickedWithMouse_ = false;  // a mouse button went down on an option
 };
 
 }  // namespace reventa
