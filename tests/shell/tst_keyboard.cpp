@@ -1,14 +1,19 @@
 // The keyboard in the main window: access keys with a panel open and closed,
 // the menu bar reached with F10 or Alt from any calculator, Enter calculating,
-// and every calculator fitting the main window at its default size.
+// every calculator fitting the main window at its default size, and the keys a
+// user types in each window with what must hold afterwards.
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRadioButton>
 #include <QtTest>
 
 #include "support/test_app.h"
+#include "widgets/date_field.h"
+#include "widgets/numeric_field.h"
 
 using namespace reventa;
 using namespace reventa::test;
@@ -19,6 +24,97 @@ QString Text(QWidget* w, const QString& name) { return Child<QLineEdit>(w, name)
 
 bool IsOpen(MainWindow& main, const QString& window) {
   return main.findCalculator(window) != nullptr;
+}
+
+// A window, the keys a user types there and what must hold afterwards; the
+// format is at keyScripts_data.
+struct KeyScript {
+  const char* name;
+  const char* window;
+  const char* keys;
+  const char* holds;
+};
+
+const KeyScript kKeyScripts[] = {
+    // Fields take only what they can hold; a rate its unit after the number.
+    {"loans: an exponent in the principal is refused", "frmLoans", "@numPrinAmount type=1e5 Tab",
+     "numPrinAmount.text=15.00 refused=1 messages=0"},
+    {"loans: a thousand pasted as 100,000 is refused", "frmLoans",
+     "@numPrinAmount type=5000 Tab Shift+Tab paste=100,000 Tab",
+     "numPrinAmount.text=\"5 000.00\" refused=1"},
+    {"loans: the rate reads 12 before its unit", "frmLoans", "@numIntRate type=\"12% p.a.\" Tab",
+     "numIntRate.text=12.000 refused=0"},
+    {"loans: a second number after the rate's unit is refused", "frmLoans",
+     "@numIntRate type=\"12% 5\" Tab", "numIntRate.text=12.000 refused=1"},
+    {"loans: 50,5 pasted into the rate has the rate message", "frmLoans", "@numIntRate paste=50,5",
+     "messages=1 focus=numIntRate"},
+    {"loan buster: an exponent in the extra payment is refused", "frmLoanBuster",
+     "@numXtraPay type=1e3 Tab", "numXtraPay.text=13.00 refused=1"},
+    // A refused key or paste leaves the field's text and selection as they were.
+    {"travel allowance: Space keeps the selected allowance", "frmCarAll1",
+     "@silgEdit2 type=60000 Tab Shift+Tab Space",
+     "silgEdit2.selectedText=\"60 000\" refused=1 messages=0"},
+    {"travel allowance: words pasted keep the start date", "frmCarAll1",
+     "@dtCarAlStartDate Ctrl+A paste=\"next week\" Tab",
+     "dtCarAlStartDate.text=01/03/2023 refused=1 messages=0"},
+    {"daily balance: Space keeps the selected end date", "frmDayBal",
+     "@dtStartDate type=01032023 @dtEndDate type=31032023 Ctrl+A Space Tab",
+     "dtEndDate.text=31/03/2023 refused=1 messages=0"},
+    // The arrow keys go through the loan's modes; Tab and Enter leave for the fields.
+    {"loans: the arrows choose the mode and keep the focus", "frmLoans",
+     "@optLoanCalc_0 Down Down Down",
+     "focus=optLoanCalc_3 numIntRate.readOnly=true Label12_1.text=\"Interest rate\""},
+    {"loans: Tab from the modes goes to the first field", "frmLoans", "@optLoanCalc_0 Down Tab",
+     "focus=numPeriod numPrinAmount.readOnly=true"},
+    {"loans: Enter on a mode goes to the first field", "frmLoans",
+     "@optLoanCalc_0 Down Down Return", "focus=numPrinAmount optLoanCalc_2.checked=true"},
+    {"loans: Tab from the last field goes on to Calculate", "frmLoans", "@numMonRePay Tab",
+     "focus=cmdCalculate"},
+    // Spin buttons are no tab stops: Tab goes from field to field, where Enter calculates.
+    {"inflation: Tab goes from the period to the rate and Calculate", "frmInflation",
+     "@numPeriod Tab Tab", "focus=cmdCalculate"},
+    {"daily balance: Tab goes from the end date to the rate and Calculate", "frmDayBal",
+     "@dtEndDate Tab Tab", "focus=cmdCalculate"},
+    {"daily balance: Tab from the end date, then Enter calculates", "frmDayBal",
+     "@numCapAmount type=100000 @numIntRate type=10 @dtStartDate type=01032023 "
+     "@dtEndDate type=31032023 Tab Return",
+     "numAnsDB1.text=821.92 focus=numIntRate messages=0"},
+};
+
+// Runs one step of a key script; false for a step that is none.
+bool RunStep(QWidget* w, const QString& step) {
+  QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : w;
+  const QString value = step.section(u'=', 1);
+  if (step.startsWith(u'@')) {
+    Focus(Child(w, step.mid(1)));
+  } else if (step.startsWith(QLatin1String("type="))) {
+    QTest::keyClicks(focus, value);
+  } else if (step.startsWith(QLatin1String("paste="))) {
+    QGuiApplication::clipboard()->setText(value);
+    QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier);
+  } else if (step.startsWith(QLatin1String("click="))) {
+    QTest::mouseClick(Child(w, value), Qt::LeftButton);
+  } else {
+    const QKeySequence key(step);
+    if (key.count() != 1 || key[0].key() == Qt::Key_unknown) return false;
+    QTest::keyClick(focus, key[0].key(), key[0].keyboardModifiers());
+  }
+  QApplication::processEvents();
+  return true;
+}
+
+// What a check names, as the program shows it now.
+QString Actual(TestApp& app, QWidget* w, const QString& what, int refused) {
+  if (what == QLatin1String("open")) return w != nullptr ? "true" : "false";
+  if (what == QLatin1String("messages")) return QString::number(app.messages.shown.size());
+  if (what == QLatin1String("beeps")) return QString::number(app.messages.beeps);
+  if (what == QLatin1String("refused")) return QString::number(refused);
+  if (what == QLatin1String("focus")) {
+    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()->objectName() : "";
+  }
+  if (w == nullptr) return QStringLiteral("(window closed)");
+  const QByteArray property = what.section(u'.', 1).toLatin1();
+  return Child(w, what.section(u'.', 0, 0))->property(property.constData()).toString();
 }
 
 }  // namespace
@@ -40,6 +136,8 @@ class TestKeyboard : public QObject {
   void aCalculatorTooTallScrollsToTheFocus();
   void calculatorsFitTheDefaultSize_data();
   void calculatorsFitTheDefaultSize();
+  void keyScripts_data();
+  void keyScripts();
 };
 
 void TestKeyboard::accessKeysFollowTheOpenPanel_data() {
@@ -357,6 +455,57 @@ void TestKeyboard::aCalculatorTooTallScrollsToTheFocus() {
     QApplication::processEvents();
     const QRect at(target->mapTo(viewport, QPoint(0, 0)), target->size());
     QVERIFY2(viewport->rect().contains(at), name);
+  }
+}
+
+// One row (kKeyScripts) per rule of the keyboard in a window, each in a fresh
+// program. Both columns are words separated by blanks; a word with blanks in it
+// is quoted ("12% p.a.").
+// keys, run in order; keys go to the control with the focus:
+//   @name          the control takes the focus as Tab gives it (a numeric field
+//                  selects its text)
+//   type=text      the text typed key by key
+//   paste=text     the text put on the clipboard, then Ctrl+V
+//   click=name     a mouse click on the control
+//   Tab, Shift+Tab, Space, Return, Up, Alt+D, Ctrl+A ...: one key as
+//                  QKeySequence spells it
+// holds, each what=value:
+//   name.property  a property of the control as text (text, checked, readOnly,
+//                  selectedText, visible, enabled ...)
+//   focus          the name of the control with the focus
+//   messages       message boxes shown
+//   refused        keys and pastes the window's fields refused with a beep and hint
+//   beeps          the window's own beeps (a spin step that wraps)
+//   open           the window still open: true or false
+void TestKeyboard::keyScripts_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QString>("keys");
+  QTest::addColumn<QString>("holds");
+  for (const KeyScript& row : kKeyScripts)
+    QTest::newRow(row.name) << row.window << row.keys << row.holds;
+}
+
+void TestKeyboard::keyScripts() {
+  QFETCH(QString, window);
+  QFETCH(QString, keys);
+  QFETCH(QString, holds);
+  TestApp app;
+  QWidget* w = app.openAtDefaultSize(window);
+  int refused = 0;
+  for (NumericField* field : w->findChildren<NumericField*>())
+    connect(field, &NumericField::entryRefused, w, [&refused] { ++refused; });
+  for (DateField* field : w->findChildren<DateField*>())
+    connect(field, &DateField::entryRefused, w, [&refused] { ++refused; });
+  for (const QString& step : QProcess::splitCommand(keys)) {
+    QVERIFY2(RunStep(w, step), qPrintable(step));
+    if (app.window->findCalculator(window) == nullptr) break;
+  }
+  Snapshot(app.window.get(),
+           QStringLiteral("keys-") + QString::fromLatin1(QTest::currentDataTag()));
+  w = app.window->findCalculator(window);
+  for (const QString& check : QProcess::splitCommand(holds)) {
+    const QString what = check.section(u'=', 0, 0);
+    QCOMPARE(what + u'=' + Actual(app, w, what, refused), check);
   }
 }
 
