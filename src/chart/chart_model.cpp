@@ -28,8 +28,10 @@ AxisTicks NiceTicks(double lo, double hi, int target, bool whole) {
   lo = std::clamp(lo, -kLimit, kLimit);
   hi = std::clamp(hi, -kLimit, kLimit);
   if (lo > hi) std::swap(lo, hi);
-  if (hi - lo <= std::max(std::abs(lo), std::abs(hi)) * 1e-12) {
-    const double pad = whole || lo == 0 ? 1.0 : std::abs(lo) * 0.1;
+  if (lo == 0 && hi == 0) {
+    hi = 1;  // nothing but zero: from zero up, never below it
+  } else if (hi - lo <= std::max(std::abs(lo), std::abs(hi)) * 1e-12) {
+    const double pad = whole ? 1.0 : std::abs(lo) * 0.1;
     lo -= pad;
     hi += pad;
   }
@@ -67,12 +69,18 @@ std::vector<std::vector<double>> StackBases(const std::vector<ChartSeries>& seri
   return bases;
 }
 
+bool HasStacked(const std::vector<ChartSeries>& series) {
+  return std::any_of(series.begin(), series.end(),
+                     [](const ChartSeries& s) { return s.kind == ChartSeries::Kind::StackedBars; });
+}
+
 ChartRanges MeasureChart(const std::vector<ChartSeries>& series) {
   ChartRanges r;
   const auto add = [&r](double x, double y, double& lo, double& hi) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     if (!r.any) r.xLo = r.xHi = x;
     r.any = true;
+    r.offZero = r.offZero || y != 0;
     r.xLo = std::min(r.xLo, x);
     r.xHi = std::max(r.xHi, x);
     r.wholeX = r.wholeX && x == std::floor(x);
@@ -101,6 +109,7 @@ ChartRanges MeasureChart(const std::vector<ChartSeries>& series) {
 ChartAxes LayOutAxes(const std::vector<ChartSeries>& series, bool stackedApart) {
   const ChartRanges r = MeasureChart(series);
   ChartAxes axes;
+  axes.blank = !r.offZero;
   axes.x = NiceTicks(r.xLo, r.xHi, 6, r.wholeX);
   axes.wholeX = r.wholeX;
   if (stackedApart) {

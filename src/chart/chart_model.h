@@ -32,7 +32,8 @@ struct ChartSeries {
 
 // Ticks of an axis at round steps (1, 2, 2.5 or 5 times a power of ten, whole
 // steps when `whole`) covering lo..hi in about `target` steps. An empty or
-// degenerate range widens so that there are always at least two ticks.
+// degenerate range widens so that there are always at least two ticks; one at
+// zero widens upwards only, so that a chart with nothing to show reads from 0.
 struct AxisTicks {
   double first = 0;
   double step = 1;
@@ -52,11 +53,16 @@ AxisTicks NiceTicks(double lo, double hi, int target = 5, bool whole = false);
 // else on zero. One list per series; a line series' list is empty.
 std::vector<std::vector<double>> StackBases(const std::vector<ChartSeries>& series);
 
+// True when a series stands stacked (the parts of each repayment): those can go on
+// an axis of their own, since beside a balance they would lie flat at zero.
+bool HasStacked(const std::vector<ChartSeries>& series);
+
 // The ranges a chart's finite points cover. Amounts are measured from zero, so
 // both amount ranges hold it; stacked series count with their stack (and their
 // bars' width), and an empty chart spans 0..1 along.
 struct ChartRanges {
-  bool any = false;  // a finite point at all
+  bool any = false;      // a finite point at all
+  bool offZero = false;  // a finite point whose amount is not zero
   double xLo = 0;
   double xHi = 1;
   bool wholeX = true;  // every x a whole number (months, years)
@@ -71,6 +77,9 @@ ChartRanges MeasureChart(const std::vector<ChartSeries>& series);
 // series (about five) and, with `stackedApart`, those of the stacked series on an
 // axis of their own; otherwise the stacked series share the line series' axis.
 struct ChartAxes {
+  // Nothing to show but zeros, if anything (a zero loan, a zero present cost):
+  // the axes then span 0..1 and the figures on them say nothing.
+  bool blank = true;
   AxisTicks x;
   bool wholeX = true;
   AxisTicks y;

@@ -4,11 +4,14 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
+#include <QGraphicsTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "taxyear/numbers.h"
 
@@ -47,7 +50,14 @@ class ChartView::Impl {
                                        : Qt::AlignRight);
     }
     right->setVisible(false);
+    labels = x->labelsBrush();
     view = new QChartView(chart, owner);
+    // Over an empty plot, what it waits for; kept in the middle of the plot area.
+    note = new QGraphicsTextItem(QStringLiteral("Calculate to see the chart"), chart);
+    note->setObjectName(QStringLiteral("emptyChartNote"));
+    note->setDefaultTextColor(QColor(0x6b, 0x77, 0x80));
+    note->hide();
+    QObject::connect(chart, &QChart::plotAreaChanged, note, [this] { placeNote(); });
     view->setObjectName(QStringLiteral("chartView"));
     view->setRenderHint(QPainter::Antialiasing);
     // A chart only shows figures: Tab goes past it from the fields to the buttons.
@@ -65,8 +75,30 @@ class ChartView::Impl {
     axis->setRange(ticks.first, ticks.last());
   }
 
+  void placeNote() { note->setPos(chart->plotArea().center() - note->boundingRect().center()); }
+
+  // Room beside the plot for the labels that stand over its edges: the last
+  // label along is centred on the plot's right edge and would be cut there when
+  // no axis stands on the right, and the top amount on its top edge when no
+  // title stands above it.
+  void keepLabelsInside() {
+    constexpr qreal kMargin = 4;
+    const QFontMetricsF along(x->labelsFont());
+    const QStringList alongLabels = x->categoriesLabels();
+    qreal rightRoom = kMargin;
+    if (!right->isVisible() && !alongLabels.isEmpty())
+      rightRoom = std::max(rightRoom, along.horizontalAdvance(alongLabels.last()) / 2 + 2);
+    const QFontMetricsF amounts(y->labelsFont());
+    const qreal topRoom =
+        chart->title().isEmpty() ? std::max(kMargin, amounts.height() / 2 + 2) : kMargin;
+    chart->setMargins(QMargins(static_cast<int>(kMargin), static_cast<int>(std::ceil(topRoom)),
+                               static_cast<int>(std::ceil(rightRoom)), static_cast<int>(kMargin)));
+  }
+
   QChart* chart;
   QChartView* view;
+  QGraphicsTextItem* note;
+  QBrush labels;  // the theme's colour of the axes' labels
   QCategoryAxis* x;
   QCategoryAxis* y;
   QCategoryAxis* right;  // the stacked series' own axis, when it has a title
@@ -82,7 +114,10 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), impl_(new Impl(this)) {
 
 ChartView::~ChartView() { delete impl_; }
 
-void ChartView::setTitle(const QString& title) { impl_->chart->setTitle(title); }
+void ChartView::setTitle(const QString& title) {
+  impl_->chart->setTitle(title);
+  impl_->keepLabelsInside();
+}
 
 void ChartView::setAxisTitles(const QString& x, const QString& y) {
   impl_->x->setTitleText(x);
@@ -95,10 +130,7 @@ void ChartView::setSeries(std::vector<ChartSeries> series) {
   series_ = std::move(series);
   QChart* chart = impl_->chart;
   chart->removeAllSeries();
-  const bool ownAxis = !impl_->right->titleText().isEmpty() &&
-                       std::any_of(series_.begin(), series_.end(), [](const ChartSeries& s) {
-                         return s.kind == ChartSeries::Kind::StackedBars;
-                       });
+  const bool ownAxis = !impl_->right->titleText().isEmpty() && HasStacked(series_);
   QCategoryAxis* stackedAxis = ownAxis ? impl_->right : impl_->y;
   impl_->right->setVisible(ownAxis);
 
@@ -171,6 +203,14 @@ void ChartView::setSeries(std::vector<ChartSeries> series) {
   Impl::SetTicks(impl_->x, axes.x);
   Impl::SetTicks(impl_->y, axes.y);
   if (ownAxis) Impl::SetTicks(impl_->right, axes.stacked);
+  // Before a calculation (or with nothing but zeros to show): an empty plot from
+  // zero, without figures on its axes, and a word on what fills it. The figures
+  // are there but unseen, so the plot keeps the room it has with them.
+  for (QCategoryAxis* axis : {impl_->x, impl_->y, impl_->right})
+    axis->setLabelsBrush(axes.blank ? QBrush(Qt::transparent) : impl_->labels);
+  impl_->note->setVisible(axes.blank);
+  impl_->keepLabelsInside();
+  impl_->placeNote();
 }
 
 }  // namespace reventa

@@ -1,5 +1,7 @@
 // The windows' chart: the series of chart/chart_model.h in, axes laid out with
-// its ticks (as a report's chart lays out its own) and a legend below. Windows
+// its ticks (as a report's chart lays out its own, every label inside the chart)
+// and a legend below; with nothing to show, an empty plot from zero that says
+// "Calculate to see the chart". Windows
 // use it instead of Qt Charts directly, so that a later move to another chart
 // module touches this file and its .cpp only. A chart is a view of figures the
 // window already holds; it computes nothing.

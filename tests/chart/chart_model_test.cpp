@@ -14,13 +14,15 @@ TEST(NiceTicks, RoundAndCover) {
     double lo;
     double hi;
     bool whole;
-    double step;  // 0: any round step
+    double step;         // 0: any round step
+    double first = NAN;  // the first tick, where it matters
   };
   for (const Case& c : std::vector<Case>{{"600 months", 1, 600, true, 200},
                                          {"one month", 1, 1, true, 1},
                                          {"3 years", 1, 3, true, 1},
                                          {"balance", 0, 250000, false, 50000},
                                          {"all zero", 0, 0, false, 0},
+                                         {"nothing to show: from zero up", 0, 0, false, 0, 0},
                                          {"negative to positive", -12000, 8000, false, 5000},
                                          {"cents", 0, 0.07, false, 0},
                                          {"largest amount", 0, 99999999.99, false, 0}}) {
@@ -28,6 +30,9 @@ TEST(NiceTicks, RoundAndCover) {
     const AxisTicks t = NiceTicks(c.lo, c.hi, 5, c.whole);
     if (c.step != 0) {
       EXPECT_DOUBLE_EQ(t.step, c.step);
+    }
+    if (!std::isnan(c.first)) {
+      EXPECT_DOUBLE_EQ(t.first, c.first);
     }
     EXPECT_TRUE(t.first <= c.lo && t.last() >= c.hi);
     EXPECT_GT(t.last(), t.first);
@@ -58,6 +63,9 @@ TEST(MeasureChart, StacksAndSkipsGaps) {
   EXPECT_EQ(r.stackedHi, 170);
   EXPECT_EQ(LayOutAxes(series, true).stacked.last(), 200);
   EXPECT_FALSE(MeasureChart({}).any);
+  // Nothing but zero (a zero loan) shows as blank as nothing at all.
+  EXPECT_FALSE(LayOutAxes(series).blank);
+  EXPECT_TRUE(LayOutAxes({{"Future cost", {{0, 0}}, K::Line}}).blank);
 }
 
 }  // namespace

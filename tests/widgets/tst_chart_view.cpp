@@ -5,6 +5,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsObject>
 #include <QLegend>
 #include <QLineSeries>
 #include <QtTest>
@@ -121,6 +124,22 @@ void TestChartView::showsWhatGoesIn() {
       QVERIFY(p.y >= y->min() && p.y <= y->max());
     }
   }
+  // The last label along, centred on the plot's right edge, stays inside the
+  // chart's background, where the chart's drawing ends.
+  const QString last = x->categoriesLabels().last();
+  qreal left = 0, top = 0, right = 0, bottom = 0;
+  chart->layout()->getContentsMargins(&left, &top, &right, &bottom);
+  QVERIFY2(chart->plotArea().right() + QFontMetricsF(x->labelsFont()).horizontalAdvance(last) / 2 <=
+               chart->size().width() - right,
+           qPrintable(last));
+  // Before a calculation: an empty plot from zero, with a word on what fills it.
+  const bool empty = series.empty();
+  QGraphicsObject* note = nullptr;
+  for (QGraphicsItem* item : chart->childItems()) {
+    if (auto* o = item->toGraphicsObject(); o && o->objectName() == "emptyChartNote") note = o;
+  }
+  QVERIFY(note != nullptr && note->isVisible() == empty);
+  QVERIFY(y->min() >= 0 || !empty);
 }
 
 void TestChartView::replacingSeriesDropsTheOld() {
