@@ -13,6 +13,7 @@
 #include <QTextFrame>
 #include <QTextObjectInterface>
 #include <algorithm>
+#include <functional>
 
 #include "taxyear/numbers.h"
 
@@ -98,12 +99,68 @@ QList<ReportChart> ReportChartsIn(const QTextDocument& document) {
   return charts;
 }
 
+namespace {
+
+// A series' colour: its line, or its band's outline (the band is filled with it
+// half-transparent, so the grid and the line over it show through).
+QColor SeriesColour(std::size_t s) { return kSeriesColours[s % std::size(kSeriesColours)]; }
+
+QColor BandFill(std::size_t s) {
+  QColor fill = SeriesColour(s);
+  fill.setAlpha(90);
+  return fill;
+}
+
+// A stacked series as the windows' chart draws it: a band from each point's base
+// to its top, broken where a row holds no figure, or one bar per point when the
+// series has a bar width.
+void PaintBands(QPainter& painter, const ChartSeries& series, const std::vector<double>& bases,
+                const std::function<QPointF(double, double)>& map, double pt) {
+  const double half = series.barWidth / 2;
+  QPolygonF top;
+  QPolygonF foot;
+  const auto flush = [&] {
+    if (top.size() == 1) {  // one row: a band has no width, so a stroke shows it
+      painter.save();
+      painter.setPen(QPen(painter.pen().color(), 3 * pt));
+      painter.drawLine(foot.first(), top.first());
+      painter.restore();
+    } else if (top.size() > 1) {
+      QPolygonF outline = top;
+      for (auto it = foot.crbegin(); it != foot.crend(); ++it) outline << *it;
+      painter.drawPolygon(outline);
+    }
+    top.clear();
+    foot.clear();
+  };
+  for (std::size_t i = 0; i < series.points.size(); ++i) {
+    const ChartPoint& p = series.points[i];
+    if (!Finite(p)) {
+      flush();
+      continue;
+    }
+    if (half > 0) {
+      painter.drawRect(QRectF(map(p.x - half, bases[i] + p.y), map(p.x + half, bases[i])));
+    } else {
+      top << map(p.x, bases[i] + p.y);
+      foot << map(p.x, bases[i]);
+    }
+  }
+  flush();
+}
+
+}  // namespace
+
 void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& chart) {
   if (chart.empty() || rect.width() <= 0 || rect.height() <= 0) return;
-  // Amounts are measured from zero, so the balance falls towards the axis.
-  const ChartAxes axes = LayOutAxes(chart.series);
+  // Amounts are measured from zero, so the balance falls towards the axis. Stacked
+  // series (the parts of each repayment) stand on an axis of their own on the
+  // right, as in the windows' chart: on the balance's axis they lie flat at zero.
+  const bool apart = HasStacked(chart.series);
+  const ChartAxes axes = LayOutAxes(chart.series, apart);
   const AxisTicks& xt = axes.x;
   const AxisTicks& yt = axes.y;
+  const AxisTicks& st = axes.stacked;
 
   painter.save();
   painter.setClipRect(rect);
@@ -120,16 +177,20 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   const QFontMetricsF tfm(titleFont, painter.device());
   const double line = fm.height();
 
-  auto yLabel = [&](int i) {
-    return QString::fromStdString(FormatAmount(yt.at(i), chart.decimals));
+  auto amount = [&](const AxisTicks& ticks, int i) {
+    return QString::fromStdString(FormatAmount(ticks.at(i), chart.decimals));
   };
   auto xLabel = [&](int i) {
     const double v = xt.at(i);
     return QString::fromStdString(axes.wholeX ? FormatAmount(v, 0) : FormatShortest(v));
   };
-  double yLabelWidth = 0;
-  for (int i = 0; i < yt.count; ++i)
-    yLabelWidth = std::max(yLabelWidth, fm.horizontalAdvance(yLabel(i)));
+  auto widest = [&](const AxisTicks& ticks) {
+    double width = 0;
+    for (int i = 0; i < ticks.count; ++i)
+      width = std::max(width, fm.horizontalAdvance(amount(ticks, i)));
+    return width;
+  };
+  const double yLabelWidth = widest(yt);
 
   QRectF plot = rect;
   if (!chart.title.isEmpty()) plot.setTop(plot.top() + tfm.height() * 1.4);
@@ -139,17 +200,29 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   plot.setBottom(plot.bottom() - line * 1.3);  // x tick labels
   if (!chart.yTitle.isEmpty()) plot.setLeft(plot.left() + line * 1.4);
   plot.setLeft(plot.left() + yLabelWidth + line * 0.5);
-  plot.setRight(plot.right() - fm.horizontalAdvance(xLabel(xt.count - 1)) / 2 - line * 0.3);
+  // On the right the stacked series' axis, or the half of the last label along
+  // that stands beyond the plot's edge: every label stays inside the chart.
+  double rightRoom = fm.horizontalAdvance(xLabel(xt.count - 1)) / 2 + line * 0.3;
+  if (apart) {
+    double axisRoom = widest(st) + line * 0.5;
+    if (!chart.stackedTitle.isEmpty()) axisRoom += line * 1.6;
+    rightRoom = std::max(rightRoom, axisRoom);
+  }
+  plot.setRight(plot.right() - rightRoom);
   if (plot.width() <= 0 || plot.height() <= 0) {
     painter.restore();
     return;
   }
   const double xSpan = xt.last() - xt.first;
-  const double ySpan = yt.last() - yt.first;
-  auto map = [&](const ChartPoint& p) {
-    return QPointF(plot.left() + (p.x - xt.first) / xSpan * plot.width(),
-                   plot.bottom() - (p.y - yt.first) / ySpan * plot.height());
+  const auto mapOn = [&](const AxisTicks& ticks) {
+    const double span = ticks.last() - ticks.first;
+    return [&plot, &xt, xSpan, span, first = ticks.first](double x, double y) {
+      return QPointF(plot.left() + (x - xt.first) / xSpan * plot.width(),
+                     plot.bottom() - (y - first) / span * plot.height());
+    };
   };
+  const std::function<QPointF(double, double)> map = mapOn(yt);
+  const std::function<QPointF(double, double)> mapStacked = mapOn(st);
 
   if (!chart.title.isEmpty()) {
     painter.setFont(titleFont);
@@ -159,48 +232,70 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   }
   painter.setFont(font);
 
-  // Grid and vertical axis labels.
+  // Grid and the labels of the side axes.
   const QPen grid(QColor(0xd0, 0xd0, 0xd0), 0.5 * pt);
   const QPen axis(QColor(0x40, 0x40, 0x40), 0.75 * pt);
   for (int i = 0; i < yt.count; ++i) {
-    const double y = map({xt.first, yt.at(i)}).y();
+    const double y = map(xt.first, yt.at(i)).y();
     painter.setPen(yt.at(i) == 0 ? axis : grid);
     painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     painter.setPen(Qt::black);
     painter.drawText(
         QRectF(rect.left(), y - line / 2, plot.left() - rect.left() - line * 0.3, line),
-        Qt::AlignRight | Qt::AlignVCenter, yLabel(i));
+        Qt::AlignRight | Qt::AlignVCenter, amount(yt, i));
+  }
+  if (apart) {
+    for (int i = 0; i < st.count; ++i) {
+      const double y = mapStacked(xt.first, st.at(i)).y();
+      painter.setPen(axis);
+      painter.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + line * 0.25, y));
+      painter.setPen(Qt::black);
+      painter.drawText(QRectF(plot.right() + line * 0.4, y - line / 2,
+                              rect.right() - plot.right() - line * 0.4, line),
+                       Qt::AlignLeft | Qt::AlignVCenter, amount(st, i));
+    }
   }
   for (int i = 0; i < xt.count; ++i) {
-    const double x = map({xt.at(i), yt.first}).x();
+    const double x = map(xt.at(i), yt.first).x();
     painter.setPen(axis);
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + line * 0.25));
     painter.setPen(Qt::black);
     painter.drawText(QRectF(x - line * 4, plot.bottom() + line * 0.3, line * 8, line),
                      Qt::AlignHCenter | Qt::AlignTop, xLabel(i));
   }
-  painter.setPen(axis);
-  painter.drawLine(plot.bottomLeft(), plot.topLeft());
-  painter.drawLine(plot.bottomLeft(), plot.bottomRight());
 
   if (!chart.xTitle.isEmpty()) {
     painter.setPen(Qt::black);
     painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line * 1.2),
                      Qt::AlignHCenter | Qt::AlignVCenter, chart.xTitle);
   }
-  if (!chart.yTitle.isEmpty()) {
+  // A side axis' title, turned to read upwards along it.
+  const auto sideTitle = [&](double left, const QString& title) {
     painter.save();
     painter.setPen(Qt::black);
-    painter.translate(rect.left(), plot.center().y());
+    painter.translate(left, plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line * 1.2),
-                     Qt::AlignHCenter | Qt::AlignVCenter, chart.yTitle);
+                     Qt::AlignHCenter | Qt::AlignVCenter, title);
     painter.restore();
-  }
+  };
+  if (!chart.yTitle.isEmpty()) sideTitle(rect.left(), chart.yTitle);
+  if (apart && !chart.stackedTitle.isEmpty())
+    sideTitle(rect.right() - line * 1.2, chart.stackedTitle);
 
-  // The series: one polyline each, broken where a row holds no figure.
+  // The stacked series first, as bands each on the ones before it; the lines
+  // over them.
+  const std::vector<std::vector<double>> bases = StackBases(chart.series);
   for (std::size_t s = 0; s < chart.series.size(); ++s) {
-    const QColor colour = kSeriesColours[s % std::size(kSeriesColours)];
+    if (chart.series[s].kind != ChartSeries::Kind::StackedBars) continue;
+    painter.setPen(QPen(SeriesColour(s), 0.75 * pt, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setBrush(BandFill(s));
+    PaintBands(painter, chart.series[s], bases[s], apart ? mapStacked : map, pt);
+  }
+  // The lines: one polyline each, broken where a row holds no figure.
+  for (std::size_t s = 0; s < chart.series.size(); ++s) {
+    if (chart.series[s].kind != ChartSeries::Kind::Line) continue;
+    const QColor colour = SeriesColour(s);
     painter.setPen(QPen(colour, 1.25 * pt, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     QPainterPath path;
@@ -211,7 +306,7 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
         open = false;
         continue;
       }
-      const QPointF at = map(p);
+      const QPointF at = map(p.x, p.y);
       if (open) {
         path.lineTo(at);
       } else {
@@ -228,8 +323,14 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
       painter.drawPath(path);
     }
   }
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(axis);
+  painter.drawLine(plot.bottomLeft(), plot.topLeft());
+  painter.drawLine(plot.bottomLeft(), plot.bottomRight());
+  if (apart) painter.drawLine(plot.bottomRight(), plot.topRight());
 
-  // The legend, centred under the axis labels.
+  // The legend, centred under the axis labels: a stroke for a line, a swatch of
+  // its fill for a band.
   const double swatch = 14 * pt;
   const double gap = line;
   double legendWidth = 0;
@@ -239,9 +340,16 @@ void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& 
   double x = rect.center().x() - (legendWidth - gap) / 2;
   const double y = rect.bottom() - line * 0.9;
   for (std::size_t s = 0; s < chart.series.size(); ++s) {
-    const QColor colour = kSeriesColours[s % std::size(kSeriesColours)];
-    painter.setPen(QPen(colour, 1.5 * pt));
-    painter.drawLine(QPointF(x, y), QPointF(x + swatch, y));
+    const QColor colour = SeriesColour(s);
+    if (chart.series[s].kind == ChartSeries::Kind::StackedBars) {
+      painter.setPen(QPen(colour, 0.75 * pt));
+      painter.setBrush(BandFill(s));
+      painter.drawRect(QRectF(x, y - line * 0.3, swatch, line * 0.6));
+      painter.setBrush(Qt::NoBrush);
+    } else {
+      painter.setPen(QPen(colour, 1.5 * pt));
+      painter.drawLine(QPointF(x, y), QPointF(x + swatch, y));
+    }
     x += swatch + line * 0.4;
     painter.setPen(Qt::black);
     const QString name = QString::fromStdString(chart.series[s].name);

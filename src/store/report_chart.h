@@ -22,8 +22,11 @@ struct ReportChart {
   QString title;
   QString xTitle;
   QString yTitle;
-  int decimals = 2;  // of the amounts on the vertical axis, as the report's money format
-  std::vector<ChartSeries> series;  // lines, their points in the order of the table's rows
+  QString stackedTitle;  // of the stacked series' own axis on the right
+  int decimals = 2;      // of the amounts on the side axes, as the report's money format
+  // Lines, and stacked series drawn as bands against an axis of their own on the
+  // right; their points in the order of the table's rows.
+  std::vector<ChartSeries> series;
   // True when no series has a point: such a chart takes no room and draws nothing.
   bool empty() const;
   friend bool operator==(const ReportChart&, const ReportChart&) = default;
@@ -47,8 +50,9 @@ void InsertReportCharts(QTextDocument& document, const QList<ReportChart>& chart
 QList<ReportChart> ReportChartsIn(const QTextDocument& document);
 
 // Paints a chart into a rectangle: title, axes with tick labels (laid out as the
-// windows' charts lay theirs out), grid, one line per series and a legend below.
-// Sizes follow the painter's device resolution.
+// windows' charts lay theirs out, the stacked series on a right-hand axis of their
+// own), grid, one line or band per series and a legend below; every label stays
+// inside the rectangle. Sizes follow the painter's device resolution.
 void PaintReportChart(QPainter& painter, const QRectF& rect, const ReportChart& chart);
 
 }  // namespace reventa

@@ -165,6 +165,7 @@ std::variant<ReportChart, QString> BuildReportChart(const QString& settings,
   ReportChart chart;
   QString x;
   QStringList ys;
+  QStringList stacked;
   qsizetype last = 0;
   auto it = kChartSetting.globalMatch(settings);
   while (it.hasNext()) {
@@ -177,6 +178,10 @@ std::variant<ReportChart, QString> BuildReportChart(const QString& settings,
       x = value;
     } else if (key == QLatin1String("y")) {
       ys = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    } else if (key == QLatin1String("stacked")) {
+      stacked = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    } else if (key == QLatin1String("stackedtitle")) {
+      chart.stackedTitle = value;
     } else if (key == QLatin1String("title")) {
       chart.title = value;
     } else if (key == QLatin1String("xtitle")) {
@@ -195,19 +200,23 @@ std::variant<ReportChart, QString> BuildReportChart(const QString& settings,
     return QStringLiteral("The chart's settings cannot be read from \"%1\".")
         .arg(settings.trimmed());
   }
-  if (x.isEmpty() || ys.isEmpty())
+  if (x.isEmpty() || (ys.isEmpty() && stacked.isEmpty()))
     return QStringLiteral("The chart names no x field or no y fields.");
   const QVariantMap first = rows.isEmpty() ? QVariantMap() : rows.first();
   if (!rows.isEmpty() && !first.contains(x)) return MissingField(x);
-  for (const QString& y : ys) {
-    const qsizetype colon = y.indexOf(QLatin1Char(':'));
-    const QString field = (colon < 0 ? y : y.left(colon)).trimmed();
-    ChartSeries series{(colon < 0 ? field : y.mid(colon + 1).trimmed()).toStdString(), {}};
-    if (!rows.isEmpty() && !first.contains(field)) return MissingField(field);
-    series.points.reserve(static_cast<std::size_t>(rows.size()));
-    for (const QVariantMap& row : rows)
-      series.points.push_back({ChartValue(row.value(x)), ChartValue(row.value(field))});
-    chart.series.push_back(std::move(series));
+  // The lines, then the stacked series in the order they stand on one another.
+  for (const auto& [fields, kind] : {std::pair{ys, ChartSeries::Kind::Line},
+                                     std::pair{stacked, ChartSeries::Kind::StackedBars}}) {
+    for (const QString& y : fields) {
+      const qsizetype colon = y.indexOf(QLatin1Char(':'));
+      const QString field = (colon < 0 ? y : y.left(colon)).trimmed();
+      ChartSeries series{(colon < 0 ? field : y.mid(colon + 1).trimmed()).toStdString(), {}, kind};
+      if (!rows.isEmpty() && !first.contains(field)) return MissingField(field);
+      series.points.reserve(static_cast<std::size_t>(rows.size()));
+      for (const QVariantMap& row : rows)
+        series.points.push_back({ChartValue(row.value(x)), ChartValue(row.value(field))});
+      chart.series.push_back(std::move(series));
+    }
   }
   return chart;
 }

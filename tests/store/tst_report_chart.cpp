@@ -1,7 +1,8 @@
 // Charts in reports (their axes' ticks are tested with the chart model in
 // tests/chart): the chart placeholder read from a template, the chart it
 // puts in the filled document, and that chart painted as lines and text in an
-// exported PDF, for empty, one-row, long and negative schedules.
+// exported PDF, for empty, one-row, long and negative schedules, and the loan
+// schedule's own template with capital and interest on an axis of their own.
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -69,7 +70,9 @@ int Painted(const ReportChart& chart) {
 
 QString PdfText(const QString& pdf) {
   QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  // The first page, where the chart stands.
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-l"),
+                                        QStringLiteral("1"), pdf, QStringLiteral("-")});
   if (!p.waitForFinished(30000)) return {};
   return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -180,12 +183,23 @@ void TestReportChart::chartTakesEveryRow() {
 
 void TestReportChart::exportedChartIsVector_data() {
   QTest::addColumn<int>("months");
-  QTest::newRow("600 months") << 600;
-  QTest::newRow("one month") << 1;
+  QTest::addColumn<QString>("templateName");  // empty: a template of the test's own
+  QTest::addColumn<QStringList>("shown");     // on the chart's page
+  const QStringList own{"Balance over the loan", "Outstanding balance", "250 000.00"};
+  QTest::newRow("600 months") << 600 << QString() << own;
+  QTest::newRow("one month") << 1 << QString() << own;
+  // The balance on the left axis; capital and interest (up to 2 416 a month) on
+  // an axis of their own on the right, its top tick 2 500.
+  QTest::newRow("loan schedule: capital and interest on the right-hand axis")
+      << 600 << "LonrepaA.rpt"
+      << QStringList{"Balance outstanding", "Balance (R)", "250 000.00", "Capital and interest (R)",
+                     "2 500.00"};
 }
 
 void TestReportChart::exportedChartIsVector() {
   QFETCH(int, months);
+  QFETCH(QString, templateName);
+  QFETCH(QStringList, shown);
   QTemporaryDir dir;
   const PreparedStores stores =
       PrepareUserStores(QStringLiteral(REVENTA_TEST_APP_DIR), dir.filePath(QStringLiteral("data")));
@@ -204,8 +218,10 @@ void TestReportChart::exportedChartIsVector() {
   rpt.close();
 
   RecordingMessages messages;
-  ReportEngine engine(dir.path(), stores.paths.reportDb, messages, nullptr);
-  const ReportEngine::Built built = engine.Build(QStringLiteral("chart.rpt"));
+  ReportEngine engine(templateName.isEmpty() ? dir.path() : QStringLiteral(REVENTA_TEST_APP_DIR),
+                      stores.paths.reportDb, messages, nullptr);
+  const ReportEngine::Built built =
+      engine.Build(templateName.isEmpty() ? QStringLiteral("chart.rpt") : templateName);
   QVERIFY2(built.document, qPrintable(built.error));
   QCOMPARE(ReportChartsIn(*built.document).size(), 1);
 
@@ -223,14 +239,12 @@ void TestReportChart::exportedChartIsVector() {
   QVERIFY2(bytes.size() < 2'000'000, qPrintable(QString::number(bytes.size())));
   if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
     QSKIP("pdftotext is not installed");
+  // The title, the legend and the side axes in the report's money format.
   const QString text = PdfText(pdf);
-  QVERIFY2(text.contains(QStringLiteral("Balance over the loan")), qPrintable(text.left(2000)));
-  QVERIFY(text.contains(QStringLiteral("Outstanding balance")));
-  // The vertical axis in the report's money format.
-  QVERIFY2(text.contains(QStringLiteral("250 000.00")), qPrintable(text.left(2000)));
+  for (const QString& expected : shown) QVERIFY2(text.contains(expected), qPrintable(expected));
   if (qEnvironmentVariableIsSet("REVENTA_SCREENSHOTS")) {
     QFile::copy(pdf, qEnvironmentVariable("REVENTA_SCREENSHOTS") +
-                         QStringLiteral("/report_chart_%1.pdf").arg(months));
+                         QStringLiteral("/report_chart_%1.pdf").arg(QTest::currentDataTag()));
   }
 }
 
