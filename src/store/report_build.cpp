@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTextDocument>
+#include <QTextOption>
 
 #include "store/report_chart.h"
 #include "store/report_template.h"
@@ -52,6 +53,14 @@ BuiltReport BuildReport(const QString& appFolder, const QString& reportDbPath,
     return built;
   }
   built.document = std::make_unique<QTextDocument>();
+  // Text breaks between words only: a table column is at least as wide as its
+  // longest word, so a make or a name never reads "Volkswage / n".
+  QTextOption wrap = built.document->defaultTextOption();
+  wrap.setWrapMode(QTextOption::WordWrap);
+  built.document->setDefaultTextOption(wrap);
+  // A figure (right-aligned) never breaks at its thousands' spaces either.
+  built.document->setDefaultStyleSheet(
+      QStringLiteral("td[align=\"right\"] { white-space: nowrap; }"));
   built.document->setHtml(filled.text);
   InsertReportCharts(*built.document, charts);
   built.table = report.table;

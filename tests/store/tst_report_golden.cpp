@@ -1,9 +1,14 @@
 // Every report template filled from a worked case the way a print fills it, compared as
 // plain text with its golden file in golden/reports/, so that a change to a template, a
 // report record or a calculation shows as a diff. REVENTA_UPDATE_GOLDEN rewrites them.
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "calc/vehicle/travel_claim.h"
@@ -153,6 +158,27 @@ QString FirstText(const Report& report) {
   return {};
 }
 
+// The words a report breaks across lines, laid out on an A4 page at screen
+// resolution as the report window shows it, with printing's 2 cm margin.
+QStringList BrokenWords(const QTextDocument& document) {
+  const std::unique_ptr<QTextDocument> page(document.clone());
+  QImage screen(1, 1, QImage::Format_RGB32);  // 96 dots an inch
+  page->documentLayout()->setPaintDevice(&screen);
+  QTextFrameFormat margins = page->rootFrame()->frameFormat();
+  margins.setMargin(2 / 2.54 * 96);
+  page->rootFrame()->setFrameFormat(margins);
+  page->setPageSize(QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96));
+  QStringList broken;
+  for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+    for (int i = 1; i < block.layout()->lineCount(); ++i) {
+      const int at = block.layout()->lineAt(i).textStart();
+      if (block.text()[at - 1].isLetterOrNumber() && block.text()[at].isLetterOrNumber())
+        broken << block.text();
+    }
+  }
+  return broken;
+}
+
 }  // namespace
 
 class TestReportGolden : public QObject {
@@ -266,6 +292,9 @@ void TestReportGolden::reportMatchesItsGolden() {
   for (const ReportTable& t : report.tables) tables.append(t.name);
   QVERIFY2(tables.contains(built.table), qPrintable(built.table));
 
+  // Text breaks between words only.
+  const QStringList broken = BrokenWords(*built.document);
+  QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QStringLiteral(" | "))));
   const QString text = built.document->toPlainText();
   const QString first = FirstText(report);
   QVERIFY2(first.isEmpty() || text.contains(first), qPrintable(first));
