@@ -1,5 +1,7 @@
 // The report window: the filled report as pages, with page navigation, zoom,
-// export to PDF, HTML or OpenDocument text, and print.
+// export to PDF, HTML or OpenDocument text, and print, each on keys its tooltip
+// names and on a toolbar that Tab reaches. It opens within the free room of its
+// screen, the page fitted to its width.
 #pragma once
 
 #include <QMainWindow>
@@ -49,6 +51,9 @@ class ReportWindow : public QMainWindow {
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
  private:
+  // Sizes the window to show the page at its best within the screen's free room
+  // (the owner's screen), frame and title bar included.
+  void placeOnScreen();
   void exportWithDialog();
   void printWithDialog();
   void updatePageLabel();
