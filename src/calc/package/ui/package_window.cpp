@@ -195,7 +195,6 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   panel.nameAccessible = QStringLiteral("Taxpayer's name");
   panel.nameWidth = 280;
   panel.nameBelowCaption = true;
-  panel.focus = PrintPanelOptions::Focus::Name;
   setUpPrinting({panel}, command(QStringLiteral("cmdPrint")), command(QStringLiteral("cmdOk")));
   // Wide enough for the print panel's three buttons side by side.
   setMinimumWidth(printPanel()->sizeHint().width() + 2 * layout->contentsMargins().left());
