@@ -79,6 +79,20 @@ const KeyScript kKeyScripts[] = {
      "@numCapAmount type=100000 @numIntRate type=10 @dtStartDate type=01032023 "
      "@dtEndDate type=31032023 Tab Return",
      "numAnsDB1.text=821.92 focus=numIntRate messages=0"},
+    // A shown-only figure is no tab stop; deleting a car is asked first.
+    {"company car: Tab from the end date passes the days shown", "frmCompCar",
+     "click=cmdAdd @txtCCRegNumber type=\"CA 1\" @dtCCEndDate Tab type=45000",
+     "focus=numEndMileage numCCMonths.readOnly=true messages=0"},
+    {"company car: Alt+D asks first and Enter keeps the car", "frmCompCar",
+     "click=cmdAdd @txtCCRegNumber type=\"CA 1\" Alt+D",
+     "messages=1 txtCCRegNumber.text=\"CA 1\" open=true"},
+    // A print panel takes the focus and keeps Tab inside while it is open.
+    {"travel allowance: the print panel opens in the name", "frmCarAll1", "@cmdPrint Space",
+     "focus=Text3"},
+    {"travel allowance: Tab goes round the print panel", "frmCarAll1",
+     "@cmdPrint Space Tab Tab Tab Tab", "focus=Text3"},
+    {"travel allowance: Shift+Tab from the name stays in the panel", "frmCarAll1",
+     "@cmdPrint Space Shift+Tab", "focus=cmdCancel open=true"},
 };
 
 // Runs one step of a key script; false for a step that is none.
@@ -98,6 +112,8 @@ bool RunStep(QWidget* w, const QString& step) {
     const QKeySequence key(step);
     if (key.count() != 1 || key[0].key() == Qt::Key_unknown) return false;
     QTest::keyClick(focus, key[0].key(), key[0].keyboardModifiers());
+    // An access key clicks its button with a short animation.
+    if (key[0].keyboardModifiers() & Qt::AltModifier) QTest::qWait(300);
   }
   QApplication::processEvents();
   return true;
