@@ -55,9 +55,8 @@ class SettingsPanel : public PanelFrame {
   const SetupRecord& values() const { return record_; }
   // Shows a value the window changed (the net-to-gross percentage rule).
   void setValue(double SetupRecord::*member, double value);
-  // The fields "O&K" saves: those read from the store and those the user
-  // changed; a default standing in for a value that could not be read is saved
-  // only when the user changes it.
+  // The fields "O&K" saves: those the user changed since the window read them,
+  // and those whose stored values were refused (saving repairs them).
   unsigned fieldsToSave() const { return FieldsToSave(loaded_, record_, shown_); }
   // Takes the UIF limit as its field shows it (whole rand), as it is saved.
   void takeShownLimit();

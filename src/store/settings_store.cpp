@@ -80,11 +80,11 @@ SettingsRead ReadSettings(const QString& settingsDbPath) {
     }
     // A value the field would refuse is not used, not even for one calculation:
     // the default stands in until the user saves the settings.
-    read.storedFields |= f.flag;
     const QVariant& value = values[name];
     if (const auto v = Accepted(value, f.minimum, f.maximum)) {
       read.record.*f.number = *v;
     } else {
+      read.rejectedFields |= f.flag;
       rejected << QStringLiteral("%1 = %2 (accepted: %3 to %4; %5 is used)")
                       .arg(name, Shown(value), Number(f.minimum), Number(f.maximum),
                            Number(SetupRecord{}.*f.number));
@@ -93,11 +93,11 @@ SettingsRead ReadSettings(const QString& settingsDbPath) {
   if (!values.contains(kPlanField)) {
     missing << kPlanField;
   } else {
-    read.storedFields |= kCompCarMPYesNo;
     const QVariant& plan = values[kPlanField];
     bool ok = false;
     const int yes = plan.toInt(&ok);
     if (plan.isNull() || !ok) {
+      read.rejectedFields |= kCompCarMPYesNo;
       rejected << QStringLiteral("%1 = %2 (accepted: 0 or 1; %3 is used)")
                       .arg(
                           kPlanField, Shown(plan),
@@ -140,7 +140,7 @@ unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, uns
     if (edited.*f.number != loaded.record.*f.number) changed |= f.flag;
   }
   if (edited.CompCarMPYesNo != loaded.record.CompCarMPYesNo) changed |= kCompCarMPYesNo;
-  return shown & (loaded.storedFields | changed);
+  return shown & (loaded.rejectedFields | changed);
 }
 
 RateOption OptionForRate(double rate) {

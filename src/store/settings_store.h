@@ -51,10 +51,9 @@ struct SettingsRead {
   SetupRecord record;
   // Why defaults are used, naming each setting concerned; said once per read.
   std::optional<QString> problem;
-  // The fields whose stored values were read (used, or reported and replaced by
-  // their defaults). Only these may be saved unchanged: a default standing in for
-  // a value that could not be read must never be written over that value.
-  unsigned storedFields = 0;
+  // The fields whose stored values were refused and replaced by their defaults.
+  // Saving them repairs the store, so a save writes them with the changed ones.
+  unsigned rejectedFields = 0;
 };
 
 SettingsRead ReadSettings(const QString& settingsDbPath);
@@ -63,8 +62,10 @@ SettingsRead ReadSettings(const QString& settingsDbPath);
 std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupRecord& record,
                                      unsigned fields);
 
-// The fields of `shown` that a settings panel's "O&K" saves: those read from the
-// store, and those the user changed from what the read gave.
+// The fields of `shown` that a settings panel's "O&K" saves: those the user
+// changed from what the read gave, and those whose stored values were refused.
+// A field left as read is never written, so a value saved meanwhile by another
+// window or copy of the program is not overwritten with an older one.
 unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, unsigned shown);
 
 // Which option of an 80%/20% pair a stored rate selects: exactly 0.8 or 0.2, or

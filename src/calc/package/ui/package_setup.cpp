@@ -96,16 +96,21 @@ SettingsPanel* NewPackageSetupPanel(const PackageVariant& variant, QWidget* wind
   return panel;
 }
 
-void LoadPackageSettings(SettingsPanel& panel, const PackageVariant& variant, SettingsRead read) {
-  if (variant.netToGross()) {
-    SetupRecord& r = read.record;
-    const double employer = r.EmployerPenCont;
-    r.EmployerPenCont = 0;
-    LimitPercentages(r);
-    r.EmployerPenCont = employer;
-    LimitPercentages(r);
-  }
+void LoadPackageSettings(SettingsPanel& panel, const PackageVariant& variant,
+                         const SettingsRead& read) {
   panel.load(read);
+  if (!variant.netToGross()) return;
+  // The stored percentages as typing them one after the other would leave
+  // them: the employee's first, with no employer percentage yet. What the rule
+  // resets is a change the next "O&K" saves.
+  SetupRecord r = read.record;
+  const double employer = r.EmployerPenCont;
+  r.EmployerPenCont = 0;
+  LimitPercentages(r);
+  r.EmployerPenCont = employer;
+  LimitPercentages(r);
+  panel.setValue(&SetupRecord::PensionCont, r.PensionCont);
+  panel.setValue(&SetupRecord::EmployerPenCont, r.EmployerPenCont);
 }
 
 void ApplyPercentLimit(SettingsPanel& panel, const PackageVariant& variant) {

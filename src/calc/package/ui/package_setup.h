@@ -21,7 +21,8 @@ SettingsPanel* NewPackageSetupPanel(const PackageVariant& variant, QWidget* wind
 // Shows what was read from the settings store. The net-to-gross windows take
 // the two retirement-fund percentages as their fields would one after the other:
 // the employee's with no employer percentage yet, then the employer's.
-void LoadPackageSettings(SettingsPanel& panel, const PackageVariant& variant, SettingsRead read);
+void LoadPackageSettings(SettingsPanel& panel, const PackageVariant& variant,
+                         const SettingsRead& read);
 
 // Net-to-gross windows: the 27.5 rule on the panel's values as they stand.
 void ApplyPercentLimit(SettingsPanel& panel, const PackageVariant& variant);
