@@ -50,6 +50,11 @@ inline constexpr double TravelInclusionHigh = 0.8;         // s 8(1)(b): usual i
 inline constexpr double TravelInclusionLow = 0.2;          // at least 80% business travel
 inline constexpr double CarBenefitRate = 0.035;            // 7th Schedule, a month
 inline constexpr double CarBenefitRateMaintPlan = 0.0325;  // with a maintenance plan
+// The same two rates as per cent, for the true inclusion's daily factor. Written
+// out, not 100 x the rates: 0.035 x 100 is a hair above 3.5, enough to tip a true
+// inclusion of exactly half a rand the wrong way when it is rounded.
+inline constexpr double CarBenefitPercent = 3.5;
+inline constexpr double CarBenefitPercentMaintPlan = 3.25;
 
 // Preferences of a new installation (the settings store's first row) -----------
 

@@ -181,6 +181,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {"/Cars/1/DaysUsed", 0},
                   {"/TotAdjustTaxableInc", 41094 + 500},
                   {"/TotAdjustTaxableIncSARS", -34506}}},
+        // The true inclusion is 296 992.5 exactly and rounds to even; the code 3802
+        // amount, on the monthly rate 0.035, lies a hair above the half.
+        LineCase{"CarTrueInclusionOnAHalfRand",
+                 "company-car",
+                 R"({"Cars":[{"CCPrice":707125}]})",
+                 {{"/Cars/0/TrueInclusion", 296992},
+                  {"/Cars/0/AdjustTaxableInc", 296992},
+                  {"/Cars/0/IRP53802", 296993}}},
         LineCase{"CarWithoutPrice",
                  "company-car",
                  R"({"Actual3802":50000,"Cars":[{"BussMilage":1,"EndMileage":40000,)"

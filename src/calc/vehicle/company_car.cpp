@@ -23,6 +23,11 @@ double MonthlyRate(const CompanyCar& car) {
   return car.MaintIncluded == 1 ? CarBenefitRateMaintPlan : CarBenefitRate;
 }
 
+// The same rate as per cent, for the true inclusion.
+double MonthlyPercent(const CompanyCar& car) {
+  return car.MaintIncluded == 1 ? CarBenefitPercentMaintPlan : CarBenefitPercent;
+}
+
 // The first per-car steps: the days of use, and the total distance from the
 // readings when there are any (otherwise the typed total stands).
 void TakeDaysAndDistance(CompanyCar& car, CompanyCarResults& r) {
@@ -48,10 +53,9 @@ void ComputeCar(CompanyCarRegister& cars, double allDays, CompanyCar& car, Compa
     }
   }
 
-  // The true inclusion, a daily factor of the monthly rate written as a
-  // percentage: per cent x 12 months / 366 days / 100.
-  const double percent = MonthlyRate(car) * 100;
-  const double daily = percent * 12 / 36600;
+  // The true inclusion, a daily factor of the monthly rate as per cent:
+  // per cent x 12 months / 366 days / 100.
+  const double daily = MonthlyPercent(car) * 12 / 36600;
   if (car.BussMilage == 1) {
     if (distance) {
       r.TrueInclusion =

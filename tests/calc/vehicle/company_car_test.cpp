@@ -137,9 +137,9 @@ CompanyCar CheapCarDearFuel() {
   return car;
 }
 
-CompanyCar PriceOnly(std::int16_t logBook) {
+CompanyCar PriceOnly(std::int16_t logBook, double price = 300000) {
   CompanyCar car;
-  car.CCPrice = 300000;
+  car.CCPrice = price;
   car.BussMilage = logBook;
   car.SARSTable = 1;
   return car;
@@ -299,6 +299,25 @@ INSTANTIATE_TEST_SUITE_P(
                    {30000, 12000, 100000, -58906, 51510},
                    -58906,
                    -74506},
+        // 3.5 x 12 / 36 600 x 707 125 x 366 is 296 992.5 exactly: half to even gives
+        // 296 992. The code 3802 amount and the monthly parts take 3.5% as the monthly
+        // rate 0.035, whose products land a hair above the half.
+        OneCarCase{"TrueInclusionOnAHalfRand",
+                   PriceOnly(0, 707125),
+                   0,
+                   true,
+                   CompanyCarResults{.DaysUsed = 366,
+                                     .TrueInclusion = 296992,
+                                     .IRP53802 = 296993,
+                                     .MonFB80 = 19800,
+                                     .MonFB20 = 4950,
+                                     .FortFB80 = 9138.4,
+                                     .FortFB20 = 2284.6,
+                                     .WeekFB80 = 4568.8,
+                                     .WeekFB20 = 1142.2},
+                   {0, 0, 0, 296992, 0},
+                   296992,
+                   0},
         // Price 0: the adjustment (floored at -50 000) gives way to SARS's claim.
         OneCarCase{
             "NoPriceTakesSarsClaim",
