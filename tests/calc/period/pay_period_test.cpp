@@ -38,6 +38,12 @@ PayPeriodResult Calculate(PayPeriodKind kind, const PayPeriodInput& in) {
   return {};
 }
 
+// A month's salary of 30 000 with 5 000 of the employee's medical aid for one
+// beneficiary, at the given age.
+PayPeriodInput AgeCase(std::int16_t age) {
+  return {.Age = age, .Salary = 30000, .EmployeeMedAid = 5000, .Beneficiaries = 1};
+}
+
 auto CaseName = [](const auto& info) { return std::string(info.param.name); };
 using R = PayPeriodResult;
 using K = PayPeriodKind;
@@ -98,6 +104,25 @@ INSTANTIATE_TEST_SUITE_P(
                    K::Monthly,
                    {.Age = 70, .EmployerMedAid = 3000, .EmployeeMedAid = 1000, .Beneficiaries = 3},
                    {{&R::MedCredit, 974}, {&R::AddMedCredit, 358.974}}},
+        // The age bounds: the additional credit and the second rebate from 65, the
+        // third rebate from 75. Salary 30 000 bears 74 632 a year before rebates;
+        // 5 000 of contributions less 3 x 364 leaves 3 908 at 0.333.
+        FigureCase{"Age64NoAdditionalCredit",
+                   K::Monthly,
+                   AgeCase(64),
+                   {{&R::PeriodTax, 57397.0 / 12}, {&R::AddMedCredit, 0}}},
+        FigureCase{"Age65AdditionalCreditAndSecondRebate",
+                   K::Monthly,
+                   AgeCase(65),
+                   {{&R::PeriodTax, 47953.0 / 12},
+                    {&R::MedCredit, 364},
+                    {&R::AddMedCredit, 1301.364},
+                    {&R::NetPeriodTax, 47953.0 / 12 - 364 - 1301.364}}},
+        FigureCase{"Age74SecondRebate", K::Monthly, AgeCase(74), {{&R::PeriodTax, 47953.0 / 12}}},
+        FigureCase{"Age75ThirdRebate",
+                   K::Monthly,
+                   AgeCase(75),
+                   {{&R::PeriodTax, 44808.0 / 12}, {&R::AddMedCredit, 1301.364}}},
         FigureCase{"NoContributionNoCredit",
                    K::Monthly,
                    {.Age = 70, .Beneficiaries = 3},
