@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace reventa {
@@ -59,9 +58,13 @@ std::string FormatAmount(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);
   double rounded = RoundHalfEven(value * scale) / scale;
   if (rounded == 0) rounded = 0;  // no "-0.00"
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(rounded));
-  std::string digits(buffer);
+  // Always a decimal point: std::to_chars ignores the C locale, which a Qt
+  // application sets from the environment (a decimal comma under de_DE).
+  char buffer[400];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded),
+                                       std::chars_format::fixed, decimals);
+  if (ec != std::errc()) return "0";
+  const std::string digits(buffer, end);
   const std::size_t point = digits.find('.');
   std::string whole = digits.substr(0, point);
   const std::string fraction = point == std::string::npos ? "" : digits.substr(point);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <string>
 
 #include "taxyear/day_serial.h"
 #include "taxyear/numbers.h"
@@ -47,6 +49,37 @@ TEST(FormatAmount, SpaceThousandsAndFixedDecimals) {
   EXPECT_EQ(FormatShortest(500000), "500000");
   EXPECT_EQ(FormatShortest(0.1 + 0.2), "0.30000000000000004");
   EXPECT_EQ(FormatShortest(1e300), "1e+300");
+}
+
+// The program's own number formats read the same under a locale with a decimal
+// comma, which a Qt application takes on at start-up.
+class DecimalCommaLocale {
+ public:
+  DecimalCommaLocale() : before_(std::setlocale(LC_NUMERIC, nullptr)) {
+    set_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+  }
+  ~DecimalCommaLocale() { std::setlocale(LC_NUMERIC, before_.c_str()); }
+  DecimalCommaLocale(const DecimalCommaLocale&) = delete;
+  DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
+  bool Set() const { return set_; }
+
+ private:
+  std::string before_;
+  bool set_ = false;
+};
+
+TEST(FormatAmount, SameUnderADecimalCommaLocale) {
+  const DecimalCommaLocale comma;
+  // A machine without the locale must not pass unseen (scripts/setup installs it).
+  ASSERT_TRUE(comma.Set()) << "the de_DE.UTF-8 locale is not installed";
+  ASSERT_EQ(*std::localeconv()->decimal_point, ',');
+  EXPECT_EQ(FormatAmount(221.4), "221.40");
+  EXPECT_EQ(FormatAmount(30000), "30 000.00");
+  EXPECT_EQ(FormatAmount(-4783.075), "-4 783.08");
+  EXPECT_EQ(FormatAmount(12345.5, 0), "12 346");
+  EXPECT_EQ(FormatShortest(23.5014), "23.5014");
+  EXPECT_EQ(LeadingNumber("1 234.5"), 1234.5);
+  EXPECT_EQ(FormatDate(44986), "01/03/2023");
 }
 
 TEST(DaySerial, TaxYearLimitsAndRoundTrips) {
