@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "shell/main_window.h"
+#include "shell/single_instance.h"
 #include "shell/startup_prefs.h"
 #include "store/app_paths.h"
 
@@ -97,7 +98,14 @@ int main(int argc, char** argv) {
   reventa::MainWindow::Options options;
   options.appFolder = reventa::FindAppFolder();
   options.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  // Once per user: a second start on the same stores brings this copy forward.
+  reventa::SingleInstance instance(options.dataFolder);
+  const auto start = instance.claim();
+  if (start != reventa::SingleInstance::Start::First) {
+    return reventa::SingleInstance::EndSecondStart(start);
+  }
   reventa::MainWindow window(options);
+  instance.setWindow(&window);
   StartupProbe probe;
   if (qEnvironmentVariableIsSet("REVENTA_STARTUP_PROBE")) window.installEventFilter(&probe);
   window.show();

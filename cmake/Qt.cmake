@@ -2,7 +2,7 @@
 # Charts only for the chart widget (src/widgets/chart_view.*); reports paint their
 # charts with QPainter, so the store layer does not need it.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Charts Pdf PdfWidgets
-  Test)
+  Network Test)
 set(CMAKE_AUTOMOC ON)
 add_compile_definitions(QT_NO_KEYWORDS)
 
@@ -16,6 +16,11 @@ file(GLOB_RECURSE REVENTA_UI_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/shell/*.h
   ${CMAKE_SOURCE_DIR}/src/frame/*.cpp ${CMAKE_SOURCE_DIR}/src/frame/*.h
   ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/calc/*/ui/*.h)
+# The single-instance guard talks to the running copy over a local socket: only
+# the program itself needs QtNetwork.
+set(REVENTA_SINGLE_INSTANCE_SOURCES ${CMAKE_SOURCE_DIR}/src/shell/single_instance.cpp
+  ${CMAKE_SOURCE_DIR}/src/shell/single_instance.h)
+list(REMOVE_ITEM REVENTA_UI_SOURCES ${REVENTA_SINGLE_INSTANCE_SOURCES})
 add_library(reventa_ui OBJECT ${REVENTA_UI_SOURCES} ${CMAKE_SOURCE_DIR}/resources/reventa.qrc)
 target_link_libraries(reventa_ui PUBLIC reventa_store Qt6::Widgets Qt6::PrintSupport Qt6::Charts
   Qt6::PdfWidgets)
@@ -25,8 +30,8 @@ target_compile_definitions(reventa_ui PUBLIC
   REVENTA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
 set_target_properties(reventa_ui PROPERTIES AUTORCC ON)
 
-add_executable(reventa ${CMAKE_SOURCE_DIR}/app/main.cpp)
-target_link_libraries(reventa PRIVATE reventa_ui)
+add_executable(reventa ${CMAKE_SOURCE_DIR}/app/main.cpp ${REVENTA_SINGLE_INSTANCE_SOURCES})
+target_link_libraries(reventa PRIVATE reventa_ui Qt6::Network)
 add_dependencies(reventa reventa_app_folder)
 install(TARGETS reventa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 include(${CMAKE_SOURCE_DIR}/cmake/Help.cmake)
@@ -55,3 +60,6 @@ foreach(source IN LISTS REVENTA_QT_TESTS)
   set_tests_properties(${name} PROPERTIES LABELS ui
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;REVENTA_APP_DIR=${REVENTA_APP_DIR}")
 endforeach()
+# The shell test also starts the program itself.
+target_compile_definitions(tst_shell PRIVATE REVENTA_PROGRAM_PATH="$<TARGET_FILE:reventa>")
+add_dependencies(tst_shell reventa)

@@ -1,12 +1,14 @@
-// Start-up, the menus, once-only windows, Initialise All and the two start-up
-// preferences.
+// Start-up, the menus, once-only windows, Initialise All, the two start-up
+// preferences, and a second start of the program.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "frame/calculator_window.h"
@@ -54,6 +56,7 @@ class TestShell : public QObject {
   void pictureShowsWhole();
   void startsWithoutThePicture();
   void exitClosesEverything();
+  void secondStartBringsTheRunningCopyForward();
 };
 
 void TestShell::versionNumberAndCaption() {
@@ -367,6 +370,46 @@ void TestShell::exitClosesEverything() {
   QApplication::processEvents();
   QVERIFY(!app.window->isVisible());
   QVERIFY(app.window->area()->subWindowList().isEmpty());
+}
+
+// The program itself, twice on the same stores: the second start hands over and
+// ends; after the first has crashed, the next start takes its place.
+void TestShell::secondStartBringsTheRunningCopyForward() {
+  QTemporaryDir home;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("HOME"), home.path());
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+  env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  const auto start = [&env](QProcess& program) {
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(REVENTA_PROGRAM_PATH), {});
+  };
+  QProcess first;
+  start(first);
+  // Running once it has put the user's stores in place.
+  const QString settings =
+      home.filePath(QStringLiteral(".local/share/Reventa/Reventa2024/") + kSettingsStoreName);
+  QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settings), 30000);
+
+  QProcess second;
+  start(second);
+  QVERIFY(second.waitForFinished(30000));
+  QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(second.exitCode(), 0);
+  QVERIFY(QString::fromLocal8Bit(second.readAllStandardError())
+              .split(QLatin1Char('\n'))
+              .contains(QStringLiteral(
+                  "reventa: already running; its window was brought to the front.")));
+  QCOMPARE(first.state(), QProcess::Running);
+
+  first.kill();
+  QVERIFY(first.waitForFinished());
+  env.insert(QStringLiteral("REVENTA_STARTUP_PROBE"), QStringLiteral("1"));
+  QProcess third;
+  start(third);
+  QVERIFY(third.waitForFinished(30000));
+  QVERIFY(third.readAllStandardOutput().startsWith("painted "));
 }
 
 QTEST_MAIN(TestShell)
