@@ -122,6 +122,21 @@ bool RateStage(double principal, double period, double target, double step, doub
   return true;
 }
 
+// The share of the principal that `period` repayments pay off per rand of
+// repayment, times i: 1 - (1 + i)^-period. A rate so small that 1 + i rounds to 1
+// would make it 0 (and the repayment infinite); it is then worked out without
+// forming 1 + i. Every other rate gives the plain formula's value, bit for bit.
+double PaidOffShare(double i, double period) {
+  const double share = 1 - std::pow(1 + i, -period);
+  if (share != 0) return share;
+  return -std::expm1(-period * std::log1p(i));
+}
+
+double NotNegative(double value) { return value < 0 ? 0 : value; }
+
+// Half a cent: an amount below it shows as 0.00.
+constexpr double HalfCent = 0.005;
+
 }  // namespace
 
 double MonthlyLoanRate(double annualRate) { return annualRate / 12 / 100; }
@@ -129,13 +144,13 @@ double MonthlyLoanRate(double annualRate) { return annualRate / 12 / 100; }
 double LoanRepayment(double principal, double period, double annualRate) {
   if (principal == 0 || period == 0 || annualRate == 0) return 0;
   const double i = MonthlyLoanRate(annualRate);
-  return i * principal / (1 - std::pow(1 + i, -period));
+  return i * principal / PaidOffShare(i, period);
 }
 
 double LoanPrincipal(double period, double annualRate, double repayment) {
   if (period == 0 || annualRate == 0 || repayment == 0) return 0;
   const double i = MonthlyLoanRate(annualRate);
-  return (1 - std::pow(1 + i, -period)) * repayment / i;
+  return PaidOffShare(i, period) * repayment / i;
 }
 
 bool SteppedLoanPeriod(double principal, double annualRate, double repayment, long long maxSteps,
@@ -269,7 +284,9 @@ LoanCalcResult LoanCalc(LoanState& loan, double& savedPrincipal) {
     const LoanSolve s = SolveLoanPeriod(loan.Principal, loan.AnnualRate, loan.Repayment);
     loan.Principal = s.Principal;
     loan.Period = s.Period;
-    loan.Repayment = s.Repayment;
+    // A repayment of 0 is searched from a cent below it; a repayment is never
+    // negative.
+    loan.Repayment = NotNegative(s.Repayment);
     result.Solve.Adjusted = s.Adjusted;
   } else if (loan.CalcMode == LoanModeRate) {
     loan.AnnualRate = 0;
@@ -282,14 +299,23 @@ LoanCalcResult LoanCalc(LoanState& loan, double& savedPrincipal) {
   result.Solve.Period = loan.Period;
   result.Solve.AnnualRate = loan.AnnualRate;
   result.Solve.Repayment = loan.Repayment;
-  result.TotalInterest = loan.Repayment * loan.Period - loan.Principal;
-  result.TotalRepayments = loan.Repayment * loan.Period;
+  result.TotalInterest = LoanTotalInterest(loan);
+  result.TotalRepayments = LoanTotalRepayments(loan);
   return result;
+}
+
+double LoanTotalInterest(const LoanState& loan) {
+  return NotNegative(loan.Repayment * loan.Period - loan.Principal);
+}
+
+double LoanTotalRepayments(const LoanState& loan) {
+  return NotNegative(loan.Repayment * loan.Period);
 }
 
 std::vector<AmortisationRow> MonthlySchedule(const LoanState& loan) {
   std::vector<AmortisationRow> rows;
-  if (loan.Principal == 0 || loan.Period == 0 || loan.AnnualRate == 0 || loan.Repayment == 0) {
+  if (std::fabs(loan.Principal) < HalfCent || loan.Period == 0 || loan.AnnualRate == 0 ||
+      loan.Repayment == 0) {
     return rows;
   }
   const double i = MonthlyLoanRate(loan.AnnualRate);

@@ -18,7 +18,11 @@ namespace reventa {
 inline constexpr double LoanPrincipalMax = 99999999.99;
 inline constexpr double LoanPeriodMax = 600;
 inline constexpr double LoanRateMax = 50;
-inline constexpr double LoanRepaymentMax = 9999999.99;
+// The largest repayment a loan within the other three limits has: the largest
+// principal repaid in one month at the highest rate, 99 999 999.99 x (1 + 50 / 1200)
+// = 104 166 666.656 25, to the cent above. A repayment the solver answers can be
+// typed back in, and every schedule of such a loan can be asked for.
+inline constexpr double LoanRepaymentMax = 104166666.66;
 
 // The four modes, as the options caption them and CalcMode holds them.
 inline constexpr const char* LoanModeRepayment = "Monthly repayment";
@@ -69,16 +73,22 @@ bool SteppedLoanRate(double principal, double period, double repayment, long lon
                      double& rate);
 
 // LoanCalc: solves the mode's quantity in the state (the period mode lowers the
-// repayment by 0.01 first and adjusts it, and keeps the principal it searched
+// repayment by 0.01 first and adjusts it, never below 0, and keeps the principal it searched
 // for in `savedPrincipal`, the loan buster's SavedPrincipal; the rate mode starts
 // from 0). Returns the solve; RateError when a solved rate is above 50.
 struct LoanCalcResult {
   LoanSolve Solve;
   bool RateError = false;
-  double TotalInterest = 0;    // Repayment x Period - Principal
-  double TotalRepayments = 0;  // Repayment x Period
+  double TotalInterest = 0;    // LoanTotalInterest
+  double TotalRepayments = 0;  // LoanTotalRepayments
 };
 LoanCalcResult LoanCalc(LoanState& loan, double& savedPrincipal);
+
+// The loan's total interest (Repayment x Period - Principal) and total repayments
+// (Repayment x Period), each 0 where it would be negative: a period search that
+// found no period, or a rate search that found no rate, leaves no interest.
+double LoanTotalInterest(const LoanState& loan);
+double LoanTotalRepayments(const LoanState& loan);
 
 // One line of a schedule: a month (or year) number, the capital and interest
 // parts and the balance outstanding after it.
@@ -90,7 +100,9 @@ struct AmortisationRow {
 };
 
 // The monthly schedule of the loan, the repayment recomputed from principal, rate
-// and period; empty unless all four loan values are non-zero.
+// and period; empty unless all four loan values are non-zero. A principal below
+// half a cent counts as the 0.00 it shows, so no schedule has figures down where
+// a double loses its precision.
 std::vector<AmortisationRow> MonthlySchedule(const LoanState& loan);
 
 struct AnnualSchedule {

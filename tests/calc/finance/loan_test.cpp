@@ -9,6 +9,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace reventa {
@@ -50,8 +51,10 @@ TEST_P(LoanCalcModes, SolvesTheModesQuantity) {
   EXPECT_EQ(r.RateError, c.wantRateError);
   EXPECT_EQ(r.Solve.Adjusted, c.wantAdjusted);
   EXPECT_EQ(r.Solve.Repayment, loan.Repayment);
-  EXPECT_DOUBLE_EQ(r.TotalRepayments, loan.Repayment * loan.Period);
-  EXPECT_DOUBLE_EQ(r.TotalInterest, loan.Repayment * loan.Period - loan.Principal);
+  // A total is never negative: no period or no rate found leaves no interest.
+  EXPECT_GE(loan.Repayment, 0);
+  EXPECT_DOUBLE_EQ(r.TotalRepayments, std::max(0.0, loan.Repayment * loan.Period));
+  EXPECT_DOUBLE_EQ(r.TotalInterest, std::max(0.0, loan.Repayment * loan.Period - loan.Principal));
   if (std::string(c.mode) == LoanModePeriod && c.repayment - 0.01 != 0) {
     EXPECT_EQ(saved, c.principal) << "the period search keeps its target";
   }
@@ -79,7 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
                  999.99},
         CalcCase{"PeriodOfOneMonthAdjusted", LoanModePeriod, 1000, 0, 12, 2000, 1000, 1, 12, 1010,
                  false, true},
-        CalcCase{"PeriodWithRepaymentZero", LoanModePeriod, 1000, 7, 12, 0.01, 1000, 0, 12, 0}),
+        CalcCase{"PeriodWithRepaymentZero", LoanModePeriod, 1000, 7, 12, 0.01, 1000, 0, 12, 0},
+        // Searched from a cent below 0, the repayment stays 0.
+        CalcCase{"PeriodFromRepaymentZeroStaysZero", LoanModePeriod, 1000, 7, 12, 0, 1000, 0, 12,
+                 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The stepped searches give the worked answers too, with every cent step made.
@@ -188,21 +194,26 @@ INSTANTIATE_TEST_SUITE_P(
                       // A typed repayment that differs from R does not change the rows.
                       ScheduleCase{"RepaymentTypedHigher", 100000, 60, 12, 2500},
                       ScheduleCase{"LongAtHighRate", 99999999.99, 600, 50, 4166666.67},
-                      ScheduleCase{"ShortAtLowRate", 0.01, 2, 0.001, 1}),
+                      ScheduleCase{"ShortAtLowRate", 0.01, 2, 0.001, 1},
+                      // 1 + i rounds to 1: the repayment is still the principal / 60.
+                      ScheduleCase{"RateFarBelowAThousandth", 1000, 60, 1e-20, 16.67}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Schedules, NoRowsWhileAnyLoanValueIsZero) {
   const double values[4] = {100000, 60, 12, 2224.44};
-  for (int zero = 0; zero < 4; ++zero) {
+  // Each value at 0, then a principal that shows as 0.00 (its figures would sink
+  // below the smallest normal double).
+  const std::pair<int, double> zeros[] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1e-300}, {0, 0.0049}};
+  for (const auto& [zero, value] : zeros) {
     double v[4] = {values[0], values[1], values[2], values[3]};
-    v[zero] = 0;
+    v[zero] = value;
     LoanState loan;
     loan.Principal = v[0];
     loan.Period = v[1];
     loan.AnnualRate = v[2];
     loan.Repayment = v[3];
-    EXPECT_TRUE(MonthlySchedule(loan).empty()) << "value " << zero;
-    EXPECT_TRUE(CalcAnnAmort(loan).Years.empty()) << "value " << zero;
+    EXPECT_TRUE(MonthlySchedule(loan).empty()) << "value " << zero << " at " << value;
+    EXPECT_TRUE(CalcAnnAmort(loan).Years.empty()) << "value " << zero << " at " << value;
   }
 }
 
@@ -393,10 +404,19 @@ TEST(FastLoanSearches, WorstInputsAreBracketed) {
   const double rate = SolveLoanRate(1, 12, LoanRepaymentMax);
   EXPECT_LE(LoanRepayment(1, 12, rate), LoanRepaymentMax);
   EXPECT_GT(LoanRepayment(1, 12, rate + 0.01), LoanRepaymentMax);
-  const LoanSolve s = SolveLoanPeriod(LoanPrincipalMax, 12, LoanRepaymentMax - 0.01);
+  const LoanSolve s = SolveLoanPeriod(LoanPrincipalMax, 12, 9999999.98);
   EXPECT_EQ(s.Period, 10);
   EXPECT_GE(LoanPrincipal(10, 12, s.Repayment), LoanPrincipalMax);
   EXPECT_LT(LoanPrincipal(10, 12, s.Repayment - 0.01), LoanPrincipalMax);
+  // The longest raise: from just over two months' repayment to one month's.
+  const LoanSolve one =
+      SolveLoanPeriod(LoanPrincipalMax, 12, LoanRepayment(LoanPrincipalMax, 2, 12) + 0.01);
+  EXPECT_EQ(one.Period, 1);
+  EXPECT_GE(LoanPrincipal(1, 12, one.Repayment), LoanPrincipalMax);
+  EXPECT_LT(LoanPrincipal(1, 12, one.Repayment - 0.01), LoanPrincipalMax);
+  // The repayment field takes every repayment the other fields' loans have.
+  EXPECT_LE(LoanRepayment(LoanPrincipalMax, 1, LoanRateMax), LoanRepaymentMax);
+  EXPECT_GT(LoanRepayment(LoanPrincipalMax, 1, LoanRateMax) + 0.01, LoanRepaymentMax);
 }
 
 }  // namespace

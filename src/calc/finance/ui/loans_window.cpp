@@ -165,8 +165,8 @@ void LoansWindow::calculate() {
 
 void LoansWindow::fillTotals() {
   const LoanState& l = loan();
-  totalInterest_->setValue(l.Repayment * l.Period - l.Principal);
-  totalRepayments_->setValue(l.Repayment * l.Period);
+  totalInterest_->setValue(LoanTotalInterest(l));
+  totalRepayments_->setValue(LoanTotalRepayments(l));
 }
 
 void LoansWindow::showTotals(bool shown) {
