@@ -11,9 +11,6 @@ double Rate(float loanRate) { return static_cast<double>(loanRate); }
 
 double NotNegative(double value) { return value < 0 ? 0 : value; }
 
-// Far below a cent: the rounding of the arithmetic, not an amount.
-constexpr double NoAmount = 1e-6;
-
 }  // namespace
 
 double BRPAYMENT(double principal, std::int16_t workPeriod, float loanRate) {
@@ -47,10 +44,6 @@ void BBCalc(LoanBusterState& buster, double& loanRepayment, std::int16_t period,
   // With no repayment and no extra payment the search starts a cent below 0; a
   // repayment is never negative.
   loanRepayment = NotNegative(solve.Repayment);
-  buster.ExtraPayment = typedExtra != 0 ? loanRepayment - result.Repayment : 0;
-  // The one-month repayment can differ from the repayment by rounding alone; that
-  // is no extra payment.
-  if (std::abs(buster.ExtraPayment) < NoAmount) buster.ExtraPayment = 0;
 
   result.ExtraWorked = true;
   result.Adjusted = solve.Adjusted;
@@ -59,11 +52,31 @@ void BBCalc(LoanBusterState& buster, double& loanRepayment, std::int16_t period,
   result.NewTotalInterest = NotNegative(result.NewRepayment * result.NewPeriod - principal);
   result.NewTotalRepayments = NotNegative(result.NewPeriod * result.NewRepayment);
   result.TotalSaving = period * result.Repayment - result.NewPeriod * result.NewRepayment;
-  if (buster.ExtraPayment == 0) {
+  if (typedExtra == 0) {
+    buster.ExtraPayment = 0;
     result.NewTotalInterest = result.TotalInterest;
     result.NewTotalRepayments = result.TotalRepayments;
     result.TotalSaving = 0;
+    return;
   }
+  // The extra payment saves only when the loan is paid off in fewer months for
+  // less. The cent the search starts below the extra payment can cancel a small
+  // one (the raise then overshoots), a loan of one month cannot be shortened (its
+  // one-month repayment differs from the repayment by rounding alone), and a
+  // search beyond 600 months finds no period: the loan then stays as it is.
+  const bool saves = result.NewPeriod > 0 && result.NewPeriod < period && result.TotalSaving > 0;
+  if (!saves) {
+    buster.ExtraPayment = typedExtra;
+    loanRepayment = result.Repayment;
+    result.NewPeriod = period;
+    result.NewRepayment = result.Repayment;
+    result.NewTotalInterest = result.TotalInterest;
+    result.NewTotalRepayments = result.TotalRepayments;
+    result.TotalSaving = 0;
+    return;
+  }
+  // The extra payment actually needed after the cent steps.
+  buster.ExtraPayment = loanRepayment - result.Repayment;
 }
 
 std::vector<double> OutstandingBalances(double principal, float loanRate, double repayment,

@@ -47,7 +47,9 @@ struct LoanBusterResult {
 
 // BBCalc: the repayment and totals for `period` months, then the shorter period
 // with the extra payment, the extra payment actually needed after the cent steps
-// (written back into `buster.ExtraPayment`) and the saving. `loanRepayment` is
+// (written back into `buster.ExtraPayment`) and the saving. Where the extra
+// payment saves nothing (no shorter period for less), the second column is the
+// loan as it stands, the extra payment stays as typed and the saving is 0. `loanRepayment` is
 // the loan solver's repayment, left at the new repayment; `buster.SavedPrincipal`
 // holds the principal searched for. `result` holds the previous calculation,
 // whose second column stays when the extra payment is above ten times the

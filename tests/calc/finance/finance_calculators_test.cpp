@@ -73,18 +73,26 @@ TEST_P(LoanBusterFigures, BothColumns) {
 
 INSTANTIATE_TEST_SUITE_P(
     Loans, LoanBusterFigures,
-    ::testing::Values(BusterCase{"NoExtraPaymentSavesNothing", 100000, 12, 12, 0, 8884.88, 6618.55,
-                                 106618.55, true, 12, 8884.88, 0, 0},
-                      BusterCase{"ExtraThousandShortensToTenMonths", 100000, 12, 12, 1000, 8884.88,
-                                 6618.55, 106618.55, true, 10, 10558.21, 1673.33, 1036.46},
-                      BusterCase{"MoreThan600MonthsGivesPeriod0", 100000, 600, 12, 0, 1002.56,
-                                 501536.16, 601536.16, true, 0, 1002.55, 0, 0},
-                      BusterCase{"ExtraAboveTenTimesKeepsThePreviousColumn", 100000, 12, 12, 88849,
-                                 8884.88, 6618.55, 106618.55, false, 7, 77, 88849, 777},
-                      BusterCase{"OneMonthPayingMoreThanTheLoanIsOneMonth", 100000, 1, 12, 500000,
-                                 101000, 1000, 101000, true, 1, 101000, 0, 0, true},
-                      BusterCase{"NoPrincipalNoRepayment", 0, 12, 12, 0, 0, 0, 0, true, 0, 0, 0,
-                                 0}));
+    ::testing::Values(
+        BusterCase{"NoExtraPaymentSavesNothing", 100000, 12, 12, 0, 8884.88, 6618.55, 106618.55,
+                   true, 12, 8884.88, 0, 0},
+        BusterCase{"ExtraThousandShortensToTenMonths", 100000, 12, 12, 1000, 8884.88, 6618.55,
+                   106618.55, true, 10, 10558.21, 1673.33, 1036.46},
+        BusterCase{"MoreThan600MonthsGivesPeriod0", 100000, 600, 12, 0, 1002.56, 501536.16,
+                   601536.16, true, 0, 1002.55, 0, 0},
+        BusterCase{"ExtraAboveTenTimesKeepsThePreviousColumn", 100000, 12, 12, 88849, 8884.88,
+                   6618.55, 106618.55, false, 7, 77, 88849, 777},
+        // A one-month loan cannot be shortened: it stands, the extra as typed.
+        BusterCase{"OneMonthPayingMoreThanTheLoanIsOneMonth", 100000, 1, 12, 500000, 101000, 1000,
+                   101000, true, 1, 101000, 500000, 0, true},
+        // Where the extra payment saves nothing the loan stands as it is.
+        BusterCase{"CentCancelledByTheSearchSavesNothing", 30.08, 351, 43.601f, 0.01, 1.09, 353.54,
+                   383.62, true, 351, 1.09, 0.01, 0},
+        BusterCase{"LongerPaymentsOfATinyLoanSaveNothing", 3.33, 600, 0.001f, 0.02, 0.01, 0, 3.33,
+                   true, 600, 0.01, 0.02, 0},
+        BusterCase{"OneMonthRoundingIsNoExtraPayment", 99999999.99, 1, 0.001f, 70859.68,
+                   100000083.32, 83.33, 100000083.32, true, 1, 100000083.32, 70859.68, 0, true},
+        BusterCase{"NoPrincipalNoRepayment", 0, 12, 12, 0, 0, 0, 0, true, 0, 0, 0, 0}));
 
 // The fast period search gives what the cent-by-cent search gives, bit for bit, on
 // the inputs BBCalc hands it. loan_bench --buster-compare runs the long comparison.
