@@ -1,7 +1,7 @@
 #include "cli/json_line.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace reventa::cli {
@@ -17,8 +17,8 @@ constexpr std::size_t IndexFrom = 16;
 
 // Builds the value of one line while the parser reads it, checking as it goes: the
 // line must be an object whose keys are the command's input keys (reading stops at
-// the first other key), no number may overflow a double, and nothing may nest
-// deeper than MaxDepth. The messages name the key being read.
+// the first other key), no object may name a key twice, no number may overflow a
+// double, and nothing may nest deeper than MaxDepth. The messages name the key being read.
 class LineBuilder final : public nlohmann::json_sax<Json> {
  public:
   // `keys`: the keys the outermost object may hold, or nullptr for any value.
@@ -45,6 +45,13 @@ class LineBuilder final : public nlohmann::json_sax<Json> {
         std::find(keys_->begin(), keys_->end(), key) == keys_->end()) {
       return Fail("unknown key: " + key);
     }
+    // A key named twice would leave open which of its values counts.
+    if (Holds(frame, key)) {
+      if (frames_.size() == 1 && keys_ != nullptr) {
+        return Fail("the line names the key \"" + key + "\" more than once");
+      }
+      return Fail(frame.name + ": the key \"" + key + "\" is named more than once");
+    }
     frame.key = std::move(key);
     return true;
   }
@@ -65,7 +72,7 @@ class LineBuilder final : public nlohmann::json_sax<Json> {
     Json value;
     std::string name;  // the key the value is read under
     std::string key;   // an object's member being read
-    std::unordered_map<std::string, std::size_t> index;
+    std::unordered_set<std::string> index;
   };
 
   std::string CurrentKey() const {
@@ -97,8 +104,18 @@ class LineBuilder final : public nlohmann::json_sax<Json> {
     return Value(std::move(value));
   }
 
-  // Places a finished value in the container being read (a repeated key keeps its
-  // place and takes the later value), or makes it the whole value.
+  // Whether the object being read already holds the key.
+  static bool Holds(const Frame& frame, const std::string& key) {
+    if (!frame.value.is_object()) return false;
+    if (!frame.index.empty()) return frame.index.contains(key);
+    const auto& list =
+        static_cast<const Json::object_t::Container&>(frame.value.get_ref<const Json::object_t&>());
+    return std::any_of(list.begin(), list.end(),
+                       [&key](const auto& member) { return member.first == key; });
+  }
+
+  // Places a finished value in the container being read (its key is new there),
+  // or makes it the whole value.
   bool Value(Json value) {
     if (frames_.empty()) {
       if (keys_ != nullptr && !value.is_object()) return Fail("expected a JSON object");
@@ -112,24 +129,11 @@ class LineBuilder final : public nlohmann::json_sax<Json> {
     }
     auto& members = frame.value.get_ref<Json::object_t&>();
     auto& list = static_cast<Json::object_t::Container&>(members);
-    if (list.size() < IndexFrom) {
-      for (auto& member : list) {
-        if (member.first == frame.key) {
-          member.second = std::move(value);
-          return true;
-        }
-      }
-      list.emplace_back(frame.key, std::move(value));
-      if (list.size() == IndexFrom) {
-        for (std::size_t i = 0; i < list.size(); ++i) frame.index.emplace(list[i].first, i);
-      }
-      return true;
-    }
-    const auto [it, added] = frame.index.emplace(frame.key, list.size());
-    if (added) {
-      list.emplace_back(frame.key, std::move(value));
-    } else {
-      list[it->second].second = std::move(value);
+    list.emplace_back(frame.key, std::move(value));
+    if (list.size() == IndexFrom) {
+      for (const auto& member : list) frame.index.insert(member.first);
+    } else if (list.size() > IndexFrom) {
+      frame.index.insert(frame.key);
     }
     return true;
   }

@@ -1,7 +1,7 @@
 // Reading one JSON input line, or a CSV cell that holds a JSON value. The value is
-// checked while it is read: the keys of the line's object, numbers that overflow
-// a double and values that nest too deeply are refused by key, so a bad line costs
-// no more than its first fault.
+// checked while it is read: the keys of the line's object, a key named twice in an
+// object, numbers that overflow a double and values that nest too deeply are
+// refused by key, so a bad line costs no more than its first fault.
 #pragma once
 
 #include <nlohmann/json.hpp>
