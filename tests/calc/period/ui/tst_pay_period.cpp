@@ -31,6 +31,7 @@ class TestPayPeriod : public QObject {
   void dayRule();
   void enterRunsCalculateUnlessSettingsAreOpen();
   void settingsPanelSavesOnlyItsFields();
+  void settingsSaveKeepsWhatWasSavedMeanwhile();
   void storedRateOfOneHalfSelectsNeitherOption();
   void unreadableSettingsStoreKeepsTheWindowUsable();
   void leavingARefusedDateTakesTheFocusBack();
@@ -339,6 +340,23 @@ void TestPayPeriod::settingsPanelSavesOnlyItsFields() {
   QVERIFY(Child<QRadioButton>(annual, QStringLiteral("optTAIncRate20"))->isChecked());
   QVERIFY(!Child<QRadioButton>(annual, QStringLiteral("optTAIncRate80"))->isChecked());
   QCOMPARE(Shown(annual, QStringLiteral("numEmpEUIF")), QStringLiteral("2.000"));
+  QVERIFY(app.messages.shown.isEmpty());
+}
+
+// Another copy of the program saves the skills levy after this window has read the
+// settings; "O&K" here saves only the employee UIF changed here, so that levy stays.
+void TestPayPeriod::settingsSaveKeepsWhatWasSavedMeanwhile() {
+  TestApp app;
+  auto* w = app.open(QStringLiteral("frmMonthly"));
+  SetupRecord elsewhere;
+  elsewhere.SkillLevy = 2;
+  QCOMPARE(WriteSettings(app.settingsDb(), elsewhere, kSkillLevy), std::nullopt);
+  Click(w, QStringLiteral("cmdSettings"));
+  TypeInto(Child(w, QStringLiteral("numEmpEUIF")), QStringLiteral("1.9"));
+  Click(Child(w, QStringLiteral("Frame3")), QStringLiteral("cmdSetupOK"));
+  const SetupRecord saved = ReadSettings(app.settingsDb()).record;
+  QCOMPARE(saved.SkillLevy, 2.0);
+  QCOMPARE(saved.EmployeeUIF, 1.9);
   QVERIFY(app.messages.shown.isEmpty());
 }
 
