@@ -10,10 +10,12 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStringList>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 #include <array>
+#include <cerrno>
 
 #include "taxyear/day_serial.h"
 
@@ -46,6 +48,8 @@ constexpr std::array kNaming{
 const char* const kNameCaptions[] = {"For :", "Vir :"};
 const QString kTodayFormat = QStringLiteral("yyyy-MM-dd");
 const QString kFolderKey = QStringLiteral("Export/LastFolder");
+constexpr auto kWriteBits =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 const ReportNaming* NamingOf(const QString& table) {
   for (const ReportNaming& n : kNaming) {
@@ -138,6 +142,42 @@ void PrepareReportPage(QPagedPaintDevice& printer) {
                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
+QString ExportFailureCause(int systemError, const QString& path) {
+  const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+  switch (systemError) {
+    case ENOSPC:
+    case EDQUOT:
+      return QObject::tr(
+          "the disk is full (or your share of it is used up). Free some room on it, or export "
+          "to a folder on another disk.");
+    case EFBIG:
+      return QObject::tr(
+          "the file would be larger than this disk or your account allows. Export to a folder "
+          "on another disk.");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return QObject::tr(
+                 "the folder %1 is not writable. Choose another folder, such as your Documents "
+                 "folder.")
+          .arg(folder);
+    case EBUSY:
+    case ETXTBSY:
+      return QObject::tr(
+          "the file is in use and cannot be replaced. Close the program that has it open, or "
+          "choose another name.");
+    case EISDIR:
+      return QObject::tr(
+          "a folder of that name stands where the file would go, so it cannot be replaced. "
+          "Choose another name.");
+    case ENOENT:
+    case ENOTDIR:
+      return QObject::tr("the folder %1 no longer exists. Choose another folder.").arg(folder);
+    default:
+      return {};
+  }
+}
+
 std::optional<QString> ExportReport(const QTextDocument& document, const QString& title,
                                     const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
@@ -150,13 +190,42 @@ std::optional<QString> ExportReport(const QTextDocument& document, const QString
   const auto failed = [&path](const QString& why) {
     return QObject::tr("The report could not be exported to %1:\n%2").arg(path, why);
   };
+  // What the folder and the file are like now says why an export cannot or could
+  // not be written, whatever the system's error number (the save file's own text
+  // is often only "Unknown error").
+  const auto cause = [&path](qint64 size) -> std::optional<int> {
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) return ENOENT;
+    if (file.isDir()) return EISDIR;
+    // A folder without any write bit is read-only by intent, even for a user
+    // (such as root) whom the system would let write it.
+    if (!folder.isWritable() || !(folder.permissions() & kWriteBits)) return EACCES;
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (disk.isValid() && disk.isReady() && disk.bytesAvailable() >= 0 &&
+        disk.bytesAvailable() < size) {
+      return ENOSPC;
+    }
+    return std::nullopt;
+  };
+  const auto explained = [&](int systemError, const QString& systemText, qint64 size) {
+    QString why = ExportFailureCause(systemError, path);
+    if (why.isEmpty()) {
+      if (const auto seen = cause(size)) why = ExportFailureCause(*seen, path);
+    }
+    if (why.isEmpty()) {
+      why = QObject::tr("%1. Try again, or export to another folder.").arg(systemText);
+    }
+    return failed(why);
+  };
   // A file the user made read-only is not replaced, whoever runs the program.
   const QFileInfo existing(path);
-  constexpr auto kWriteBits =
-      QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  if (existing.exists() && (!existing.isWritable() || !(existing.permissions() & kWriteBits))) {
-    return failed(QObject::tr("the file is read-only."));
+  if (existing.exists() && !existing.isDir() &&
+      (!existing.isWritable() || !(existing.permissions() & kWriteBits))) {
+    return failed(
+        QObject::tr("the file is read-only. Choose another name, or make the file writable."));
   }
+  if (const auto seen = cause(0)) return failed(ExportFailureCause(*seen, path));
   // The report is made in memory (the OpenDocument writer closes its device when
   // done), then goes to a new file that replaces the old one only when complete,
   // so a failed export leaves the earlier file as it was.
@@ -179,15 +248,35 @@ std::optional<QString> ExportReport(const QTextDocument& document, const QString
   }
   // Printing says nothing when its painter cannot start; nothing is made then.
   if (bytes.isEmpty()) return failed(QObject::tr("the report could not be made in this format."));
+  if (const auto seen = cause(bytes.size())) return failed(ExportFailureCause(*seen, path));
+  // No writing straight into the old file when no new file can be made beside it:
+  // a disk filling up half-way would leave neither report. The error number is
+  // taken straight after each failed call, before anything else can change it.
   QSaveFile file(path);
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return failed(why);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) {
+    const int error = errno;
+    return explained(error, file.errorString(), bytes.size());
   }
-  if (!file.commit()) return failed(file.errorString());
+  errno = 0;
+  bool written = file.write(bytes) == bytes.size();
+  int error = errno;
+  if (written) {
+    errno = 0;
+    written = file.flush();
+    error = errno;
+  }
+  if (!written) {
+    const QString why = file.errorString();
+    // The unfinished new file is removed; the old one was never touched.
+    file.cancelWriting();
+    return explained(error, why, bytes.size());
+  }
+  errno = 0;
+  if (!file.commit()) {
+    error = errno;
+    return explained(error, file.errorString(), bytes.size());
+  }
   return std::nullopt;
 }
 

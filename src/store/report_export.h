@@ -17,10 +17,16 @@ namespace reventa {
 void PrepareReportPage(QPagedPaintDevice& printer);
 
 // Writes a filled report to a file; the format follows the file's suffix (.pdf,
-// .html or .htm, .odt). An error text naming the file on failure, when the old
-// file (if any) is left as it was.
+// .html or .htm, .odt). An error text naming the file on failure, saying what went
+// wrong and what to do about it; the old file (if any) is then left as it was and
+// no half-written file is left beside it.
 std::optional<QString> ExportReport(const QTextDocument& document, const QString& title,
                                     const QString& path);
+
+// Why writing the file at `path` failed, in plain words with a way out, from the
+// system's error number (errno) of the failed call; empty for a number that says
+// nothing a user can act on.
+QString ExportFailureCause(int systemError, const QString& path);
 
 // The file name, without its suffix, that Export proposes: the report's name (its
 // window title before " - "), the report's date and the name of the person it is
