@@ -14,6 +14,20 @@ QString FindAppFolder() {
   return bin.absolutePath();
 }
 
+std::optional<QString> CopyPristineStore(const QString& appFolder, const QString& name,
+                                         const QString& target) {
+  const QString pristine = QDir(appFolder).absoluteFilePath(name);
+  if (!QFile::copy(pristine, target)) {
+    return QStringLiteral("The store %1 could not be copied from %2 to %3.")
+        .arg(name, appFolder, QFileInfo(target).absolutePath());
+  }
+  // The pristine copy may be read-only where it is installed; the user's copy
+  // must be writable.
+  QFile::setPermissions(target,
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+  return std::nullopt;
+}
+
 PreparedStores PrepareUserStores(const QString& appFolder, const QString& dataFolder) {
   PreparedStores prepared;
   const QDir data(dataFolder);
@@ -26,16 +40,7 @@ PreparedStores PrepareUserStores(const QString& appFolder, const QString& dataFo
   for (const QString& name : {kReportStoreName, kSettingsStoreName}) {
     const QString target = data.absoluteFilePath(name);
     if (QFileInfo::exists(target)) continue;
-    const QString pristine = QDir(appFolder).absoluteFilePath(name);
-    if (!QFile::copy(pristine, target)) {
-      prepared.problems << QStringLiteral("The store %1 could not be copied from %2 to %3.")
-                               .arg(name, appFolder, dataFolder);
-      continue;
-    }
-    // The pristine copy may be read-only where it is installed; the user's copy
-    // must be writable.
-    QFile::setPermissions(
-        target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (auto problem = CopyPristineStore(appFolder, name, target)) prepared.problems << *problem;
   }
   return prepared;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace reventa {
 
@@ -24,6 +25,11 @@ struct PreparedStores {
   StorePaths paths;
   QStringList problems;  // stores that could not be put in place
 };
+
+// Puts a fresh copy of the pristine store `name` from the application folder at
+// `target`, writable by the user; a message when it cannot.
+std::optional<QString> CopyPristineStore(const QString& appFolder, const QString& name,
+                                         const QString& target);
 
 // The two stores in the data folder. On a first start (a store file absent) the
 // pristine store is copied from the application folder. A store that exists is

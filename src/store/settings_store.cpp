@@ -1,8 +1,11 @@
 #include "store/settings_store.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <cmath>
 
+#include "store/app_paths.h"
 #include "store/table_store.h"
 #include "taxyear/settings_ranges.h"
 #include "taxyear/tax_year.h"
@@ -64,9 +67,10 @@ QString Number(double v) { return QString::number(v, 'g', 17); }
 
 SettingsRead ReadSettings(const QString& settingsDbPath) {
   SettingsRead read;
-  const auto row = TableStore(settingsDbPath, kKind).ReadFirstRow(kTable);
-  if (const auto* problem = std::get_if<QString>(&row)) {
-    read.problem = *problem;
+  const auto row = TableStore(settingsDbPath, kKind).ReadFirstRowOrFailure(kTable);
+  if (const auto* failure = std::get_if<StoreFailure>(&row)) {
+    read.problem = failure->text;
+    read.damaged = failure->damaged;
     return read;
   }
   const QVariantMap& values = std::get<QVariantMap>(row);
@@ -134,6 +138,41 @@ std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupR
   return TableStore(settingsDbPath, kKind).WriteRow(kTable, values);
 }
 
+SetAsideResult SetAsideSettingsStore(const QString& settingsDbPath, const QString& appFolder,
+                                     const QDateTime& now) {
+  SetAsideResult result;
+  const QString dated = settingsDbPath + QStringLiteral(".damaged-") +
+                        now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+  result.keptAs = dated;
+  for (int n = 2; QFileInfo::exists(result.keptAs); ++n) {
+    result.keptAs = dated + QLatin1Char('-') + QString::number(n);
+  }
+  // The store first, then whatever SQLite left beside it; undone in reverse.
+  QList<QPair<QString, QString>> moved;
+  const auto undo = [&moved] {
+    for (auto it = moved.crbegin(); it != moved.crend(); ++it) QFile::rename(it->second, it->first);
+  };
+  for (const QString& suffix :
+       {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+    const QString from = settingsDbPath + suffix;
+    if (!suffix.isEmpty() && !QFileInfo::exists(from)) continue;
+    QFile file(from);
+    if (!file.rename(result.keptAs + suffix)) {
+      undo();
+      result.problem = QStringLiteral("The damaged settings store could not be set aside (%1):\n%2")
+                           .arg(file.errorString(), from);
+      return result;
+    }
+    moved.append({from, result.keptAs + suffix});
+  }
+  if (auto problem = CopyPristineStore(appFolder, kSettingsStoreName, settingsDbPath)) {
+    QFile::remove(settingsDbPath);
+    undo();
+    result.problem = *problem;
+  }
+  return result;
+}
+
 unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, unsigned shown) {
   unsigned changed = 0;
   for (const FieldDef& f : kNumbers) {
@@ -141,6 +180,13 @@ unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, uns
   }
   if (edited.CompCarMPYesNo != loaded.record.CompCarMPYesNo) changed |= kCompCarMPYesNo;
   return shown & (loaded.rejectedFields | changed);
+}
+
+void CopySetupFields(const SetupRecord& from, unsigned fields, SetupRecord& to) {
+  for (const FieldDef& f : kNumbers) {
+    if (fields & f.flag) to.*f.number = from.*f.number;
+  }
+  if (fields & kCompCarMPYesNo) to.CompCarMPYesNo = from.CompCarMPYesNo;
 }
 
 RateOption OptionForRate(double rate) {

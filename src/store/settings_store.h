@@ -3,6 +3,7 @@
 // settings panel, only the fields it shows.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -54,9 +55,27 @@ struct SettingsRead {
   // The fields whose stored values were refused and replaced by their defaults.
   // Saving them repairs the store, so a save writes them with the changed ones.
   unsigned rejectedFields = 0;
+  // The file cannot serve as the settings store at all: it is not a store (or is
+  // damaged), is empty, or lacks the Setup table or its row. Unlike a store in
+  // use or read-only, it does not mend itself; setting it aside does.
+  bool damaged = false;
 };
 
 SettingsRead ReadSettings(const QString& settingsDbPath);
+
+struct SetAsideResult {
+  QString keptAs;                  // where the damaged file now is
+  std::optional<QString> problem;  // why it could not be set aside
+};
+
+// Moves a damaged settings store aside, beside it under a dated name
+// ("Settings.db.damaged-2026-12-10-094500"), and puts a fresh copy of the
+// application folder's pristine store in its place, as a first start does. Files
+// SQLite keeps beside the store (its journal) go with it, so that nothing of the
+// damaged store is applied to the fresh one. When any step fails, the damaged
+// file is put back where it was and the problem is returned.
+SetAsideResult SetAsideSettingsStore(const QString& settingsDbPath, const QString& appFolder,
+                                     const QDateTime& now);
 // Writes the chosen fields of the row; the others keep their stored values. With
 // no field chosen the store is not opened at all.
 std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupRecord& record,
@@ -67,6 +86,9 @@ std::optional<QString> WriteSettings(const QString& settingsDbPath, const SetupR
 // A field left as read is never written, so a value saved meanwhile by another
 // window or copy of the program is not overwritten with an older one.
 unsigned FieldsToSave(const SettingsRead& loaded, const SetupRecord& edited, unsigned shown);
+
+// Copies the chosen fields of `from` into `to`.
+void CopySetupFields(const SetupRecord& from, unsigned fields, SetupRecord& to);
 
 // Which option of an 80%/20% pair a stored rate selects: exactly 0.8 or 0.2, or
 // neither (the rate is then used as stored).

@@ -26,6 +26,14 @@ bool Writable(const QFileInfo& info) {
   return info.isWritable() && writeBits;
 }
 
+// SQLite's answer for a file that is not a store or whose pages are corrupt.
+bool IsDamage(const QSqlError& error) {
+  const int code = error.nativeErrorCode().toInt();
+  const QString text = error.text();
+  return code == 11 || code == 26 || text.contains(QLatin1String("not a database")) ||
+         text.contains(QLatin1String("malformed"));
+}
+
 }  // namespace
 
 // One open connection for the length of one access.
@@ -72,6 +80,7 @@ class TableStore::Connection {
     db.setConnectOptions(options);
     if (!db.open()) {
       problem_ = Describe(db.lastError());
+      damaged_ = IsDamage(db.lastError());
       return;
     }
     // Opening succeeds on any file; the first read shows whether it is a store,
@@ -86,6 +95,7 @@ class TableStore::Connection {
                        .arg(kind, path);
       } else {
         problem_ = Describe(probe.lastError());
+        damaged_ = IsDamage(probe.lastError());
       }
       return;
     }
@@ -93,6 +103,7 @@ class TableStore::Connection {
     if (QFileInfo(path).size() == 0) {
       problem_ = QStringLiteral("The %1 is empty (0 bytes) and holds none of its tables:\n%2")
                      .arg(kind, path);
+      damaged_ = true;
     }
   }
 
@@ -105,6 +116,7 @@ class TableStore::Connection {
   }
 
   const StoreProblem& problem() const { return problem_; }
+  bool damaged() const { return damaged_; }
   QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
 
   // A message for a failed statement, in the user's terms. The native code is
@@ -124,7 +136,7 @@ class TableStore::Connection {
       return QStringLiteral("The %1 is read-only, so nothing can be written to it:\n%2")
           .arg(kind_, path_);
     }
-    if (code == 11 || code == 26 || says("not a database") || says("malformed")) {
+    if (IsDamage(error)) {
       return QStringLiteral("The %1 is damaged and cannot be read:\n%2").arg(kind_, path_);
     }
     if (code == 13 || says("disk is full")) {
@@ -139,22 +151,23 @@ class TableStore::Connection {
   }
 
   // The table's field names; a problem when the table does not exist.
-  std::variant<QStringList, QString> Fields(const QString& table) const {
+  std::variant<QStringList, StoreFailure> Fields(const QString& table) const {
     QSqlQuery q(db());
     if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table)))) {
-      return Describe(q.lastError());
+      return StoreFailure{Describe(q.lastError()), IsDamage(q.lastError())};
     }
     QStringList fields;
     while (q.next()) fields << q.value(1).toString();
     if (fields.isEmpty()) {
-      return QStringLiteral("The %1 has no table \"%2\":\n%3").arg(kind_, table, path_);
+      return StoreFailure{
+          QStringLiteral("The %1 has no table \"%2\":\n%3").arg(kind_, table, path_), true};
     }
     return fields;
   }
 
   StoreProblem CheckFields(const QString& table, const FieldList& values) const {
     auto fields = Fields(table);
-    if (auto* p = std::get_if<QString>(&fields)) return *p;
+    if (auto* p = std::get_if<StoreFailure>(&fields)) return p->text;
     const QStringList& names = std::get<QStringList>(fields);
     for (const auto& [name, value] : values) {
       if (!names.contains(name)) {
@@ -171,6 +184,7 @@ class TableStore::Connection {
   QString path_;
   QString kind_;
   StoreProblem problem_;
+  bool damaged_ = false;
 };
 
 QAtomicInt TableStore::Connection::counter_;
@@ -216,7 +230,7 @@ StoreProblem TableStore::Refill(const QString& table, const QList<FieldList>& ro
   }
   if (rows.isEmpty()) {
     auto fields = c.Fields(table);
-    if (auto* p = std::get_if<QString>(&fields)) return *p;
+    if (auto* p = std::get_if<StoreFailure>(&fields)) return p->text;
   }
   QSqlDatabase db = c.db();
   if (!db.transaction()) return c.Describe(db.lastError());
@@ -244,14 +258,14 @@ StoreProblem TableStore::Refill(const QString& table, const QList<FieldList>& ro
   return std::nullopt;
 }
 
-std::variant<QList<QVariantMap>, QString> TableStore::ReadRows(const QString& table) const {
+std::variant<QList<QVariantMap>, StoreFailure> TableStore::Read(const QString& table) const {
   Connection c(path_, kind_, false);
-  if (c.problem()) return *c.problem();
+  if (c.problem()) return StoreFailure{*c.problem(), c.damaged()};
   auto fields = c.Fields(table);
-  if (auto* p = std::get_if<QString>(&fields)) return *p;
+  if (auto* p = std::get_if<StoreFailure>(&fields)) return *p;
   QSqlQuery q(c.db());
   if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(Quoted(table)))) {
-    return c.Describe(q.lastError());
+    return StoreFailure{c.Describe(q.lastError()), IsDamage(q.lastError())};
   }
   QList<QVariantMap> rows;
   while (q.next()) {
@@ -263,14 +277,29 @@ std::variant<QList<QVariantMap>, QString> TableStore::ReadRows(const QString& ta
   return rows;
 }
 
-std::variant<QVariantMap, QString> TableStore::ReadFirstRow(const QString& table) const {
-  auto rows = ReadRows(table);
-  if (auto* p = std::get_if<QString>(&rows)) return *p;
+std::variant<QList<QVariantMap>, QString> TableStore::ReadRows(const QString& table) const {
+  auto rows = Read(table);
+  if (auto* p = std::get_if<StoreFailure>(&rows)) return p->text;
+  return std::get<QList<QVariantMap>>(std::move(rows));
+}
+
+std::variant<QVariantMap, StoreFailure> TableStore::ReadFirstRowOrFailure(
+    const QString& table) const {
+  auto rows = Read(table);
+  if (auto* p = std::get_if<StoreFailure>(&rows)) return *p;
   const auto& list = std::get<QList<QVariantMap>>(rows);
   if (list.isEmpty()) {
-    return QStringLiteral("The table \"%1\" of the %2 has no row:\n%3").arg(table, kind_, path_);
+    return StoreFailure{
+        QStringLiteral("The table \"%1\" of the %2 has no row:\n%3").arg(table, kind_, path_),
+        true};
   }
   return list.first();
+}
+
+std::variant<QVariantMap, QString> TableStore::ReadFirstRow(const QString& table) const {
+  auto row = ReadFirstRowOrFailure(table);
+  if (auto* p = std::get_if<StoreFailure>(&row)) return p->text;
+  return std::get<QVariantMap>(std::move(row));
 }
 
 }  // namespace reventa

@@ -20,6 +20,15 @@ namespace reventa {
 using FieldList = QList<QPair<QString, QVariant>>;
 using StoreProblem = std::optional<QString>;
 
+// Why a store could not be read. `damaged`: the file itself is at fault (it is not
+// a store, it is empty, or it lacks the table or the table's row), which no retry
+// mends; otherwise the store may be usable again once it is free, writable or
+// back in its place.
+struct StoreFailure {
+  QString text;
+  bool damaged = false;
+};
+
 class TableStore {
  public:
   // kind names the store in messages: "report data store", "settings store".
@@ -36,9 +45,12 @@ class TableStore {
   std::variant<QList<QVariantMap>, QString> ReadRows(const QString& table) const;
   // The first row, which a single-row table must have.
   std::variant<QVariantMap, QString> ReadFirstRow(const QString& table) const;
+  // As ReadFirstRow, telling a damaged store from one that cannot be reached.
+  std::variant<QVariantMap, StoreFailure> ReadFirstRowOrFailure(const QString& table) const;
 
  private:
   class Connection;
+  std::variant<QList<QVariantMap>, StoreFailure> Read(const QString& table) const;
   QString path_;
   QString kind_;
 };
