@@ -1,9 +1,12 @@
 // What every calculator window is handed when it opens: the shared state, the
-// message interface, the report engine and the paths of the two stores.
+// message interface, the report engine, the paths of the two stores and the way
+// to the settings store.
 #pragma once
 
 #include <QString>
+#include <memory>
 
+#include "frame/settings_access.h"
 #include "store/app_paths.h"
 
 namespace reventa {
@@ -18,6 +21,16 @@ struct AppContext {
   ReportEngine& reports;
   StorePaths stores;
   QString appFolder;
+  // Made on first use and kept for the run, so that what the user decided about
+  // a damaged settings store holds for every window.
+  std::unique_ptr<SettingsAccess> settingsAccess = {};
+
+  SettingsAccess& settings() {
+    if (!settingsAccess) {
+      settingsAccess = std::make_unique<SettingsAccess>(stores.settingsDb, appFolder, messages);
+    }
+    return *settingsAccess;
+  }
 };
 
 }  // namespace reventa

@@ -23,8 +23,14 @@ bool Messages::ConfirmDelete(QWidget* parent, const QString& title, const QStrin
 void Messages::Beep() { QApplication::beep(); }
 
 Message::Answer DefaultAnswer(const Message& message) {
-  return message.buttons == Message::Buttons::DeleteCancel ? Message::Answer::Cancel
-                                                           : Message::Answer::Ok;
+  switch (message.buttons) {
+    case Message::Buttons::DeleteCancel:
+      return Message::Answer::Cancel;
+    case Message::Buttons::SetAsideCarryOn:
+      return Message::Answer::CarryOn;
+    default:
+      return Message::Answer::Ok;
+  }
 }
 
 Message::Answer ScreenMessages::Show(QWidget* parent, const Message& message) {
@@ -72,6 +78,14 @@ void ScreenMessages::SetUp(QMessageBox& box, const Message& message) {
       box.setEscapeButton(cancel);
       break;
     }
+    case Message::Buttons::SetAsideCarryOn: {
+      box.addButton(QStringLiteral("&Set aside and start afresh"), QMessageBox::YesRole);
+      QPushButton* carryOn =
+          box.addButton(QStringLiteral("&Carry on without saving"), QMessageBox::NoRole);
+      box.setDefaultButton(carryOn);
+      box.setEscapeButton(carryOn);
+      break;
+    }
   }
 }
 
@@ -83,6 +97,10 @@ Message::Answer ScreenMessages::AnswerOf(const QMessageBox& box) {
       return Message::Answer::Ok;
     case QMessageBox::DestructiveRole:
       return Message::Answer::Delete;
+    case QMessageBox::YesRole:
+      return Message::Answer::SetAside;
+    case QMessageBox::NoRole:
+      return Message::Answer::CarryOn;
     default:
       return Message::Answer::Cancel;
   }

@@ -18,8 +18,10 @@ struct Message {
   enum class Icon { None, Information, Warning, Critical, Question };
   // DeleteCancel: "&Delete" and "Cancel", Cancel the default, so that Enter or
   // Escape keeps what would be deleted.
-  enum class Buttons { Ok, OkCancel, DeleteCancel };
-  enum class Answer { Ok, Cancel, Delete };
+  // SetAsideCarryOn: "&Set aside and start afresh" and "&Carry on without saving",
+  // the second the default, so that Enter or Escape changes no file.
+  enum class Buttons { Ok, OkCancel, DeleteCancel, SetAsideCarryOn };
+  enum class Answer { Ok, Cancel, Delete, SetAside, CarryOn };
 
   QString title = kAppTitle;
   QString text;

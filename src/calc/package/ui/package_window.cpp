@@ -210,10 +210,9 @@ PackageCalculatorWindow::PackageCalculatorWindow(AppContext& context, const Pack
   connect(printPanel(), &PrintPanel::closed, this, [this] { setCommandsEnabled(true, false); });
 
   // The preferences shared by the four package windows. A store that cannot be
-  // read is reported once; the window carries on with the defaults.
-  const SettingsRead read = ReadSettings(context.stores.settingsDb);
-  if (read.problem) context.messages.Error(this, kAppTitle, *read.problem);
-  LoadPackageSettings(*setupPanel_, variant_, read);
+  // read is reported (a damaged one with the offer of a fresh copy, once a run);
+  // the window carries on with the defaults.
+  LoadPackageSettings(*setupPanel_, variant_, context.settings().read(this));
 }
 
 NumericField* PackageCalculatorWindow::field(const char* name) const {
@@ -452,10 +451,7 @@ void PackageCalculatorWindow::openSettings() {
 
 void PackageCalculatorWindow::saveSettings() {
   ApplyPercentLimit(*setupPanel_, variant_);
-  if (const auto problem = WriteSettings(context().stores.settingsDb, setupPanel_->values(),
-                                         setupPanel_->fieldsToSave())) {
-    context().messages.Error(this, kAppTitle, *problem);
-  }
+  context().settings().save(this, setupPanel_->values(), setupPanel_->fieldsToSave());
   setupPanel_->hide();
   setCommandsEnabled(true, true);
   repaint();

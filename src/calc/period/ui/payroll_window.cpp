@@ -129,11 +129,7 @@ void PayrollWindow::finishLayout() {
   setTabOrder(command(QStringLiteral("cmdPrint")), info_);
 }
 
-void PayrollWindow::loadSettings() {
-  const SettingsRead read = ReadSettings(context().stores.settingsDb);
-  if (read.problem) context().messages.Error(this, kAppTitle, *read.problem);
-  settingsPanel_->load(read);
-}
+void PayrollWindow::loadSettings() { settingsPanel_->load(context().settings().read(this)); }
 
 const SetupRecord& PayrollWindow::settings() const { return settingsPanel_->values(); }
 
@@ -144,11 +140,7 @@ void PayrollWindow::openSettings() {
 
 void PayrollWindow::confirmSettings() {
   settingsPanel_->takeShownLimit();
-  if (const auto problem = WriteSettings(context().stores.settingsDb, settingsPanel_->values(),
-                                         settingsPanel_->fieldsToSave())) {
-    // The settings still apply to this window; only saving them failed.
-    context().messages.Error(this, kAppTitle, *problem);
-  }
+  context().settings().save(this, settingsPanel_->values(), settingsPanel_->fieldsToSave());
   settingsPanel_->hide();
   setCommandsEnabled(true);
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
