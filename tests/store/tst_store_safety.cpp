@@ -1,7 +1,9 @@
-// The settings store after a crash and with hand-edited values, and exports that
-// fail: a save cut short loses nothing, a stored setting the settings would refuse
-// is named and not used, a default standing in for an unread value is never saved
-// over it, and a report that cannot be exported says so and leaves the old file.
+// The settings store after a crash, with hand-edited values and damaged, and
+// exports that fail: a save cut short loses nothing, a stored setting the settings
+// would refuse is named and not used, a default standing in for an unread value is
+// never saved over it, a damaged store is offered once to be set aside, and a
+// report that cannot be exported says why and leaves the old file.
+#include <sys/resource.h>
 #include <QAction>
 #include <QFile>
 #include <QSqlDatabase>
@@ -10,6 +12,7 @@
 #include <QTextDocument>
 #include <QtTest>
 #include <bit>
+#include <csignal>
 
 #include "store/app_paths.h"
 #include "store/report_export.h"
@@ -122,8 +125,13 @@ class TestStoreSafety : public QObject {
   void storedSettingsOutsideTheirRange_data();
   void storedSettingsOutsideTheirRange();
   void windowNeverSavesDefaultsItCouldNotRead();
+  void damagedSettingsStoreIsOfferedOnce_data();
+  void damagedSettingsStoreIsOfferedOnce();
+  void settingAsideThatFailsPutsTheFileBack();
   void failedExportSaysSo_data();
   void failedExportSaysSo();
+  void exportFailureCauses_data();
+  void exportFailureCauses();
 
  private:
   std::unique_ptr<QTemporaryDir> dir_;
@@ -256,43 +264,186 @@ void TestStoreSafety::windowNeverSavesDefaultsItCouldNotRead() {
   QCOMPARE(saved.UIFLimit, 20000.0);
 }
 
+void TestStoreSafety::damagedSettingsStoreIsOfferedOnce_data() {
+  QTest::addColumn<QString>("damage");
+  QTest::addColumn<bool>("setAside");
+  QTest::newRow("damaged file: set aside, the fresh store saves") << "damaged" << true;
+  QTest::newRow("empty file: set aside, the fresh store saves") << "empty" << true;
+  QTest::newRow("damaged file: carry on (the default), nothing saved") << "damaged" << false;
+  QTest::newRow("no Setup row: carry on (the default), nothing saved") << "no row" << false;
+}
+
+void TestStoreSafety::damagedSettingsStoreIsOfferedOnce() {
+  QFETCH(QString, damage);
+  QFETCH(bool, setAside);
+  TestApp app;
+  const QString store = app.settingsDb();
+  if (damage == QLatin1String("damaged")) {
+    WriteAll(store, QByteArray("not a settings store ").repeated(200));
+  } else if (damage == QLatin1String("empty")) {
+    WriteAll(store, {});
+  } else {
+    WithConnection(store, {QStringLiteral("DELETE FROM Setup")});
+  }
+  const QByteArray damaged = ReadAll(store);
+  if (setAside) app.messages.answers << Message::Answer::SetAside;
+
+  QWidget* weekly = app.open(QStringLiteral("frmWeekly"));
+  QCOMPARE(app.messages.shown.size(), 1);
+  const Message offer = app.messages.shown[0];
+  QCOMPARE(offer.buttons, Message::Buttons::SetAsideCarryOn);
+  QVERIFY2(offer.text.contains(QDir::toNativeSeparators(store)), qPrintable(offer.text));
+  // Whatever the answer, later windows open without a word about the store.
+  app.open(QStringLiteral("frmMonthly"));
+  app.open(QStringLiteral("frmReventaAnn"));
+  QCOMPARE(app.messages.shown.size(), 1);
+  // Two O&Ks: the skills levy changed in the first.
+  Click(weekly, QStringLiteral("cmdSettings"));
+  TypeInto(Child(weekly, QStringLiteral("numSkillPercent")), QStringLiteral("2"));
+  Click(Child(weekly, QStringLiteral("Frame3")), QStringLiteral("cmdSetupOK"));
+  Click(weekly, QStringLiteral("cmdSettings"));
+  Click(Child(weekly, QStringLiteral("Frame3")), QStringLiteral("cmdSetupOK"));
+
+  const QDir data = QFileInfo(store).dir();
+  const QStringList kept = data.entryList({kSettingsStoreName + QStringLiteral(".damaged-*")});
+  if (setAside) {
+    QCOMPARE(app.messages.shown.size(), 1);
+    QCOMPARE(kept.size(), 1);
+    // Beside it under a dated name: Settings.db.damaged-2026-12-10-094500.
+    QVERIFY(QDateTime::fromString(kept[0].mid(20), QStringLiteral("yyyy-MM-dd-HHmmss")).isValid());
+    QCOMPARE(ReadAll(data.filePath(kept[0])), damaged);
+    const SettingsRead fresh = ReadSettings(store);
+    QCOMPARE(fresh.problem, std::nullopt);
+    QCOMPARE(fresh.record.SkillLevy, 2.0);
+  } else {
+    QVERIFY(kept.isEmpty());
+    QCOMPARE(ReadAll(store), damaged);
+    // Said once, at the first O&K.
+    QCOMPARE(app.messages.shown.size(), 2);
+    QVERIFY(app.messages.shown[1].text.contains(QStringLiteral("not saved")));
+    // What the user confirmed stays with the windows opened later this run.
+    QWidget* daily = app.open(QStringLiteral("frmDaily"));
+    QCOMPARE(Child<NumericField>(daily, QStringLiteral("numSkillPercent"))->value(), 2.0);
+    QCOMPARE(app.messages.shown.size(), 2);
+  }
+}
+
+void TestStoreSafety::settingAsideThatFailsPutsTheFileBack() {
+  const QByteArray damaged("not a settings store");
+  WriteAll(settings_, damaged);
+  // No pristine store to copy.
+  const SetAsideResult result = SetAsideSettingsStore(
+      settings_, dir_->filePath(QStringLiteral("nowhere")), QDateTime::currentDateTime());
+  QVERIFY(result.problem && result.problem->contains(QStringLiteral("could not be copied")));
+  QCOMPARE(ReadAll(settings_), damaged);
+  QCOMPARE(QDir(data_).entryList({QStringLiteral("*.damaged-*")}), QStringList());
+}
+
 void TestStoreSafety::failedExportSaysSo_data() {
   QTest::addColumn<QString>("name");
-  QTest::addColumn<bool>("readOnly");
+  QTest::addColumn<QString>("setting");
+  QTest::addColumn<QString>("says");
   QTest::addColumn<QByteArray>("startOfNewFile");
-  QTest::newRow("read-only PDF") << "old.pdf" << true << QByteArray();
-  QTest::newRow("read-only OpenDocument") << "old.odt" << true << QByteArray();
-  QTest::newRow("folder that does not exist") << "gone/new.pdf" << false << QByteArray();
-  QTest::newRow("writable PDF is replaced") << "old.pdf" << false << QByteArray("%PDF");
-  QTest::newRow("writable OpenDocument is replaced") << "old.odt" << false << QByteArray("PK");
+  const auto row = [](const char* name, const char* file, const char* setting, const char* says,
+                      const char* startOfNewFile = "") {
+    QTest::newRow(name) << QString(file) << QString(setting) << QString(says)
+                        << QByteArray(startOfNewFile);
+  };
+  row("read-only PDF", "old.pdf", "read-only file", "the file is read-only");
+  row("read-only OpenDocument", "old.odt", "read-only file", "the file is read-only");
+  row("read-only folder, old file writable", "locked/old.pdf", "read-only folder",
+      "is not writable");
+  row("folder in place of the file", "old.pdf", "folder in place", "a folder of that name");
+  row("folder that does not exist", "gone/new.pdf", "no folder", "no longer exists");
+  row("file larger than the account allows", "old.pdf", "file size limit",
+      "larger than this disk or your account allows");
+  row("writable PDF is replaced", "old.pdf", "", "", "%PDF");
+  row("writable OpenDocument is replaced", "old.odt", "", "", "PK");
 }
 
 void TestStoreSafety::failedExportSaysSo() {
   QFETCH(QString, name);
-  QFETCH(bool, readOnly);
+  QFETCH(QString, setting);
+  QFETCH(QString, says);
   QFETCH(QByteArray, startOfNewFile);
   const QString path = dir_->filePath(name);
+  const QFileInfo file(path);
   const QByteArray old("the report exported last week");
-  if (!name.contains(QLatin1Char('/'))) {
+  if (setting == QLatin1String("folder in place")) {
+    QVERIFY(QDir().mkpath(path));
+  } else if (setting != QLatin1String("no folder")) {
+    QVERIFY(QDir().mkpath(file.absolutePath()));
     WriteAll(path, old);
-    if (readOnly) QFile::setPermissions(path, kReadOnly);
   }
+  if (setting == QLatin1String("read-only file")) QFile::setPermissions(path, kReadOnly);
+  if (setting == QLatin1String("read-only folder")) {
+    QFile::setPermissions(file.absolutePath(), kReadOnlyFolder);
+  }
+  const auto restore =
+      qScopeGuard([&] { QFile::setPermissions(file.absolutePath(), kWritableFolder); });
   auto document = std::make_unique<QTextDocument>();
   document->setPlainText(QStringLiteral("Monthly PAYE"));
   RecordingMessages messages;
   ReportWindow window(std::move(document), QStringLiteral("Monthly"), QStringLiteral("Monthly"),
                       ExportFolder(dir_->filePath(QStringLiteral("Reports.ini"))), messages);
   window.setFileChooser([&](QWidget*, const QString&, const QString&, QString*) { return path; });
-  window.findChild<QAction*>(QStringLiteral("actExport"))->trigger();
+  {
+    // Files may grow to 256 bytes (the report is larger); going past that fails
+    // the write instead of ending the program.
+    rlimit was{};
+    getrlimit(RLIMIT_FSIZE, &was);
+    const bool limited = setting == QLatin1String("file size limit");
+    const auto signal = std::signal(SIGXFSZ, limited ? SIG_IGN : SIG_DFL);
+    const rlimit small{256, was.rlim_max};
+    if (limited) setrlimit(RLIMIT_FSIZE, &small);
+    window.findChild<QAction*>(QStringLiteral("actExport"))->trigger();
+    setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, signal);
+  }
 
+  // No half-written file is left beside it.
+  const QStringList beside = QDir(file.absolutePath())
+                                 .entryList({file.fileName() + QLatin1Char('*')},
+                                            QDir::AllEntries | QDir::Hidden | QDir::System);
+  QCOMPARE(beside,
+           setting == QLatin1String("no folder") ? QStringList() : QStringList{file.fileName()});
   if (!startOfNewFile.isEmpty()) {
     QVERIFY(messages.shown.isEmpty());
     QVERIFY(ReadAll(path).startsWith(startOfNewFile));
+    return;
+  }
+  QCOMPARE(messages.shown.size(), 1);
+  const QString text = messages.shown[0].text;
+  QCOMPARE(messages.shown[0].icon, Message::Icon::Critical);
+  QVERIFY2(text.contains(path) && text.contains(says), qPrintable(text));
+  if (setting == QLatin1String("folder in place")) {
+    QVERIFY(file.isDir());
   } else {
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown[0].icon, Message::Icon::Critical);
-    QVERIFY2(messages.shown[0].text.contains(path), qPrintable(messages.shown[0].text));
-    QCOMPARE(ReadAll(path), name.contains(QLatin1Char('/')) ? QByteArray() : old);
+    QCOMPARE(ReadAll(path), setting == QLatin1String("no folder") ? QByteArray() : old);
+  }
+}
+
+void TestStoreSafety::exportFailureCauses_data() {
+  QTest::addColumn<QList<int>>("errors");
+  QTest::addColumn<QString>("says");
+  QTest::newRow("disk full") << QList<int>{ENOSPC, EDQUOT} << "the disk is full";
+  QTest::newRow("file too large") << QList<int>{EFBIG} << "the file would be larger";
+  QTest::newRow("folder not writable")
+      << QList<int>{EACCES, EPERM, EROFS} << "the folder /reports is not writable";
+  QTest::newRow("file in use") << QList<int>{EBUSY, ETXTBSY} << "the file is in use";
+  QTest::newRow("folder in place of the file") << QList<int>{EISDIR} << "a folder of that name";
+  QTest::newRow("folder gone") << QList<int>{ENOENT, ENOTDIR}
+                               << "the folder /reports no longer exists";
+  QTest::newRow("nothing a user can act on") << QList<int>{0, EIO, EINVAL} << "";
+}
+
+void TestStoreSafety::exportFailureCauses() {
+  QFETCH(QList<int>, errors);
+  QFETCH(QString, says);
+  for (const int error : errors) {
+    const QString cause = ExportFailureCause(error, QStringLiteral("/reports/Monthly.pdf"));
+    QVERIFY2(says.isEmpty() ? cause.isEmpty() : cause.startsWith(says),
+             qPrintable(QString::number(error) + QStringLiteral(": ") + cause));
   }
 }
 
