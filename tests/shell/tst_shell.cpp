@@ -381,6 +381,8 @@ void TestShell::secondStartBringsTheRunningCopyForward() {
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
   env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  // The running copy's socket, too, goes with the folder.
+  env.insert(QStringLiteral("TMPDIR"), home.path());
   const auto start = [&env](QProcess& program) {
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(REVENTA_PROGRAM_PATH), {});
