@@ -21,16 +21,12 @@ struct AppContext {
   ReportEngine& reports;
   StorePaths stores;
   QString appFolder;
-  // Made on first use and kept for the run, so that what the user decided about
-  // a damaged settings store holds for every window.
-  std::unique_ptr<SettingsAccess> settingsAccess = {};
+  // Made with the context and shared by its copies, so that what the user
+  // decided about a damaged settings store holds for every window of the run.
+  std::shared_ptr<SettingsAccess> settingsAccess =
+      std::make_shared<SettingsAccess>(stores.settingsDb, appFolder, messages);
 
-  SettingsAccess& settings() {
-    if (!settingsAccess) {
-      settingsAccess = std::make_unique<SettingsAccess>(stores.settingsDb, appFolder, messages);
-    }
-    return *settingsAccess;
-  }
+  SettingsAccess& settings() { return *settingsAccess; }
 };
 
 }  // namespace reventa
