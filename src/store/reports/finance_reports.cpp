@@ -32,7 +32,6 @@ const ModeReport& ReportOf(const std::string& mode) {
 
 FieldList LoansFields(const LoanState& loan, AmortKind schedule) {
   const bool shown = loan.FinChargesShown == "DOWN";
-  const double total = loan.Repayment * loan.Period;
   const QString empty = QStringLiteral("");
   FieldList f;
   f.append({QStringLiteral("Heading"), QString::fromStdString(loan.CalcMode)});
@@ -42,9 +41,9 @@ FieldList LoansFields(const LoanState& loan, AmortKind schedule) {
   f.append({QStringLiteral("Num4"), loan.Repayment});
   f.append({QStringLiteral("FinText1"), shown ? QStringLiteral("Total Interest") : empty});
   f.append({QStringLiteral("FinText1A"), shown ? QStringLiteral(": R") : empty});
-  f.append({QStringLiteral("FinNum1"), shown ? QVariant(total - loan.Principal) : QVariant(0)});
+  f.append({QStringLiteral("FinNum1"), shown ? QVariant(LoanTotalInterest(loan)) : QVariant(0)});
   f.append({QStringLiteral("FinText2"), shown ? QStringLiteral("Total Repayments") : empty});
-  f.append({QStringLiteral("FinNum2"), shown ? QVariant(total) : QVariant(0)});
+  f.append({QStringLiteral("FinNum2"), shown ? QVariant(LoanTotalRepayments(loan)) : QVariant(0)});
   if (schedule != AmortKind::None) {
     f.append({QStringLiteral("YearMon"),
               schedule == AmortKind::Annual ? QStringLiteral("Year") : QStringLiteral("Month")});
