@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt parts: stores and report engine, windows, the program, and their tests.
 # Charts only for the chart widget (src/widgets/chart_view.*); reports paint their
 # charts with QPainter, so the store layer does not need it.
@@ -28,7 +29,14 @@ target_compile_definitions(reventa_ui PUBLIC
   REVENTA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   REVENTA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
   REVENTA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
-set_target_properties(reventa_ui PROPERTIES AUTORCC ON)
+# The compiled-in files are dated with the source date (cmake/SourceDate.cmake).
+get_target_property(REVENTA_RCC Qt6::rcc LOCATION)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/rcc_with_source_date.sh.in
+  ${CMAKE_BINARY_DIR}/rcc_with_source_date.sh @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
+set_target_properties(reventa_ui PROPERTIES AUTORCC ON
+  AUTORCC_EXECUTABLE ${CMAKE_BINARY_DIR}/rcc_with_source_date.sh)
 
 add_executable(reventa ${CMAKE_SOURCE_DIR}/app/main.cpp ${REVENTA_SINGLE_INSTANCE_SOURCES})
 target_link_libraries(reventa PRIVATE reventa_ui Qt6::Network)
