@@ -2,7 +2,7 @@
 # The one time the built files carry instead of the time of the build, so that two
 # builds of the same commit give the same package: SOURCE_DATE_EPOCH when it is set
 # at configure time, otherwise the time of the last commit. It dates the user
-# guide, the files compiled into the program, and the files in the Debian package.
+# guide and the files in the Debian package.
 # REVENTA_SOURCE_DATE_EPOCH is empty outside a git checkout without the variable.
 set(REVENTA_SOURCE_DATE_EPOCH "")
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
@@ -40,7 +40,6 @@ else()
     SOURCE_DATE_EPOCH=${REVENTA_SOURCE_DATE_EPOCH})
 endif()
 
-# The source date in a file of the build tree, for the build steps that read it
-# when they run rather than on their command line.
-set(REVENTA_SOURCE_DATE_FILE ${CMAKE_BINARY_DIR}/source-date-epoch)
-file(CONFIGURE OUTPUT ${REVENTA_SOURCE_DATE_FILE} CONTENT "${REVENTA_SOURCE_DATE_EPOCH}\n")
+# The source date in a file of the build tree, for the package check's second
+# build of the same source.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/source-date-epoch CONTENT "${REVENTA_SOURCE_DATE_EPOCH}\n")
