@@ -60,7 +60,7 @@ fi
 # lintian, pedantic: any note left fails, and only informational notes may be
 # overridden (packaging/lintian-overrides says why for each).
 command -v lintian >/dev/null || fail "lintian is missing: run scripts/setup"
-report=$(lintian --pedantic --show-overrides "$deb" 2>&1) || true
+report=$(lintian --pedantic --display-info --display-experimental --show-overrides "$deb" 2>&1) || true
 if grep -E '^[EWIPX]: ' <<<"$report"; then
   fail "lintian notes the package"
 fi
