@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reventa 2024: the main window with the calculators as its child windows.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -7,6 +8,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
@@ -73,10 +75,48 @@ void AnswerInformationOptions(int argc, char** argv) {
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(EXIT_SUCCESS);
 }
 
+// The value of one of Qt's own options (-platform, -display), or null when it is
+// not given. Qt takes them with one dash or two, the value as the next argument.
+const char* QtOption(int argc, char** argv, const char* name) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    const char* arg = argv[i];
+    if (arg[0] == '-' && arg[1] == '-') ++arg;
+    if (arg[0] == '-' && std::strcmp(arg + 1, name) == 0) return argv[i + 1];
+  }
+  return nullptr;
+}
+
+// Whether the program is about to start on a desktop's window system (X11 or
+// Wayland, Qt's choice when none is named) with no display to connect to. Qt would
+// abort there with a long note about plug-ins; a platform that needs no display
+// (offscreen, for tests and the start-up benchmark) is left to Qt.
+bool NoDisplayToShowOn(int argc, char** argv) {
+  if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+      !qEnvironmentVariableIsEmpty("WAYLAND_SOCKET") ||
+      QtOption(argc, argv, "display") != nullptr) {
+    return false;
+  }
+  const char* named = QtOption(argc, argv, "platform");
+  const QString platforms =
+      named != nullptr ? QString::fromLocal8Bit(named) : qEnvironmentVariable("QT_QPA_PLATFORM");
+  // A list of platforms to try in turn, each with its own options after a colon.
+  for (const QString& entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    const QString name = entry.section(QLatin1Char(':'), 0, 0).trimmed();
+    if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland"))) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   AnswerInformationOptions(argc, argv);
+  if (NoDisplayToShowOn(argc, argv)) {
+    std::fprintf(stderr,
+                 "reventa: no graphical display to show the window on (DISPLAY and "
+                 "WAYLAND_DISPLAY are not set); start it in a desktop session\n");
+    return EXIT_FAILURE;
+  }
   QApplication app(argc, argv);
   reventa::NameApplication();
   // The desktop entry and icon of the installed program (Wayland's app id).

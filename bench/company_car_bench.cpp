@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The company car computation over the largest register the window can hold
 // (32 767 cars) with the automatic split on: "&Calculate" runs it twice, and Add,
 // Back, Forward and Delete once each, so it must answer within a blink.

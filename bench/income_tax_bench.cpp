@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The income tax table lookup and the QuickTax computation, which every tax
 // calculator and every step of the net-to-gross search call.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan solver's searches: the fast ones against the step-by-step ones.
 //
 //   loan_bench [benchmark options]          times the searches

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Batch throughput of the monthly PAYE calculator: generates a payroll of monthly
 # employees (100 000 by default) as CSV, runs `reventa-calc monthly --csv` on it once
 # and prints the rows calculated per second, of wall time and of processor time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The net-to-gross search: the fast search against the rand-by-rand one.
 //
 //   package_compare_bench [benchmark options]   times both searches

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the program to its first painted main window: the median of
 # several runs under a virtual display (Xvfb), each with fresh user folders.
 # Usage: bench/startup.sh path/to/reventa [runs]

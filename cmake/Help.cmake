@@ -1,7 +1,9 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The user guide (Reventa2024Help.pdf in the application folder), built at build
 # time from its chapters in resources/help by a small program that lays it out
 # without a display and works every example out through the calculators' commands,
-# the same ones reventa-calc runs.
+# the same ones reventa-calc runs. It is dated with the source date
+# (cmake/SourceDate.cmake), so the same commit gives the same file.
 file(GLOB REVENTA_COMMAND_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/*.cpp)
 list(FILTER REVENTA_COMMAND_SOURCES EXCLUDE REGEX "/src/cli/main\\.cpp$")
 file(GLOB REVENTA_GUIDE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/help/*.cpp)
@@ -13,7 +15,7 @@ file(GLOB REVENTA_HELP_CHAPTERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/
 set(REVENTA_GUIDE ${REVENTA_APP_DIR}/Reventa2024Help.pdf)
 add_custom_command(OUTPUT ${REVENTA_GUIDE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${REVENTA_APP_DIR}
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+  COMMAND ${REVENTA_WITH_SOURCE_DATE} QT_QPA_PLATFORM=offscreen
     $<TARGET_FILE:reventa-build-guide> ${CMAKE_SOURCE_DIR}/resources/help ${REVENTA_GUIDE}
   DEPENDS reventa-build-guide ${REVENTA_HELP_CHAPTERS}
   COMMENT "Building the user guide"

@@ -1,9 +1,14 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt parts: stores and report engine, windows, the program, and their tests.
 # Charts only for the chart widget (src/widgets/chart_view.*); reports paint their
 # charts with QPainter, so the store layer does not need it.
 find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Sql PrintSupport Charts Pdf PdfWidgets
   Network Test)
 set(CMAKE_AUTOMOC ON)
+# moc's files include each header by its path under an include folder (shell/…),
+# not by a path relative to the build folder, so a build elsewhere compiles the
+# same text.
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
 add_compile_definitions(QT_NO_KEYWORDS)
 
 file(GLOB_RECURSE REVENTA_STORE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/store/*.cpp
@@ -28,7 +33,14 @@ target_compile_definitions(reventa_ui PUBLIC
   REVENTA_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
   REVENTA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
   REVENTA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
-set_target_properties(reventa_ui PROPERTIES AUTORCC ON)
+# The compiled-in files carry one fixed date (cmake/rcc_fixed_date.sh.in).
+get_target_property(REVENTA_RCC Qt6::rcc LOCATION)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/rcc_fixed_date.sh.in
+  ${CMAKE_BINARY_DIR}/rcc_fixed_date.sh @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
+set_target_properties(reventa_ui PROPERTIES AUTORCC ON
+  AUTORCC_EXECUTABLE ${CMAKE_BINARY_DIR}/rcc_fixed_date.sh)
 
 add_executable(reventa ${CMAKE_SOURCE_DIR}/app/main.cpp ${REVENTA_SINGLE_INSTANCE_SOURCES})
 target_link_libraries(reventa PRIVATE reventa_ui Qt6::Network)

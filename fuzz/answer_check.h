@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every answer of the command-line tool must be, whatever the input: an
 // object that is either an error line with its text, or results with only the
 // command's result keys and every figure a finite number that prints as a number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz harness's own checks: the answer rule catches each kind of unsound
 // answer and passes sound ones, every command has a target, and the committed
 // seeds are what the worked cases encode to today (a command that gained a key or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculator's input record built from a fuzzer's bytes. Each input key of the
 // command, in the command's order, takes one choice byte and its payload: left out
 // (the window's start value), a value inside the field's range, a small whole

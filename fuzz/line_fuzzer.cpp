@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's line parser: the first byte picks the command, the rest is
 // one input line exactly as the tool reads it.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_seeds WORKED_CASES CORPUS DICTIONARY: writes the seed corpora from the
 // worked cases, one file per seed: every case to the command-line target, and to
 // its command's record target where the record can express it (a case with a key

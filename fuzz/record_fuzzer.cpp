@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One calculator's input record made from the fuzzer's bytes and run through the
 // tool's own validation and computation. Each target's build names its command
 // in RecordCommand.

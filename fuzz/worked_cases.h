@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked cases that seed the corpora, read from worked_cases.txt.
 #pragma once
 

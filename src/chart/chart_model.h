@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a chart shows and how its axes are laid out, for the window chart
 // (widgets/chart_view) and the report chart (store/report_chart) alike: the
 // series, how stacked series stand on one another, the ranges the figures cover

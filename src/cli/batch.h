@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways the tool runs a calculator over its standard input: JSON lines and
 // CSV rows. Both read the values through the same Input checks and write the
 // figures with the same number writer, so they give the same answers.

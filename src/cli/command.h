@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculators as the command-line tool sees them: a name, the input keys it
 // accepts, the result keys it writes, and a function from one input record to one
 // result object. Each calculator area registers its commands from its own file.

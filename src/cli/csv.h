@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RFC 4180 reading and writing for the tool's batch mode.
 #pragma once
 

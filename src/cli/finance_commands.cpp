@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finance calculators. loan and amortisation: the loans window; each line is
 // the loan as the window holds it when Calculate is pressed (or a schedule is
 // asked for): the three known values and the mode. loan-buster, loan-comparison,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One input record as a command reads it, from a JSON object or from a CSV row,
 // with typed access that names the key of a wrong value, and the reading of a
 // calculator's range table into its input record.

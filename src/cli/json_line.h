@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one JSON input line, or a CSV cell that holds a JSON value. The value is
 // checked while it is read: the keys of the line's object, a key named twice in an
 // object, numbers that overflow a double and values that nest too deeply are

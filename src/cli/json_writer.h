@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing results: numbers as the shortest text that reads back to the same double,
 // JSON objects in one pass into a buffer, and a result value as a CSV cell's text.
 #pragma once

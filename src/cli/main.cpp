@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // reventa-calc NAME [--csv]: runs one calculator on every line (or CSV row) of
 // standard input and writes one result per line (or row) to standard output.
 // --list, --help and --version answer without reading standard input.

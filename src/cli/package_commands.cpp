@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // net-to-gross-annual, net-to-gross-monthly, gross-to-net-annual and
 // gross-to-net-monthly: the salary package calculators. Each line is one freshly
 // opened window: the settings from a new settings store unless given, and no

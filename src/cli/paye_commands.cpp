@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // annual, monthly, weekly, fortnightly and daily: the employees' tax calculators.
 // Values outside what the window's fields accept are refused with the field's name;
 // a calculation stopped by a window message gives that message as the error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard input as lines and standard output as one buffer, for the tool's runs.
 // The output is written out when the input has nothing more waiting (before a read
 // that may block), so a script that writes one line and waits gets its answer at

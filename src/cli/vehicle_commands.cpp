@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // travel-deemed, travel-actual, travel-allowance and company-car: the vehicle
 // calculators. Each line is one freshly opened window on a freshly initialised
 // program: no earlier results, the include flags on, the whole tax year as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every calculator window is handed when it opens: the shared state, the
 // message interface, the report engine, the paths of the two stores and the way
 // to the settings store.

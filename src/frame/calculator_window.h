@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every calculator window is built on, and the register from which
 // the main window's menu opens them. A window describes its fields as data and
 // lays them out with a Form (frame/form.h); the frame gives it the row of command

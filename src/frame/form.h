@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fields of a calculator window described as data, and the one builder that
 // lays them out. A FieldEntry says what a window alone knows about a field (its
 // name, caption, the marks around it, how it looks); the limits, places and the

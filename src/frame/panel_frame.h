@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every panel of a calculator window is drawn in (settings, print,
 // information, explanation, the loan schedule): a raised frame inside the window,
 // hidden until opened, brought to the front when it opens, with an optional bold

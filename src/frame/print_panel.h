@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one print panel of the calculator windows: "&View/Export report", "P&rint
 // directly to printer" and a cancel button, with the options a window asks for
 // above them: the report language, the name the report is for, the amortisation

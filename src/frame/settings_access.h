@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' one way to the settings store for a run of the program. A store
 // that cannot be read at all (damaged, empty, without its Setup table or row) is
 // not reported again at every window opening and every "O&K": the first window

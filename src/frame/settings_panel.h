@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Setup" panel of the windows that read the settings store: its fields and
 // option pairs described as data (which preferences of the Setup row, with what
 // caption, marks and range), so the payroll windows and the package windows show

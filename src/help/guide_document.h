@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lays the user guide out as a PDF in the style of the program's reports: a title
 // page, the contents with page numbers, one chapter a page onwards, the worked
 // examples as numbered figures with their results worked out by the program's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user guide's source: chapters in Markdown (resources/help/NN-name.md, in
 // the order of their file names) with two kinds of directive whose figures come
 // from the program's own computations, never typed by hand:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the version, and a check box that keeps it from showing at the
 // next start-up. Whenever it closes, the choice is stored.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/disclaimer_dialog.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer shown at start-up until this version has been accepted. "OK" is
 // enabled only while the box is ticked; "Cancel" or the close box refuse it, and
 // the program then ends without storing anything.

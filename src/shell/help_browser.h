@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window (frmHelpBrowser, "Reventa Help"): the user guide
 // (Reventa2024Help.pdf in the application folder) in a PDF view, with page
 // navigation, zoom and search. A guide that is missing or cannot be read leaves

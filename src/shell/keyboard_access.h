@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard conventions of the main window, applied to every key the program
 // receives while the main window is active:
 // - Alt+letter: the active calculator's buttons win over the menu bar, whose

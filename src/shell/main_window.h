@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the child-window area with its picture, the menu bar from
 // which every calculator opens (once; chosen again it comes to the front), and
 // the start-up sequence.

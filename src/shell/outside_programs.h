@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs outside Reventa that its menus start: the desktop's web browser
 // for the video lectures and the desktop's calculator. They go through this
 // interface, so that tests record what would be started and start nothing.

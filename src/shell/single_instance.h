@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program runs once per user: one copy per data folder. Two copies on the
 // same stores would each save what they read at opening over what the other
 // saved meanwhile, so a second start hands over to the running copy, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two start-up preferences: whether the about box shows at start-up, and the
 // version for which the disclaimer was last accepted. They live in a small INI
 // file in the user's configuration folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's files are: the read-only application folder beside the
 // program (templates, pristine stores, picture), and the two stores the program
 // writes, in the user's data folder.

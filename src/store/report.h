@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one print writes into the report data store, and the report it then runs:
 // the tables it fills, in order, with the template and the report window's
 // title. Each calculator's report is built by its own ...Report function

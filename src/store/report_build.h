@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills a report template from its table of the report data store: the filled
 // document of a report, ready to be shown, printed or exported.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line charts inside reports: a chart placeholder of a template becomes one
 // object of the filled document, painted with QPainter calls when the report is
 // shown, printed or exported, so a PDF holds it as lines and text and stays sharp

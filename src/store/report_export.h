@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exporting a report: to a PDF, HTML or OpenDocument file, with the file name
 // Export proposes (made from the report, its period and the person it is for)
 // in the folder the user last exported to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report templates are HTML files with placeholders, filled from the rows of one
 // table of the report data store. The format is described in
 // resources/templates/README.md.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's preferences for the tax calculators: the one row of Setup in the
 // settings store. Every window reads it when it opens and writes back, from its
 // settings panel, only the fields it shows.

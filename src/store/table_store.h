@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two table stores (report data and settings) are SQLite files. Each access
 // opens the file, does its work in one transaction and closes it again, so
 // nothing stays open between prints. Every failure comes back as a message that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates as day serial numbers counted from 30 December 1899 (44986 is 1 March 2023),
 // shown as dd/mm/yyyy. A date field that holds no date yields BlankDate.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Income tax before rebates on an annual taxable income, by the 2024 bracket table.
 #pragma once
 

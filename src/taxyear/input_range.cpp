@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "taxyear/input_range.h"
 
 #include "taxyear/day_serial.h"

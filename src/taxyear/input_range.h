@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each input of a calculator accepts, written once beside its input record.
 // A calculator's range table lists its inputs in the window's order: the key the
 // command line and the window's field carry (the record's own name), the limits,

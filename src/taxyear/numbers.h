@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one rounding helper, integer part, reading a typed number and the
 // display patterns. Amounts stay unrounded in calculations; these are the only
 // places rounding happens, and each caller names which one it uses.

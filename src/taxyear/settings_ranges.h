@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the settings panels accept for the preferences kept in the Setup row. The
 // calculators refuse inputs outside these, the command line reports them by key,
 // and a stored value outside them is not used.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values that outlive a calculator window: the last income tax computation,
 // the report destination, and the working values the vehicle and finance
 // calculators keep between openings. The main window owns one SharedState and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the 2024 year of assessment (1 March 2023 to 29 February 2024).
 // Every calculator reads them from here; no setting can change them. Amounts are
 // rand, rates are fractions unless the name says percent, dates are day serials.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy (hourglass) pointer for the life of a scope: while a window opens,
 // while a calculation or a print runs.
 #pragma once

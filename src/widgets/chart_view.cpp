@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "widgets/chart_view.h"
 
 #include <QAreaSeries>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' chart: the series of chart/chart_model.h in, axes laid out with
 // its ticks (as a report's chart lays out its own, every label inside the chart)
 // and a legend below; with nothing to show, an empty plot from zero that says

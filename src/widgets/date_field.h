@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A date field in dd/mm/yyyy with a minimum and a maximum. Its value is a day
 // serial; a blank field yields BlankDate. A complete, valid date within the
 // limits becomes the value as soon as it is typed. When the user leaves the field

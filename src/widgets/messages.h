@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message box of the program goes through Messages, so that a test can see
 // each message and answer it without a display.
 #pragma once

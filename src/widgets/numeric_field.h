@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A numeric edit field: whole numbers or decimals within a minimum and maximum.
 // It reads its text as a number on every change (0 when there is none), takes a
 // decimal point or a decimal comma, refuses keystrokes and pastes that would leave

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panels (settings, print, information, explanation) are frames inside a
 // calculator window, shown in front of its fields while the user works in them.
 // A window marks each of its panels, so that the keyboard handling knows which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report engine: runs a report, filled from its table of the report data
 // store, either into a report window (page through, zoom, export, print) or to
 // the printer chosen with Printer Setup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report window: the filled report as pages, with page navigation, zoom,
 // export to PDF, HTML or OpenDocument text, and print, each on keys its tooltip
 // names and on a toolbar that Tab reaches. It opens within the free room of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pair of small up and down buttons beside a field, each with its own signal
 // (they step a rate, a date or a period).
 #pragma once

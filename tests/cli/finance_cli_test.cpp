@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built reventa-calc on the finance calculators' lines and checks its
 // answers.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One table row of the command-line tests: a line through a command and what its
 // answer must hold, checked the same way for every calculator area.
 #pragma once

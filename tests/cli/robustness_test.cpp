@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool under hostile or clumsy input: bad values named, no hang, blank lines
 // skipped, CSV faults kept to their row, failed writes reported, answers given as
 // soon as a line comes in, and the same figures from JSON lines and from CSV.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built reventa-calc with arguments, feeding it the input through a
 // temporary file of its own (tests run in parallel), and returns what it wrote to
 // standard output and standard error, and its exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tool as a script sees it: names, JSON lines, errors that name
 // the problem and never stop the run, and the CSV batch mode.
 #include <gtest/gtest.h>

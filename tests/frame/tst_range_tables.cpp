@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculator's range table walked through both doors: the window's field of
 // each input holds the table's limits and places and refuses a value just outside
 // them as it is typed, and the command-line tool takes the limits and refuses the

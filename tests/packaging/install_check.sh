@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a temporary prefix and checks the desktop
 # integration the way a distribution would: the desktop entry and the AppStream
 # metainfo pass their validators without a single note, the icons and the manual
 # page are where the desktop and man look for them, the user guide is in the
 # application folder, and both programs run from the
-# installed tree and report the project's version.
+# installed tree and report the project's version. Started without a display, the
+# program says so in one line.
 # usage: install_check.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
 build=$1 version=$2 id=$3
@@ -64,4 +66,20 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/reventa" --he
 if QT_QPA_PLATFORM=offscreen "$prefix/bin/reventa" --no-such-option >/dev/null 2>&1; then
   fail "reventa accepts an unknown option"
 fi
+
+# Without a display to show the window on, one plain line and status 1, whether
+# the desktop's window system is Qt's choice or named; a platform that needs no
+# display (-platform offscreen) is Qt's to start, and the program then refuses an
+# argument of its own.
+for platform in "" xcb wayland "wayland;xcb"; do
+  status=0
+  said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET QT_QPA_PLATFORM="$platform" \
+    "$prefix/bin/reventa" 2>&1 >/dev/null) || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] &&
+    grep -q '^reventa: no graphical display' <<<"$said" ||
+    fail "reventa without a display, QT_QPA_PLATFORM=$platform: status $status: $said"
+done
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/reventa" \
+  -platform offscreen surplus 2>&1 >/dev/null) && fail "reventa -platform offscreen starts"
+grep -q 'unexpected argument surplus' <<<"$said" || fail "reventa -platform offscreen: $said"
 echo "install_check: $prefix passed"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window and the commands that reach outside the program, driven from
 // the menus with the outside programs recorded (nothing is started), and the user
 // guide the build makes: its contents, a chapter for every calculator, and worked

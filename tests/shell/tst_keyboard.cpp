@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the main window: access keys with a panel open and closed,
 // the menu bar reached with F10 or Alt from any calculator, Enter calculating,
 // every calculator fitting the main window at its default size, and the keys a

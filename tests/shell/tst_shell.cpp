@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the menus, once-only windows, Initialise All, the two start-up
 // preferences, and a second start of the program.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Charts in reports (their axes' ticks are tested with the chart model in
 // tests/chart): the chart placeholder read from a template, the chart it
 // puts in the filled document, and that chart painted as lines and text in an

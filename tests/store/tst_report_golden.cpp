@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every report template filled from a worked case the way a print fills it, compared as
 // plain text with its golden file in golden/reports/, so that a change to a template, a
 // report record or a calculation shows as a diff. REVENTA_UPDATE_GOLDEN rewrites them.

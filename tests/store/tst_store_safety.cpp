@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store after a crash, with hand-edited values and damaged, and
 // exports that fail: a save cut short loses nothing, a stored setting the settings
 // would refuse is named and not used, a default standing in for an unread value is

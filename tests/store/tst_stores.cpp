@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report data store, the settings store and the report engine against
 // temporary folders: the write patterns, and every fault giving its message,
 // producing no report and losing nothing already stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing from a calculator window as a user would: the print panel with its
 // language and name, and the report kept as a PDF to look at
 // (REVENTA_KEEP_REPORTS names a folder).

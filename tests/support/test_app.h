@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window for the window tests: the application folder of the build, the
 // stores and preferences in a temporary folder, messages recorded and answered
 // without a display, the disclaimer answered by the test.

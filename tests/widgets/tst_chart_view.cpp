@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart widget as a window fills it: what goes in is what the chart shows,
 // with amounts and months labelled as the program writes them.
 #include <QAreaSeries>

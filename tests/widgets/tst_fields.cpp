@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric and date fields as a user types into them.
 #include <QClipboard>
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report window on a 1366×768 screen: every report opens within the screen's
 // free room with its page fitted to the window's width, and exports with the
 // keyboard alone (the export dialog answered by the test).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Annual PAYE: the employees' tax of one employee for the tax year, or for the part
 // of it between a start and an end date, with the retirement-fund deduction, the tax
 // on a bonus, the medical scheme fees credits month by month and the additional

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QuickTax: income tax, rebates, tax commitment and average rates on an annual
 // taxable income for an age in whole years.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Daily balance interest: simple interest on a capital amount for the days
 // between two dates, on a 365-day year. The capital, the rate and the result are
 // single precision, as the window holds them (about seven significant digits:

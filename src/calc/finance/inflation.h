@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inflation projection: a present cost carried over whole years at a constant
 // annual rate, compounded yearly, and the buying power of the present amount
 // after those years in today's terms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan solver. The stepped searches are kept exactly as the loans window has
 // always run them; the fast ones reach the same answers with a handful of
 // evaluations by exploiting that the principal a repayment pays off grows with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan solver: the four quantities of an ordinary annuity loan with monthly
 // repayments (principal, period in months, annual rate in per cent, monthly
 // repayment), one solved from the other three, and the monthly and yearly

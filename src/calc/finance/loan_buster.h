@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan buster: what a fixed extra monthly payment does to a loan repaid in
 // equal monthly instalments. It works on the shared loan buster values and on the
 // loan solver's repayment (LoanState::Repayment), so a calculation here changes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan comparison: one bond amount at one annual rate over the six terms of
 // 5, 10, 15, 20, 25 and 30 years, each with its level monthly repayment, total
 // interest and total paid.

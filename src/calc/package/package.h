@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Salary package calculations: net-to-gross (the gross salary an employer must pay
 // for a given take-home pay, found by a whole-rand search) and gross-to-net (the
 // take-home pay of a package, in one pass), each for a year or a month, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The net-to-gross search: the gross salary is the first whole rand (1, 2, 3, ...)
 // whose net pay is strictly greater than the net required. SteppedSearch tries every
 // rand, as the windows always have; FastSearch finds the same rand by reasoning about

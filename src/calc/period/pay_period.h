@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Employees' tax of one pay period: a month (or part of one), a week, a fortnight or
 // a day, with UIF, the skills development levy, the medical scheme fees credits and
 // the retirement-fund deduction. Each period's pay is annualised, taxed with and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fringe benefit of the full use of one or more company cars: for every car of
 // the register the true inclusion amount, the fuel and other expenses the
 // employee bore, the code 3802 amount for the car, the adjustment to taxable

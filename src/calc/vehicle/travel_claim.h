@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deemed vehicle cost scale of the 2024 tax year and the two ways of working
 // out how much of a travel allowance may be claimed as business travel: the
 // deemed-cost method (no accurate records) and the actual-cost method (records

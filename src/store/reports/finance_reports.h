@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports of the finance calculators. The loan report is the single row of
 // Loans with the loan and, when shown, its totals, then the schedule lines of
 // Amort; the calculate mode and the schedule kind choose its template and title.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The package report: the figures on screen of a package window, written into
 // the one row of SalPackage in the order the report reads them. All four package
 // windows share the table; each writes only the fields it has.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports of the tax calculators: QuickTax (kwiktax), annual PAYE (IRP5Ann)
 // and the four pay periods (IRP5Mon, IRP5Week, IRP5Day). The annual and
 // pay-period rows carry their captions in the language the print panel chose

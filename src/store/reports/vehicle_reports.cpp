@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/reports/vehicle_reports.h"
 
 #include "taxyear/day_serial.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports of the vehicle calculators. The travel allowance report is the one
 // row of traveldeduction that every print edits in place: the fields common to
 // both methods first, then those of the method the records choose; the other

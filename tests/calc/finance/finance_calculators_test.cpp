@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan buster, loan comparison, daily balance and inflation computations:
 // the worked figures and rules, a table each, and the loan buster's fast period
 // search against the cent-by-cent one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random loan buster inputs over the whole range of the window's fields, for the
 // comparison of the fast period search with the stepped one (the tests and
 // loan_bench --buster-compare share them): principal in cents, whole months, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random net-to-gross cases for comparing the fast search with the stepped one:
 // values spread over what the package windows accept (money with cents, percentages
 // with three decimals, the 27.5 rule on the retirement-fund percentages), with the

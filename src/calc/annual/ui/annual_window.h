@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual PAYE window: the employees' tax for the tax year or part of it, with
 // the medical aid beneficiaries month by month. Its fields feed AnnualInputs as
 // they change; "&Calculate" runs CalculateAnnual and shows the result, clearing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QuickTax: the income tax, rebates, tax commitment and average rates on the
 // shared taxable income for an age. It recalculates whenever it becomes the active
 // window, so it shows the taxable income of the last calculation of any

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/finance/ui/daily_balance_window.h"
 
 #include <QGridLayout>

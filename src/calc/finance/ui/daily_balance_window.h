@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily balance window (frmDayBal): simple interest on a capital amount for
 // the days between two dates at an annual rate. The inputs live in the shared
 // DailyBalanceState, so the window shows the last deposit, worked out again,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the loans, loan buster, loan comparison, daily balance and inflation
 // windows share. Their inputs are shared values: each edit lands in the shared
 // record, and every activation shows the record again and works the figures out

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/finance/ui/inflation_window.h"
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inflation window (frmInflation): a present cost carried over whole years at
 // a constant annual rate, the future cost and the buying power of the present
 // amount, with a chart of both year by year. The figures live in the shared

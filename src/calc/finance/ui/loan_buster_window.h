@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan buster window (frmLoanBuster): the repayment and totals of a loan,
 // then the shorter period, the repayment and totals when a fixed extra payment is
 // added to every instalment, and the saving, with the outstanding balance of both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule panel of the loans window (fraGrid): the monthly or yearly lines
 // of the loan in the grid grdPayments, and beside it a chart of the same lines,
 // the balance outstanding as a line over the capital and interest of each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loans window (frmLoans): the four quantities of a loan with monthly
 // repayments, one of them solved from the other three by the calculate mode.
 // The loan and the mode live in the shared LoanState, so the window shows the

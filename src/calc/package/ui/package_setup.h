@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Setup" panel of the package windows, as a configuration of the frame's
 // settings panel: the eleven preferences of the settings store that these windows
 // share (the retirement-fund, UIF, skills levy and provident percentages, the UIF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sets the four salary package windows apart: their names and captions and
 // the fields only some of them have. One window class serves all
 // four and takes one of these records.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/package/ui/package_window.h"
 
 #include <QFrame>

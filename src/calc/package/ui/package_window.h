@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four salary package windows: net-to-gross (frmReventaAnn, frmReventaMon)
 // finds the gross salary for a net pay wanted, gross-to-net (frmVeloxaAnn,
 // frmVeloxaMon) the take-home pay of a package; both show the employer's total

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two worked lines of the "R/A Explained" panel: the retirement annuity a
 // taxpayer may still contribute is the greatest of A (R3 500 less the employee's
 // fund contributions), B (R1 750) and C (15% of the income that is not

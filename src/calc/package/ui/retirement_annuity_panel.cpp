@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/package/ui/retirement_annuity_panel.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "R/A Explained(Annual Figures Shown)" panel: the three ways the retirement
 // annuity limit is worked out, with the window's own figures in lines A and C.
 // A panel of the window's frame, closed by its "&OK".

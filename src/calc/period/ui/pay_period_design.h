@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The differences between the four pay-period windows (monthly, fortnightly,
 // weekly, daily) as data. One window class,
 // PayPeriodWindow, lays itself out and calculates from a design.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/period/ui/pay_period_window.h"
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pay-period PAYE window: monthly, fortnightly, weekly or daily, as its design
 // says. The fields feed a PayPeriodInput as they change; "&Calculate" runs the
 // period's computation on it and shows the PayPeriodResult.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the annual and the pay-period PAYE windows share: the four commands along
 // the bottom ("&OK", "&Calculate", "&Settings", "&Print"), the information
 // button, the settings panel (UIF, skills levy, UIF limit and the travel

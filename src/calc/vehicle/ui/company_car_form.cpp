@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fields of the company car window, laid out in groups so that the window
 // fits the main window: the car with its period and distance on the left, the
 // fuel and other expenses the employee bore in the middle, the code 3802 fringe

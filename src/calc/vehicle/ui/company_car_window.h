@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The company car window (frmCompCar): the register of the employee's company
 // cars for the tax year, one car on screen at a time. The user adds cars, moves
 // back and forward through them, deletes the one on screen and types its

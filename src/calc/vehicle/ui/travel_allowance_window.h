@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel allowance window (frmCarAll1): how much of a travel allowance may be
 // claimed as business travel, by the deemed-cost method when no accurate records
 // were kept and by the actual-cost method when they were. The inputs and results

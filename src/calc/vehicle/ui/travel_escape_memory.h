@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Escape in a field of the travel allowance window puts back what the field held
 // when it got the focus, through the field's own change handling, so that the
 // input it feeds is restored too. Each field has a focus number; buttons,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "calc/vehicle/ui/travel_result_panels.h"
 
 #include <QFrame>

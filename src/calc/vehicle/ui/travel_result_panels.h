@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two result panels of the travel allowance window, in the same place beside
 // the inputs: the deemed-cost panel (no accurate records) with its distances, the
 // fixed cost as a product of two fractions and the rates per kilometre, and the

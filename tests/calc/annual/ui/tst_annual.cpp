@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The annual PAYE window: defaults and the first calculation, worked examples,
 // the date bounds and their messages, the beneficiaries grid with its cap and
 // "Duplicate", the settings panel and the report row in both languages.

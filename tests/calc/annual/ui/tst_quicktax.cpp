@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QuickTax from typing to the stored report row and an exported PDF.
 #include <QFileInfo>
 #include <QMdiArea>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily balance window driven as a user drives it: the shared deposit shown
 // and worked out on activation, the figures typed in, the date and rate
 // messages, the two spins with their beeps, and the record "&Print" writes.

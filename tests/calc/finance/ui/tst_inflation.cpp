@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inflation window driven as a user drives it: activation projecting from the
 // shared values, the worked figures typed in, the notice for a future cost too
 // large to show, the range messages, the two spins (mouse and keyboard) with their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan buster window driven as a user drives it: the worked loans typed in,
 // the second column kept when the extra payment is too large, activation showing
 // the shared values, the working repayment shared with the loans window, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan comparison window driven as a user drives it: the grid's captions,
 // the worked figures typed in with the chart beside them, activation
 // recalculating from the shared bond, the rate message, the Tab path, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loans window driven as a user drives it: the four modes and their solved
 // field, activation recalculating from the shared loan, the finance charges
 // toggle, the worked figures typed in, the rate and period messages, the

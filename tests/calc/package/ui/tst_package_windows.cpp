@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four salary package windows: typing, the settings they share, the 27.5
 // rule, the warning that stops printing, the report row and its PDF, and a
 // calculation through the window checked against the package calculation itself.

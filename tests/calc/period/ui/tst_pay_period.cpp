@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four pay-period windows from typing to the stored report row: defaults and
 // the first calculation, field limits, worked examples, the date and day
 // messages, the settings panel, the print panel in both languages.

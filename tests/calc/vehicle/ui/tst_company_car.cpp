@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The company car window: the register through Add, Back, Forward and Delete
 // (asked first) with the enabling rules, the worked fringe benefit figures typed
 // in, the check boxes and the auto-split box, the shown-only period, the date

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel allowance window from typing to the stored report row: the fresh
 // start, worked figures of both methods typed through the window, the include
 // boxes, switching methods, Escape, the single-payment and date messages, the
