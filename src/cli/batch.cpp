@@ -6,29 +6,13 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "cli/csv.h"
+#include "taxyear/csv.h"
 
 namespace reventa::cli {
 namespace {
-
-// What spreadsheets write before the first header cell of a "CSV UTF-8" file.
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
-// Why a header cannot be used, or empty: a column given twice would leave it open
-// which of the two cells a row means.
-std::string HeaderProblem(const CsvRecord& header) {
-  if (!header.error.empty()) return "the header row cannot be read: " + header.error;
-  const std::vector<std::string>& columns = header.fields;
-  std::vector<std::string_view> sorted(columns.begin(), columns.end());
-  std::sort(sorted.begin(), sorted.end());
-  const auto twice = std::adjacent_find(sorted.begin(), sorted.end());
-  if (twice != sorted.end()) {
-    return "the header names the column \"" + std::string(*twice) + "\" more than once";
-  }
-  return {};
-}
 
 // Writes the result columns and the error column of one answer row.
 void AppendResultCells(std::string& out, const Command& command, const Json& result) {
@@ -58,6 +42,19 @@ void AppendResultCells(std::string& out, const Command& command, const Json& res
   out.push_back('\n');
 }
 
+// Writes back the answer cells a row gives, each under its result key, and no error.
+void AppendKeptAnswers(std::string& out, const Command& command,
+                       const std::vector<std::pair<std::size_t, std::size_t>>& answers,
+                       const CsvRecord& row) {
+  for (std::size_t k = 0; k < command.resultKeys.size(); ++k) {
+    for (const auto& [column, key] : answers) {
+      if (key == k) AppendCsvField(out, row.fields[column]);
+    }
+    out.push_back(',');
+  }
+  out.push_back('\n');
+}
+
 }  // namespace
 
 void RunJsonLines(const Command& command, LineReader& in, Output& out) {
@@ -75,25 +72,42 @@ int RunCsv(const Command& command, LineReader& in, Output& out) {
   CsvReader csv(in);
   CsvRecord header;
   if (!csv.Next(header)) return ExitDone;
-  std::string& first = header.fields.front();
-  if (first.starts_with(ByteOrderMark)) first.erase(0, ByteOrderMark.size());
-  if (const std::string problem = HeaderProblem(header); !problem.empty()) {
+  DropByteOrderMark(header);
+  if (const std::string problem = CsvHeaderProblem(header); !problem.empty()) {
     std::fprintf(stderr, "reventa-calc: %s\n", problem.c_str());
     return ExitUnusableHeader;
   }
   const CsvColumns index(header.fields);
   const std::vector<std::string>& columns = index.Names();
-  std::vector<std::size_t> unknown;
+  auto among = [](const std::vector<std::string>& keys, const std::string& name) {
+    return std::find(keys.begin(), keys.end(), name) != keys.end();
+  };
+  // Each column is an input, a text carried through, an earlier answer (a result
+  // or the error, which the fresh answer replaces) or unknown.
+  std::vector<std::size_t> inputs, written, unknown;
+  std::vector<std::pair<std::size_t, std::size_t>> answers;  // column, result key
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    if (std::find(command.inputKeys.begin(), command.inputKeys.end(), columns[i]) ==
-        command.inputKeys.end()) {
+    const std::string& name = columns[i];
+    const bool input = among(command.inputKeys, name);
+    if (!input) {
+      const auto result = std::find(command.resultKeys.begin(), command.resultKeys.end(), name);
+      if (result != command.resultKeys.end()) {
+        answers.emplace_back(i, static_cast<std::size_t>(result - command.resultKeys.begin()));
+        continue;
+      }
+      if (name == "error") continue;
+    }
+    written.push_back(i);
+    if (input) {
+      inputs.push_back(i);
+    } else if (!among(command.csvTextColumns, name)) {
       unknown.push_back(i);
     }
   }
 
   std::string& text = out.Buffer();
-  for (const std::string& c : columns) {
-    AppendCsvField(text, c);
+  for (const std::size_t i : written) {
+    AppendCsvField(text, columns[i]);
     text.push_back(',');
   }
   for (const std::string& k : command.resultKeys) {
@@ -102,30 +116,41 @@ int RunCsv(const Command& command, LineReader& in, Output& out) {
   }
   text += "error\n";
 
+  auto filled = [](const CsvRecord& row, std::size_t i) { return !row.fields[i].empty(); };
   CsvRecord row;
   while (!out.Failed() && csv.Next(row)) {
     Json result;
+    bool keptAnswers = false;
     if (!row.error.empty()) {
       result = Json{{"error", row.error}};
     } else if (row.fields.size() != columns.size()) {
-      result = Json{{"error", "the row has " + std::to_string(row.fields.size()) +
-                                  " fields, the header " + std::to_string(columns.size())}};
+      result = Json{{"error", FieldCountProblem(row.fields.size(), columns.size())}};
     } else {
       // A column the calculator does not take is an error only where it holds a value.
       const auto given = std::find_if(unknown.begin(), unknown.end(),
-                                      [&](std::size_t i) { return !row.fields[i].empty(); });
+                                      [&](std::size_t i) { return filled(row, i); });
       if (given != unknown.end()) {
         result = Json{{"error", "unknown key: " + columns[*given]}};
       } else {
-        result = RunInput(command, Input(index, row.fields));
+        // An exported totals row: no input, figures in the answer columns.
+        keptAnswers = !answers.empty() &&
+                      std::none_of(inputs.begin(), inputs.end(),
+                                   [&](std::size_t i) { return filled(row, i); }) &&
+                      std::any_of(answers.begin(), answers.end(),
+                                  [&](const auto& a) { return filled(row, a.first); });
+        if (!keptAnswers) result = RunInput(command, Input(index, row.fields));
       }
     }
     std::string& buffer = out.Buffer();
-    for (std::size_t i = 0; i < columns.size(); ++i) {
+    for (const std::size_t i : written) {
       if (i < row.fields.size()) AppendCsvField(buffer, row.fields[i]);
       buffer.push_back(',');
     }
-    AppendResultCells(buffer, command, result);
+    if (keptAnswers) {
+      AppendKeptAnswers(buffer, command, answers, row);
+    } else {
+      AppendResultCells(buffer, command, result);
+    }
     out.FlushIfFull();
   }
   return ExitDone;

@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/stream_io.h"
+#include "taxyear/line_reader.h"
 
 namespace reventa::cli {
 
@@ -22,7 +23,11 @@ void RunJsonLines(const Command& command, LineReader& in, Output& out);
 
 // A header row of input keys, then one answer row for every row. Returns
 // ExitUnusableHeader after one message on standard error for a header that cannot
-// be used, and writes nothing then; otherwise ExitDone.
+// be used, and writes nothing then; otherwise ExitDone. Columns named like the
+// command's results or its error column (an earlier run's answers) are not
+// written back: the fresh answers take their place, so a run over its own output
+// gives the same file, and a row that gives no input but figures in those columns
+// (the totals row of an exported payroll) keeps its figures.
 int RunCsv(const Command& command, LineReader& in, Output& out);
 
 }  // namespace reventa::cli

@@ -26,6 +26,9 @@ struct Command {
   std::vector<std::string> otherKeys;
   std::vector<std::string> resultKeys;
   std::function<Json(const Input&)> run;
+  // CSV columns of text the command does not read but takes and writes back as
+  // they stand (a payroll's employee number and name).
+  std::vector<std::string> csvTextColumns{};
   // Every input key: the ranges' keys, then the other keys (set by RegisterCommand).
   std::vector<std::string> inputKeys{};
 };

@@ -3,12 +3,9 @@
 #include "cli/input.h"
 
 #include <bit>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
-#include "cli/json_writer.h"
-#include "taxyear/numbers.h"
+#include "taxyear/csv_cell.h"
 
 namespace reventa::cli {
 namespace {
@@ -18,51 +15,15 @@ const Json& NullJson() {
   return null;
 }
 
-// A CSV cell holding a number in JSON's own notation (so that a cell and a JSON
-// line accept the same numbers).
-bool IsJsonNumber(std::string_view text) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  auto digits = [&] {
-    const std::size_t from = i;
-    while (i < n && text[i] >= '0' && text[i] <= '9') ++i;
-    return i > from;
-  };
-  if (i < n && text[i] == '-') ++i;
-  if (i < n && text[i] == '0') {
-    ++i;
-  } else if (!digits()) {
-    return false;
-  }
-  if (i < n && text[i] == '.') {
-    ++i;
-    if (!digits()) return false;
-  }
-  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-    if (!digits()) return false;
-  }
-  return i == n;
-}
-
 // A wrong value of a key.
 CliError Fault(const char* key, std::string_view what) {
   return CliError(std::string(key) + ": " + std::string(what));
 }
 
-// The double of a number cell, correctly rounded as the JSON reader rounds it.
+// The double of a number cell.
 double CellNumber(const char* key, const std::string& cell) {
   double d = 0;
-  const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), d);
-  if (ec == std::errc::result_out_of_range) {
-    // Too large overflows; too small reads as the nearest double (0 or a
-    // subnormal), as it does in a JSON line.
-    d = std::strtod(cell.c_str(), nullptr);
-  } else if (ec != std::errc() || end != cell.data() + cell.size()) {
-    throw Fault(key, "expected a number");
-  }
-  if (!std::isfinite(d)) throw CliError(OutOfRange(key));
+  if (std::string e = ReadCellNumber(key, cell, d); !e.empty()) throw CliError(e);
   return d;
 }
 
@@ -145,17 +106,16 @@ bool Input::Read(const char* key, double& value) const {
 
 bool Input::Read(const InputRange& range, Held held, double& value) const {
   double d = 0;
-  if (!ReadAt(range.Key, object_ != nullptr ? -1 : columns_->FindLasting(range.Key), d)) {
-    return false;
+  if (object_ == nullptr) {
+    // A CSV row: the cell through the reader the payroll batch window shares.
+    const std::string* cell = Cell(columns_->FindLasting(range.Key));
+    if (cell == nullptr) return false;
+    if (std::string e = ReadInputCell(range, held, *cell, d); !e.empty()) throw CliError(e);
+    value = d;
+    return true;
   }
-  // Adding 0 turns a -0 rounded from a small negative value into 0.
-  if (held == Held::Int16) d = RoundHalfEven(d) + 0.0;
-  if (!range.Date || held == Held::DaySerial) {
-    if (!range.Contains(d)) throw CliError(CheckRange(range, d)->Text());
-    if (held == Held::DaySerial && IntPart(d) != d) {
-      throw Fault(range.Key, FormatNumber(d) + " is not a whole day");
-    }
-  }
+  if (!ReadAt(range.Key, -1, d)) return false;
+  if (std::string e = CheckHeldNumber(range, held, d); !e.empty()) throw CliError(e);
   value = d;
   return true;
 }
@@ -172,7 +132,7 @@ bool Input::ReadAt(const char* key, int column, double& value) const {
     const std::string* cell = Cell(column);
     if (cell == nullptr) return false;
     if (!IsJsonNumber(*cell)) throw Fault(key, "expected a number");
-    d = CellNumber(key, *cell);
+    if (std::string e = ReadCellNumber(key, *cell, d); !e.empty()) throw CliError(e);
   }
   if (!std::isfinite(d)) throw CliError(OutOfRange(key));
   // JSON reads "-0" as the integer 0; a typed -0 is 0 whichever way it comes.

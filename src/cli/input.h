@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/json_line.h"
+#include "taxyear/csv_cell.h"
 #include "taxyear/input_range.h"
 
 namespace reventa::cli {
@@ -48,10 +49,6 @@ class CsvColumns {
   static constexpr int FoundBits = 6;
   mutable std::array<Found, std::size_t{1} << FoundBits> found_{};
 };
-
-// How a record holds a number: as it is (a double or a float), as a 16-bit whole
-// number, or as a day serial in 32 bits.
-enum class Held { AsIs, Int16, DaySerial };
 
 // One input record, read either from a JSON object or from a CSV row (the header's
 // column names and the row's cells), with typed access that reports the key of a
@@ -112,11 +109,9 @@ template <class Record>
 void ReadInputs(const Input& in, std::type_identity_t<RangeTable<Record>> table, Record& record) {
   for (const InputField<Record>& field : table) {
     if (std::holds_alternative<std::monostate>(field.Member)) continue;
-    const Held held = std::holds_alternative<std::int16_t Record::*>(field.Member) ? Held::Int16
-                      : std::holds_alternative<std::int32_t Record::*>(field.Member)
-                          ? Held::DaySerial
-                          : Held::AsIs;
-    if (double value = 0; in.Read(field.Range, held, value)) SetValue(field, record, value);
+    if (double value = 0; in.Read(field.Range, HeldOf(field), value)) {
+      SetValue(field, record, value);
+    }
   }
 }
 

@@ -6,6 +6,8 @@
 #include <unordered_set>
 #include <utility>
 
+#include "taxyear/csv_cell.h"
+
 namespace reventa::cli {
 namespace {
 
@@ -155,10 +157,6 @@ JsonRead ReadJson(std::string_view text, const std::vector<std::string>* keys,
   LineBuilder builder(keys, std::string(outerKey));
   if (Json::sax_parse(text, &builder)) return {std::move(builder.Root()), {}};
   return {std::nullopt, builder.SyntaxError() ? std::string() : builder.Error()};
-}
-
-std::string OutOfRange(std::string_view key) {
-  return std::string(key) + ": the number is out of range";
 }
 
 }  // namespace reventa::cli

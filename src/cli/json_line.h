@@ -29,7 +29,4 @@ struct JsonRead {
 JsonRead ReadJson(std::string_view text, const std::vector<std::string>* keys,
                   std::string_view outerKey);
 
-// "<key>: the number is out of range": a number beyond the range of a double.
-std::string OutOfRange(std::string_view key);
-
 }  // namespace reventa::cli

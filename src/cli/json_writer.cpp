@@ -6,57 +6,16 @@
 #include <cmath>
 #include <cstdint>
 
+#include "taxyear/numbers.h"
+
 namespace reventa::cli {
-
-namespace {
-
-// Amounts in rand and cents, the most common results, written without the general
-// shortest-text search: a value that is exactly the double of a whole number of
-// cents below 10^13 has that decimal as its shortest text, since no other decimal
-// of two places lies within half a unit of its last place there. False for others.
-bool AppendCents(std::string& out, double value) {
-  if (!(std::fabs(value) < 1e13)) return false;
-  const double cents = std::nearbyint(value * 100);
-  if (cents / 100 != value) return false;
-  auto whole = static_cast<std::int64_t>(cents);
-  if (whole < 0) {
-    out.push_back('-');
-    whole = -whole;
-  }
-  char buffer[24];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, whole / 100);
-  out.append(buffer, ec == std::errc() ? end : buffer);
-  const int fraction = static_cast<int>(whole % 100);
-  if (fraction != 0) {
-    out.push_back('.');
-    out.push_back(static_cast<char>('0' + fraction / 10));
-    if (fraction % 10 != 0) out.push_back(static_cast<char>('0' + fraction % 10));
-  }
-  return true;
-}
-
-}  // namespace
 
 void AppendNumber(std::string& out, double value) {
   if (!std::isfinite(value)) {
     out += "null";
     return;
   }
-  if (value == 0) value = 0;  // no "-0"
-  if (AppendCents(out, value)) return;
-  char buffer[400];
-  // Plain decimals for the amounts people read (500000, not 5e+05); the exponent
-  // form only for values far outside any amount. The same text as FormatShortest.
-  const double magnitude = std::fabs(value);
-  const bool plain = magnitude >= 1e-6 && magnitude < 1e21;
-  const auto [end, ec] =
-      plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-            : std::to_chars(buffer, buffer + sizeof buffer, value);
-  if (ec != std::errc()) {
-    out.push_back('0');
-    return;
-  }
-  out.append(buffer, end);
+  AppendShortest(out, value);
 }
 
 std::string FormatNumber(double value) {

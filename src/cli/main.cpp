@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "cli/command.h"
 #include "cli/stream_io.h"
+#include "taxyear/line_reader.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ int CoutStatus() {
 int Run(const Command& command, bool csv) {
   reventa::cli::Output out(STDOUT_FILENO);
   // Answers go out whenever the input has nothing more waiting.
-  reventa::cli::LineReader in(STDIN_FILENO, [&out] {
+  reventa::LineReader in(STDIN_FILENO, [&out] {
     if (!out.Buffer().empty()) out.Flush();
   });
   int status = reventa::cli::ExitDone;

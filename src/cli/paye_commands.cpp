@@ -7,6 +7,7 @@
 
 #include "calc/annual/annual_paye.h"
 #include "calc/period/pay_period.h"
+#include "calc/period/payroll_batch.h"
 #include "cli/command.h"
 #include "taxyear/numbers.h"
 #include "taxyear/tax_year.h"
@@ -78,21 +79,16 @@ const std::vector<std::string> PayPeriodResultKeys{"RFundAllowable", "TaxableTra
                                                    "MedCredit",      "AddMedCredit",
                                                    "NetPeriodTax"};
 
-PayPeriodInput ReadPayPeriod(const Input& in, PayPeriodKind kind) {
-  // A freshly opened window: the settings from a new settings store, the weekly
-  // window's 7 days or the fortnightly one's 14.
-  PayPeriodInput p;
-  p.EmployeeUIF = DefaultUifPercent;
-  p.EmployerUIF = DefaultUifPercent;
-  p.SkillLevy = DefaultSkillLevyPercent;
-  p.UIFLimit = DefaultUifMonthlyLimit;
-  if (kind == PayPeriodKind::Fortnightly) p.NormalDays = p.ThisDays = 14;
+// The employee number and name of a payroll file, carried through a CSV run.
+const std::vector<std::string> PayrollTextColumns{EmployeeNumberKey, EmployeeNameKey};
+
+Json RunPayPeriod(const Input& in, PayPeriodKind kind) {
+  // A freshly opened window with the settings of a new settings store, as the
+  // payroll batch window starts each row with its own settings.
+  PayPeriodInput p = OpenedPayPeriodInput(kind);
   ReadInputs(in, PayPeriodRanges(kind), p);
   if (const auto e = ValidatePayPeriodInput(p, kind)) throw CliError(e->Text());
-  return p;
-}
-
-Json PayPeriodJson(const PayPeriodResult& r) {
+  const PayPeriodResult r = ComputePayPeriod(p, kind);
   if (r.Error) return Json{{"error", r.Error->Text}};
   return ResultObject({{"RFundAllowable", r.RFundAllowable},
                        {"TaxableTravelAllowance", r.TaxableTravelAllowance},
@@ -110,9 +106,8 @@ const bool kMonthly = RegisterCommand({
     Ranges(PayPeriodRanges(PayPeriodKind::Monthly)),
     {},
     PayPeriodResultKeys,
-    [](const Input& in) {
-      return PayPeriodJson(ComputeMonthlyPaye(ReadPayPeriod(in, PayPeriodKind::Monthly)));
-    },
+    [](const Input& in) { return RunPayPeriod(in, PayPeriodKind::Monthly); },
+    PayrollTextColumns,
 });
 
 const bool kWeekly = RegisterCommand({
@@ -120,10 +115,8 @@ const bool kWeekly = RegisterCommand({
     Ranges(PayPeriodRanges(PayPeriodKind::Weekly)),
     {},
     PayPeriodResultKeys,
-    [](const Input& in) {
-      return PayPeriodJson(ComputeWeeklyPaye(ReadPayPeriod(in, PayPeriodKind::Weekly),
-                                             PeriodsPerYearWeekly, WeeklyMedCreditDivisor));
-    },
+    [](const Input& in) { return RunPayPeriod(in, PayPeriodKind::Weekly); },
+    PayrollTextColumns,
 });
 
 const bool kFortnightly = RegisterCommand({
@@ -131,11 +124,8 @@ const bool kFortnightly = RegisterCommand({
     Ranges(PayPeriodRanges(PayPeriodKind::Fortnightly)),
     {},
     PayPeriodResultKeys,
-    [](const Input& in) {
-      return PayPeriodJson(ComputeWeeklyPaye(ReadPayPeriod(in, PayPeriodKind::Fortnightly),
-                                             PeriodsPerYearFortnightly,
-                                             FortnightlyMedCreditDivisor));
-    },
+    [](const Input& in) { return RunPayPeriod(in, PayPeriodKind::Fortnightly); },
+    PayrollTextColumns,
 });
 
 const bool kDaily = RegisterCommand({
@@ -143,9 +133,8 @@ const bool kDaily = RegisterCommand({
     Ranges(PayPeriodRanges(PayPeriodKind::Daily)),
     {},
     PayPeriodResultKeys,
-    [](const Input& in) {
-      return PayPeriodJson(ComputeDailyPaye(ReadPayPeriod(in, PayPeriodKind::Daily)));
-    },
+    [](const Input& in) { return RunPayPeriod(in, PayPeriodKind::Daily); },
+    PayrollTextColumns,
 });
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace reventa {
@@ -91,6 +92,51 @@ std::string FormatShortest(double value) {
             : std::to_chars(buffer, buffer + sizeof buffer, value);
   if (ec != std::errc()) return "0";
   return std::string(buffer, end);
+}
+
+namespace {
+
+// Amounts in rand and cents written without the general shortest-text search: a
+// value that is exactly the double of a whole number of cents below 10^13 has that
+// decimal as its shortest text, since no other decimal of two places lies within
+// half a unit of its last place there. False for others.
+bool AppendCents(std::string& out, double value) {
+  if (!(std::fabs(value) < 1e13)) return false;
+  const double cents = std::nearbyint(value * 100);
+  if (cents / 100 != value) return false;
+  auto whole = static_cast<std::int64_t>(cents);
+  if (whole < 0) {
+    out.push_back('-');
+    whole = -whole;
+  }
+  char buffer[24];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, whole / 100);
+  out.append(buffer, ec == std::errc() ? end : buffer);
+  const int fraction = static_cast<int>(whole % 100);
+  if (fraction != 0) {
+    out.push_back('.');
+    out.push_back(static_cast<char>('0' + fraction / 10));
+    if (fraction % 10 != 0) out.push_back(static_cast<char>('0' + fraction % 10));
+  }
+  return true;
+}
+
+}  // namespace
+
+void AppendShortest(std::string& out, double value) {
+  if (value == 0) value = 0;  // no "-0"
+  if (AppendCents(out, value)) return;
+  char buffer[400];
+  const double magnitude = std::fabs(value);
+  const bool plain = magnitude >= 1e-6 && magnitude < 1e21;
+  const auto [end, ec] =
+      plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+            : std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (ec != std::errc()) {
+    out.push_back('0');
+    return;
+  }
+  out.append(buffer, end);
 }
 
 }  // namespace reventa

@@ -33,5 +33,9 @@ std::string FormatAmount(double value, int decimals = 2);
 
 // Shortest text that reads back to the same double ("0.1", "117507", "23.5014").
 std::string FormatShortest(double value);
+// Appends the same text as FormatShortest for a finite value, with 0 for -0: how
+// the command-line tool and the payroll export write figures. Amounts of whole
+// cents, the most common figures, take a short path of their own.
+void AppendShortest(std::string& out, double value);
 
 }  // namespace reventa

@@ -67,6 +67,10 @@ struct PayrollEmployee {
   PayrollFigures Figures;
   // Why the row was not calculated, as the tool says it; empty when it was.
   std::string Error;
+  // Every cell of the row was read into Input; an error then came from the
+  // calculation's own checks (a date rule, the day rule), and a recalculation
+  // with new settings works the row out again.
+  bool Readable = false;
   // The cells of a row that was not calculated, in the file's column order, so
   // that the grid and the export show the row as it was given.
   std::vector<std::string> Cells;
@@ -101,6 +105,8 @@ struct PayrollTotals {
   double Uif() const { return UifEmployee + UifEmployer; }
   double Sdl = 0;
   double Net = 0;
+  // Every result column summed the same way, in the order of PayrollResultColumns.
+  std::array<double, 9> Results{};
 };
 
 // One employee's payslip: gross pay (salary with fringe benefits as given,
@@ -141,8 +147,21 @@ bool RecalculatePayroll(PayrollBatch& batch, const PayrollSettings& settings,
 PayrollTotals TotalPayroll(const PayrollBatch& batch);
 Payslip PayslipOf(const PayrollEmployee& employee);
 
-// The amount as the grid shows it and the totals add it: rounded to cents.
+// The amount as the grid shows it and the totals add it: rounded to cents, half
+// to even, from the double's exact value (0.125 is 0.12, 0.375 is 0.38, and
+// 1.005, which lies below its decimal text, is 1.00).
 double Cents(double amount);
+// The same as a whole number of cents, for sums that do not drift.
+std::int64_t WholeCents(double amount);
+
+// The record of a freshly opened window of the kind with the given settings: no
+// amounts, the monthly window's 1 to 31 March 2023, the weekly window's 7 and 7
+// days, the fortnightly window's 14 and 14.
+PayPeriodInput OpenedPayPeriodInput(PayPeriodKind kind, const PayrollSettings& settings = {});
+
+// The period's own computation for the kind (the weekly and fortnightly ones with
+// their periods a year and medical credit divisors).
+PayPeriodResult ComputePayPeriod(const PayPeriodInput& input, PayPeriodKind kind);
 
 // Writes the batch as CSV the command-line tool reads back with the same figures:
 // EmployeeNumber, EmployeeName, every input of the period (the settings used

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/csv.h"
+#include "taxyear/csv.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
-namespace reventa::cli {
+namespace reventa {
 namespace {
 
 enum class FieldState { Start, Unquoted, Quoted };
@@ -69,14 +70,26 @@ bool IsBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
 }
 
+bool TextLines::Next(std::string_view& line) {
+  if (at_ >= text_.size()) return false;
+  const std::size_t end = text_.find('\n', at_);
+  const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+  line = text_.substr(at_, stop - at_);
+  at_ = stop + 1;
+  return true;
+}
+
 bool CsvReader::NextLine(std::string_view& line) {
   if (!replay_.empty()) {
     current_ = std::move(replay_.front());
     replay_.pop_front();
     line = current_;
+    ++lineNumber_;
     return true;
   }
-  return lines_.Next(line);
+  if (!lines_.Next(line)) return false;
+  ++lineNumber_;
+  return true;
 }
 
 bool CsvReader::Next(CsvRecord& record) {
@@ -86,6 +99,7 @@ bool CsvReader::Next(CsvRecord& record) {
   } while (IsBlankLine(line));
 
   record.error.clear();
+  record.line = lineNumber_;
   std::size_t count = 0;
   FieldState state = ParseLine(line, FieldState::Start, record.fields, count);
   bool nul = line.find('\0') != std::string_view::npos;
@@ -96,6 +110,7 @@ bool CsvReader::Next(CsvRecord& record) {
     while (state == FieldState::Quoted) {
       if (!NextLine(line)) {
         for (std::size_t i = lines.size(); i-- > 1;) replay_.push_front(std::move(lines[i]));
+        lineNumber_ = record.line;
         count = 0;
         ParseLine(lines[0], FieldState::Start, record.fields, count);
         DropCarriageReturn(record.fields, count);
@@ -113,6 +128,27 @@ bool CsvReader::Next(CsvRecord& record) {
   record.fields.resize(count);
   if (nul) record.error = "the row holds a NUL byte";
   return true;
+}
+
+void DropByteOrderMark(CsvRecord& header) {
+  if (header.fields.empty()) return;
+  std::string& first = header.fields.front();
+  if (first.starts_with(ByteOrderMark)) first.erase(0, ByteOrderMark.size());
+}
+
+std::string CsvHeaderProblem(const CsvRecord& header) {
+  if (!header.error.empty()) return "the header row cannot be read: " + header.error;
+  std::vector<std::string_view> sorted(header.fields.begin(), header.fields.end());
+  std::sort(sorted.begin(), sorted.end());
+  const auto twice = std::adjacent_find(sorted.begin(), sorted.end());
+  if (twice != sorted.end()) {
+    return "the header names the column \"" + std::string(*twice) + "\" more than once";
+  }
+  return {};
+}
+
+std::string FieldCountProblem(std::size_t fields, std::size_t columns) {
+  return "the row has " + std::to_string(fields) + " fields, the header " + std::to_string(columns);
 }
 
 void AppendCsvField(std::string& out, std::string_view text) {
@@ -135,4 +171,4 @@ void AppendCsvField(std::string& out, std::string_view text) {
   out.push_back('"');
 }
 
-}  // namespace reventa::cli
+}  // namespace reventa
