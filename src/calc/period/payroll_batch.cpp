@@ -338,19 +338,10 @@ Payslip PayslipOf(const PayrollEmployee& employee) {
 }
 
 std::int64_t WholeCents(double amount) {
-  const double scaled = amount * 100;
-  // Beyond 2^52 every double is a whole number; beyond 2^62 the cents do not fit.
-  if (!(std::fabs(scaled) < 0x1p52)) {
-    return std::fabs(scaled) < 0x1p62 ? static_cast<std::int64_t>(scaled) : 0;
-  }
-  // The product is rounded; the fused multiply-add gives its rounding error
-  // exactly, which decides a product that came out halfway between two cents.
-  const double error = std::fma(amount, 100, -scaled);
-  double cents = std::nearbyint(scaled);
-  if (std::fabs(scaled - cents) == 0.5 && error != 0) {
-    cents = error > 0 ? scaled + 0.5 : scaled - 0.5;
-  }
-  return static_cast<std::int64_t>(cents);
+  // The rounding FormatAmount shows: the amount times 100, rounded half to even.
+  const double cents = RoundHalfEven(amount * 100);
+  // No payroll figure comes near 2^62 cents; NaN and infinities are no amounts.
+  return std::fabs(cents) < 0x1p62 ? static_cast<std::int64_t>(cents) : 0;
 }
 
 double Cents(double amount) { return static_cast<double>(WholeCents(amount)) / 100; }

@@ -147,9 +147,9 @@ bool RecalculatePayroll(PayrollBatch& batch, const PayrollSettings& settings,
 PayrollTotals TotalPayroll(const PayrollBatch& batch);
 Payslip PayslipOf(const PayrollEmployee& employee);
 
-// The amount as the grid shows it and the totals add it: rounded to cents, half
-// to even, from the double's exact value (0.125 is 0.12, 0.375 is 0.38, and
-// 1.005, which lies below its decimal text, is 1.00).
+// The amount as the grid shows it and the totals add it: rounded to cents half
+// to even exactly as the amount fields show it (FormatAmount): 0.125 is 0.12,
+// 0.375 is 0.38, and 1.005, whose double lies below its text, is 1.00.
 double Cents(double amount);
 // The same as a whole number of cents, for sums that do not drift.
 std::int64_t WholeCents(double amount);
