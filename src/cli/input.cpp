@@ -23,7 +23,7 @@ CliError Fault(const char* key, std::string_view what) {
 // The double of a number cell.
 double CellNumber(const char* key, const std::string& cell) {
   double d = 0;
-  if (std::string e = ReadCellNumber(key, cell, d); !e.empty()) throw CliError(e);
+  if (std::string message; !ReadCellNumber(key, cell, d, message)) throw CliError(message);
   return d;
 }
 
@@ -110,12 +110,12 @@ bool Input::Read(const InputRange& range, Held held, double& value) const {
     // A CSV row: the cell through the reader the payroll batch window shares.
     const std::string* cell = Cell(columns_->FindLasting(range.Key));
     if (cell == nullptr) return false;
-    if (std::string e = ReadInputCell(range, held, *cell, d); !e.empty()) throw CliError(e);
+    if (!ReadInputCell(range, held, *cell, d, fault_)) throw CliError(fault_);
     value = d;
     return true;
   }
   if (!ReadAt(range.Key, -1, d)) return false;
-  if (std::string e = CheckHeldNumber(range, held, d); !e.empty()) throw CliError(e);
+  if (std::string message; !CheckHeldNumber(range, held, d, message)) throw CliError(message);
   value = d;
   return true;
 }
@@ -132,7 +132,7 @@ bool Input::ReadAt(const char* key, int column, double& value) const {
     const std::string* cell = Cell(column);
     if (cell == nullptr) return false;
     if (!IsJsonNumber(*cell)) throw Fault(key, "expected a number");
-    if (std::string e = ReadCellNumber(key, *cell, d); !e.empty()) throw CliError(e);
+    if (std::string message; !ReadCellNumber(key, *cell, d, message)) throw CliError(message);
   }
   if (!std::isfinite(d)) throw CliError(OutOfRange(key));
   // JSON reads "-0" as the integer 0; a typed -0 is 0 whichever way it comes.

@@ -99,6 +99,8 @@ class Input {
   const std::vector<std::string>* cells_ = nullptr;
   // Cells read as JSON values by Raw; a list keeps the references it hands out.
   mutable std::forward_list<Json> cellValues_;
+  // Why a cell could not be read (kept here, not made for every cell).
+  mutable std::string fault_;
 };
 
 // Reads every input of the table that the record holds and the input gives into

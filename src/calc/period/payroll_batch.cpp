@@ -127,10 +127,8 @@ void ReadRow(const PayrollBatch& batch, const PayrollSettings& settings,
     const int column = batch.InputColumns[i];
     if (!Filled(cells, column)) continue;
     double value = 0;
-    std::string error = ReadInputCell(table[i].Range, HeldOf(table[i]),
-                                      cells[static_cast<std::size_t>(column)], value);
-    if (!error.empty()) {
-      employee.Error = std::move(error);
+    if (!ReadInputCell(table[i].Range, HeldOf(table[i]), cells[static_cast<std::size_t>(column)],
+                       value, employee.Error)) {
       return;
     }
     SetValue(table[i], employee.Input, value);
