@@ -88,6 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"QuotedNameWithACommaAndAQuote", K::Monthly,
                  "EmployeeNumber,EmployeeName,Salary\n007,\"Doe, J \"\"Jo\"\"\",30000\n",
                  "2 007|Doe, J \"Jo\" UIF 177.12 PAYE 4 783.08\n"},
+        FileCase{"QuotedNameOverTwoLines", K::Monthly,
+                 "EmployeeName,Salary\n\"A\nB\",30000\nC,30000\n",
+                 "2 |A\nB UIF 177.12 PAYE 4 783.08\n4 |C UIF 177.12 PAYE 4 783.08\n"},
         FileCase{"ByteOrderMarkBeforeTheHeader", K::Monthly,
                  "\xEF\xBB\xBF"
                  "EmployeeName,Salary\nA,30000\n",
@@ -126,6 +129,21 @@ TEST(PayrollBatch, RecalculationTakesNewSettingsWhereARowGivesNone) {
             "2 |A UIF 265.68 PAYE 4 783.08\n3 |B UIF 354.24 PAYE 4 783.08\n"
             "4 |C The Start date entered must be before the End date\n"
             "5 |D Salary: expected a number\n");
+}
+
+TEST(PayrollBatch, ProgressStopsALongReadAndRecalculation) {
+  std::string text = "Salary\n";
+  for (int i = 0; i < 5000; ++i) text += "30000\n";
+  std::size_t calls = 0;
+  const auto stopAtOnce = [&calls](std::size_t) { return ++calls > 1; };
+  PayrollLoad load = Read(text);
+  TextLines lines(text);
+  const PayrollLoad stopped = ReadPayroll(lines, K::Monthly, {}, stopAtOnce);
+  EXPECT_TRUE(stopped.Cancelled);
+  EXPECT_EQ(stopped.Batch.Employees.size(), 1024u);
+  EXPECT_FALSE(load.Cancelled);
+  EXPECT_TRUE(RecalculatePayroll(load.Batch, {}, [](std::size_t) { return true; }));
+  EXPECT_FALSE(RecalculatePayroll(load.Batch, {}, [](std::size_t) { return false; }));
 }
 
 TEST(PayrollBatch, TotalsAddWholeCentsWithoutDrift) {
