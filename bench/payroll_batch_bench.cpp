@@ -21,7 +21,7 @@ constexpr std::size_t Rows = 100000;
 
 const std::string& MonthlyFile() {
   static const std::string file =
-      reventa::samples::PayrollSampler(PayPeriodKind::Monthly, 2024).File(Rows, false);
+      reventa::samples::PayrollFile(PayPeriodKind::Monthly, Rows, false);
   return file;
 }
 

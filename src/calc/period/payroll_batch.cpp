@@ -76,14 +76,18 @@ ColumnPlan PlanColumns(PayrollBatch& batch) {
   return plan;
 }
 
-// The row of an earlier export's totals: no input, a figure in a result column.
+// The row of an earlier export's totals: no input, a figure other than 0 in a
+// result column. A row without input that the tool worked out (its figures all
+// 0) stays an employee.
 bool IsTotalsRow(const PayrollBatch& batch, const ColumnPlan& plan,
                  const std::vector<std::string>& cells) {
   for (const int column : batch.InputColumns) {
     if (Filled(cells, column)) return false;
   }
   for (const int column : plan.results) {
-    if (Filled(cells, column)) return true;
+    if (Filled(cells, column) && LeadingNumber(cells[static_cast<std::size_t>(column)]) != 0) {
+      return true;
+    }
   }
   return false;
 }

@@ -87,8 +87,8 @@ struct PayrollBatch {
   // Columns that are no input of the period, no text column and no result
   // column: named once to the user and ignored.
   std::vector<std::string> Unknown;
-  // Rows of an earlier export's totals (no input given, figures in the result
-  // columns): they are no employees and are left out, and counted here.
+  // Rows of an earlier export's totals (no input given, a figure other than 0 in
+  // a result column): they are no employees and are left out, and counted here.
   std::size_t TotalsRowsLeftOut = 0;
   std::vector<PayrollEmployee> Employees;
 };
