@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"SettingsColumnGivenWins", "Salary,EmployeeUIF\n30000,2\n30000,\n",
                  "2 | UIF 354.24 PAYE 4 783.08\n3 | UIF 265.68 PAYE 4 783.08\n",
                  PayrollSettings{.EmployeeUIF = 1.5}},
+        FileCase{"RowWithoutInputWorkedOutStaysAnEmployee",
+                 "EmployeeName,Salary,UifEmployee\nA,,0\n", "2 |A UIF 0.00 PAYE 0.00\n"},
         FileCase{"ExportedTotalsRowLeftOut",
                  "EmployeeName,Salary,UifEmployee,error\nA,30000,1,old\nTotals,,177.12,\n",
                  "totals rows: 1\n2 |A UIF 177.12 PAYE 4 783.08\n"}),
