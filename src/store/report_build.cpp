@@ -8,6 +8,7 @@
 #include <QTextOption>
 
 #include "store/report_chart.h"
+#include "store/report_export.h"
 #include "store/report_template.h"
 #include "store/table_store.h"
 
@@ -64,6 +65,7 @@ BuiltReport BuildReport(const QString& appFolder, const QString& reportDbPath,
   built.document->setDefaultStyleSheet(
       QStringLiteral("td[align=\"right\"] { white-space: nowrap; }"));
   built.document->setHtml(filled.text);
+  SetReportLandscape(*built.document, report.landscape);
   InsertReportCharts(*built.document, charts);
   built.table = report.table;
   if (!read.isEmpty()) built.row = read.first();

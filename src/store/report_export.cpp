@@ -50,6 +50,8 @@ constexpr std::array kNaming{
 const char* const kNameCaptions[] = {"For :", "Vir :"};
 const QString kTodayFormat = QStringLiteral("yyyy-MM-dd");
 const QString kFolderKey = QStringLiteral("Export/LastFolder");
+// The dynamic property of a built report that says it is laid out on its side.
+const char* const kLandscapeProperty = "reventaLandscape";
 constexpr auto kWriteBits =
     QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
@@ -137,10 +139,20 @@ void ExportFolder::remember(const QString& exportedFile) const {
   s.setValue(kFolderKey, QFileInfo(exportedFile).absolutePath());
 }
 
-void PrepareReportPage(QPagedPaintDevice& printer) {
+void SetReportLandscape(QTextDocument& report, bool landscape) {
+  report.setProperty(kLandscapeProperty, landscape);
+}
+
+bool ReportLandscape(const QTextDocument& report) {
+  return report.property(kLandscapeProperty).toBool();
+}
+
+void PrepareReportPage(QPagedPaintDevice& printer, const QTextDocument* report) {
   // The report lays itself out with a 2 cm margin inside the page (the rich-text
   // engine's own), so the page itself asks for none beyond what the printer needs.
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+  const bool landscape = report != nullptr && ReportLandscape(*report);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                    landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
@@ -239,7 +251,7 @@ std::optional<QString> ExportReport(const QTextDocument& document, const QString
       QPdfWriter writer(&buffer);
       writer.setResolution(1200);
       writer.setTitle(title);
-      PrepareReportPage(writer);
+      PrepareReportPage(writer, &document);
       document.print(&writer);
     } else if (html) {
       buffer.write(document.toHtml().toUtf8());

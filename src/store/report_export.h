@@ -14,8 +14,14 @@ class QTextDocument;
 
 namespace reventa {
 
-// Lays a report out on A4 pages with the program's margins.
-void PrepareReportPage(QPagedPaintDevice& printer);
+// Lays a report out on A4 pages with the program's margins, upright or, for a
+// report its template lays out across the page (a wide table), on its side.
+void PrepareReportPage(QPagedPaintDevice& printer, const QTextDocument* report = nullptr);
+
+// Whether a built report is laid out on its side; the report carries it from its
+// template to the preview, the printer and the export.
+void SetReportLandscape(QTextDocument& report, bool landscape);
+bool ReportLandscape(const QTextDocument& report);
 
 // Writes a filled report to a file; the format follows the file's suffix (.pdf,
 // .html or .htm, .odt). An error text naming the file on failure, saying what went

@@ -12,7 +12,7 @@ namespace reventa {
 namespace {
 
 const QRegularExpression kHeader(QStringLiteral(
-    R"re(^\s*<!--\s*reventa-report\s+table="([^"]+)"(?:\s+with="([^"]+)")?\s*-->)re"));
+    R"re(^\s*<!--\s*reventa-report\s+table="([^"]+)"(?:\s+with="([^"]+)")?(?:\s+page="(landscape|portrait)")?\s*-->)re"));
 const QRegularExpression kPlaceholder(
     QStringLiteral(R"(\{\{\s*([A-Za-z_][^{}|\s]*)\s*(?:\|\s*([a-z0-9]+))?\s*\}\})"));
 const QRegularExpression kIfBlock(
@@ -228,7 +228,8 @@ std::variant<ReportTemplate, QString> ParseReportTemplate(const QString& text) {
   if (!m.hasMatch()) {
     return QStringLiteral("The template does not start with the line naming its table.");
   }
-  return ReportTemplate{m.captured(1), text.mid(m.capturedEnd()), m.captured(2)};
+  return ReportTemplate{m.captured(1), text.mid(m.capturedEnd()), m.captured(2),
+                        m.captured(3) == QLatin1String("landscape")};
 }
 
 Filled FormatReportValue(const QVariant& value, const QString& format) {

@@ -18,6 +18,7 @@ struct ReportTemplate {
   QString table;           // the table the template reads
   QString html;            // the template text
   QString withTable = {};  // a single-row table whose fields it reads too; may be empty
+  bool landscape = false;  // laid out across an A4 page turned on its side
 };
 
 // Reads the template's table from its first line; an error text when the first

@@ -56,6 +56,9 @@ bool ReportEngine::Run(const QString& templateName, const QString& title, int de
     }
     QPrinter& p = printer();
     p.setDocName(templateName);
+    // The printer chosen with Printer Setup keeps its paper; the report turns it.
+    p.setPageOrientation(ReportLandscape(*built.document) ? QPageLayout::Landscape
+                                                          : QPageLayout::Portrait);
     built.document->print(&p);
     return true;
   }

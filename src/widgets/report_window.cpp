@@ -37,7 +37,7 @@ ReportWindow::ReportWindow(std::unique_ptr<QTextDocument> document, const QStrin
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("ReportWindow"));
   setWindowTitle(title);
-  PrepareReportPage(*previewPrinter_);
+  PrepareReportPage(*previewPrinter_, document_.get());
   preview_ = new QPrintPreviewWidget(previewPrinter_.get(), this);
   preview_->setObjectName(QStringLiteral("preview"));
   connect(preview_, &QPrintPreviewWidget::paintRequested, this,
@@ -192,7 +192,7 @@ void ReportWindow::exportWithDialog() {
 
 void ReportWindow::printWithDialog() {
   QPrinter printer(QPrinter::HighResolution);
-  PrepareReportPage(printer);
+  PrepareReportPage(printer, document_.get());
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
   document_->print(&printer);
