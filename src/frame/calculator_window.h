@@ -112,13 +112,14 @@ class CalculatorWindow : public QWidget {
   void setUpPrinting(const PrintFlow& flow, QPushButton* print, QWidget* anchor);
   virtual bool beforePrint() { return true; }
   virtual std::optional<Report> report() { return std::nullopt; }
+  // Writes the report's tables into the report data store; a problem is said
+  // and false returned.
+  bool write(const Report& report);
 
  private:
   friend class Form;
   void openPrintPanel();
   void print(int destination);
-  // Writes the report's tables; a problem is said and false returned.
-  bool write(const Report& report);
 
   AppContext& context_;
   bool discarding_ = false;

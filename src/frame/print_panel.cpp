@@ -26,6 +26,7 @@ PrintPanel::PrintPanel(QWidget* window, const PrintPanelOptions& options)
   view_->setObjectName(QStringLiteral("cmdVR"));
   print_->setObjectName(QStringLiteral("cmdPD"));
   cancel_->setObjectName(options.cancelName);
+  if (!options.choices.isEmpty()) addChoices(options.choices);
   if (options.languages) addLanguages();
   if (!options.nameCaption.isEmpty()) addName(options);
   if (options.schedule) addSchedule();
@@ -42,6 +43,32 @@ PrintPanel::PrintPanel(QWidget* window, const PrintPanelOptions& options)
     close();
     Q_EMIT cancelled();
   });
+}
+
+void PrintPanel::addChoices(const QStringList& choices) {
+  // The options in a box of their own, so that they exclude one another and
+  // not the languages.
+  auto* box = new QWidget(this);
+  box->setObjectName(QStringLiteral("fraChoice"));
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (const QString& caption : choices) {
+    auto* option = new QRadioButton(caption, box);
+    option->setObjectName(QStringLiteral("optChoice%1").arg(choices_.size()));
+    option->setChecked(choices_.isEmpty());
+    choices_ << option;
+    order_ << option;
+    row->addWidget(option);
+  }
+  row->addStretch();
+  content()->addWidget(box);
+}
+
+int PrintPanel::choice() const {
+  for (qsizetype i = 0; i < choices_.size(); ++i) {
+    if (choices_[i]->isChecked()) return static_cast<int>(i);
+  }
+  return 0;
 }
 
 void PrintPanel::addLanguages() {

@@ -14,6 +14,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 #include "frame/panel_frame.h"
@@ -44,6 +45,9 @@ struct PrintPanelOptions {
   bool nameBelowCaption = false;
   // "Include Amortization" with the annual or monthly schedule.
   bool schedule = false;
+  // Reports to choose between, above the languages (captions with their access
+  // keys); the first is chosen when the panel is made.
+  QStringList choices;
   // Where the focus goes when the panel opens: its first control (an option, the
   // name, or "&View/Export report" when there are none), or the name field.
   enum class Focus { First, Name } focus = Focus::First;
@@ -66,6 +70,8 @@ class PrintPanel : public PanelFrame {
   QLineEdit* nameField() const { return name_; }
   // The schedule to print: None unless "Include Amortization" is ticked.
   AmortKind schedule() const;
+  // The report chosen among the choices (0 without them).
+  int choice() const;
 
   // Shows the panel below `anchor` (the window's row of buttons), growing the
   // window as much as the panel needs, the focus where the options say.
@@ -84,6 +90,7 @@ class PrintPanel : public PanelFrame {
   void cancelled();
 
  private:
+  void addChoices(const QStringList& choices);
   void addLanguages();
   void addName(const PrintPanelOptions& options);
   void addSchedule();
@@ -107,6 +114,7 @@ class PrintPanel : public PanelFrame {
   // The controls in their tab order, top to bottom: options, name, schedule,
   // then the buttons.
   QList<QWidget*> order_;
+  QList<QRadioButton*> choices_;
   QRadioButton* english_ = nullptr;
   QLineEdit* name_ = nullptr;
   QCheckBox* include_ = nullptr;

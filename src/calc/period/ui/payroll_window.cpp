@@ -104,14 +104,19 @@ PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, con
 }
 
 void PayrollWindow::finishLayout() {
+  finishLayout(nullptr, {{"&OK", "cmdOk"},
+                         {"&Calculate", "cmdCalculate"},
+                         {"&Settings", "cmdSettings"},
+                         {"&Print", "cmdPrint"}});
+}
+
+void PayrollWindow::finishLayout(QWidget* body, std::initializer_list<CommandEntry> commands) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid_);
+  if (body != nullptr) layout->addWidget(body, 1);
   layout->addSpacing(8);
-  layout->addLayout(commandRow({{"&OK", "cmdOk"},
-                                {"&Calculate", "cmdCalculate"},
-                                {"&Settings", "cmdSettings"},
-                                {"&Print", "cmdPrint"}}));
-  layout->addStretch();
+  layout->addLayout(commandRow(commands));
+  if (body == nullptr) layout->addStretch();
   // The print panel opens below the commands.
   QPushButton* print = command(QStringLiteral("cmdPrint"));
   setUpPrinting({printOptions_}, print, print);
@@ -146,12 +151,13 @@ void PayrollWindow::confirmSettings() {
   settingsPanel_->hide();
   setCommandsEnabled(true);
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  calculate();
+  settingsConfirmed();
 }
 
 void PayrollWindow::setCommandsEnabled(bool enabled) {
-  for (const char* name : {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint"}) {
-    command(QString::fromLatin1(name))->setEnabled(enabled);
+  for (const char* name :
+       {"cmdOk", "cmdCalculate", "cmdSettings", "cmdPrint", "cmdOpen", "cmdExport"}) {
+    if (QPushButton* button = command(QString::fromLatin1(name))) button->setEnabled(enabled);
   }
 }
 

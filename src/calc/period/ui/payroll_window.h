@@ -40,6 +40,13 @@ class PayrollWindow : public CalculatorWindow {
   QPushButton* infoButton() const { return info_; }
   // The grid, then the commands; the tab order follows the rows.
   void finishLayout();
+  // The grid, `body` below it taking the room the window has, then the commands
+  // given (which include "&OK", "&Calculate", "&Settings" and "&Print").
+  void finishLayout(QWidget* body, std::initializer_list<CommandEntry> commands);
+  // "O&K" on the settings panel, once the settings are saved: calculates again.
+  virtual void settingsConfirmed() { calculate(); }
+  // The print panel's options, until finishLayout makes the panel.
+  PrintPanelOptions& printOptions() { return printOptions_; }
 
   // Reads the five settings into the settings panel. A store that cannot be read
   // is reported once and the defaults are used.
