@@ -1,6 +1,7 @@
 -- The report data store: one table per report, read by the report templates.
 -- Single-row tables hold exactly one row that every print edits in place; the
--- two refilled tables (compcar, Amort) are emptied and refilled by each print.
+-- refilled tables (compcar, Amort and the payroll batch's) are emptied and
+-- refilled by each print.
 -- The program never creates or alters a table: this file builds the pristine
 -- store that a first start copies into the user's data folder. Later
 -- calculators only add to it.
@@ -473,5 +474,29 @@ CREATE TABLE "Inflation" (
   "ANS2" REAL
 );
 INSERT INTO "Inflation" VALUES (0, 0, 0, 0, 0);
+
+-- Payroll batch: the period's totals with the captions of both of its reports in
+-- the language chosen (one row, refilled by each print), the employees of the
+-- totals report, and one payslip per employee calculated.
+CREATE TABLE "PayrollTotals" (
+  "Title" TEXT, "PeriodCap" TEXT, "Period" TEXT, "FileCap" TEXT, "FileName" TEXT,
+  "DateCap" TEXT, "Printed" TEXT, "EmpCap" TEXT, "EmpNum" INTEGER, "NotCalcCap" TEXT,
+  "NotCalcNum" INTEGER, "PayeCap" TEXT, "PayeNum" REAL, "UifEeCap" TEXT, "UifEeNum" REAL,
+  "UifErCap" TEXT, "UifErNum" REAL, "UifCap" TEXT, "UifNum" REAL, "SdlCap" TEXT,
+  "SdlNum" REAL, "GrossCap" TEXT, "GrossNum" REAL, "NetCap" TEXT, "NetNum" REAL,
+  "EmployeesCap" TEXT, "ColLine" TEXT, "ColNumber" TEXT, "ColName" TEXT, "ColMessage" TEXT,
+  "SlipTitle" TEXT, "SlipNumber" TEXT, "SlipName" TEXT, "SlipSalary" TEXT,
+  "SlipCommission" TEXT, "SlipBonus" TEXT, "SlipTravel" TEXT, "SlipDeductions" TEXT,
+  "SlipRFund" TEXT, "SlipMedAid" TEXT, "SlipTotalDed" TEXT, "SlipEmployer" TEXT
+);
+CREATE TABLE "PayrollRows" (
+  "Line" INTEGER, "Number" TEXT, "Name" TEXT, "Gross" REAL, "Paye" REAL, "UifEe" REAL,
+  "UifEr" REAL, "Sdl" REAL, "Net" REAL, "Message" TEXT
+);
+CREATE TABLE "Payslips" (
+  "Number" TEXT, "Name" TEXT, "Period" TEXT, "Salary" REAL, "Commission" REAL, "Bonus" REAL, "Travel" REAL,
+  "Gross" REAL, "Paye" REAL, "UifEe" REAL, "RFund" REAL, "MedAid" REAL, "Deductions" REAL,
+  "Net" REAL, "UifEr" REAL, "Sdl" REAL, "PageBreak" TEXT
+);
 
 COMMIT;

@@ -77,6 +77,9 @@ const std::vector<Menu>& MenuBar() {
         {"mnuFortNight", "&FortNightly", "frmFortNight"},
         {"mnuWeekly", "&Weekly", "frmWeekly"},
         {"mnuDaily", "&Daily", "frmDaily"},
+        {nullptr, nullptr, nullptr},
+        {"mnuPayrollBatch", "&Payroll Batch…", "frmPayrollBatch"},
+        {nullptr, nullptr, nullptr},
         {"QuickTax", "QuickTax", "frmKwikTax"}}},
       {"mnuCarCalcs",
        "&Car Calculations",
@@ -101,9 +104,10 @@ const std::vector<Menu>& MenuBar() {
 
 // Closed by "Initialise All", in this order; QuickTax and the about box stay.
 const char* const kInitialiseAllCloses[] = {
-    "frmAnnual",      "frmMonthly",    "frmWeekly",    "frmDaily",      "frmCompCar",  "frmCarAll1",
-    "frmHelpBrowser", "frmInflation",  "frmLoans",     "frmLoanBuster", "frmLoanComp", "frmDayBal",
-    "frmReventaMon",  "frmReventaAnn", "frmVeloxaMon", "frmVeloxaAnn"};
+    "frmAnnual",    "frmMonthly",     "frmWeekly",     "frmDaily",      "frmCompCar",
+    "frmCarAll1",   "frmHelpBrowser", "frmInflation",  "frmLoans",      "frmLoanBuster",
+    "frmLoanComp",  "frmDayBal",      "frmReventaMon", "frmReventaAnn", "frmVeloxaMon",
+    "frmVeloxaAnn", "frmPayrollBatch"};
 
 // The background colours along one edge of the picture (a line one pixel wide),
 // in `count` steps: the middle pixel of each step by lightness, so that the thin
@@ -293,7 +297,7 @@ void MainWindow::buildMenus() {
         m->addSeparator();
         continue;
       }
-      QAction* action = m->addAction(QString::fromLatin1(item.caption));
+      QAction* action = m->addAction(QString::fromUtf8(item.caption));
       action->setObjectName(QString::fromLatin1(item.name));
       if (item.window != nullptr) {
         const QString window = QString::fromLatin1(item.window);
