@@ -239,6 +239,7 @@ void TestHelp::guideHasContentsAndAChapterPerCalculator() {
                              "Fortnightly PAYE",
                              "Weekly PAYE",
                              "Daily PAYE",
+                             "Payroll batch",
                              "Salary packages",
                              "Travel allowance",
                              "Company car",
