@@ -3,6 +3,7 @@
 #include "frame/print_panel.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,9 +47,11 @@ PrintPanel::PrintPanel(QWidget* window, const PrintPanelOptions& options)
 }
 
 void PrintPanel::addChoices(const QStringList& choices) {
-  // The options in a box of their own, so that they exclude one another and
-  // not the languages.
+  // The options in a box and a group of their own, so that they exclude one
+  // another and not the languages (auto-exclusive buttons look for their
+  // partners among all of a widget's descendants).
   auto* box = new QWidget(this);
+  auto* group = new QButtonGroup(box);
   box->setObjectName(QStringLiteral("fraChoice"));
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
@@ -56,6 +59,7 @@ void PrintPanel::addChoices(const QStringList& choices) {
     auto* option = new QRadioButton(caption, box);
     option->setObjectName(QStringLiteral("optChoice%1").arg(choices_.size()));
     option->setChecked(choices_.isEmpty());
+    group->addButton(option);
     choices_ << option;
     order_ << option;
     row->addWidget(option);
