@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -25,10 +26,12 @@
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "calc/period/ui/payroll_batch_model.h"
+#include "store/report_build.h"
 #include "store/report_export.h"
 #include "store/reports/payroll_report.h"
 #include "store/settings_store.h"
@@ -62,6 +65,11 @@ QString PeriodName(PayPeriodKind kind) {
       return QStringLiteral("Monthly");
   }
 }
+
+// Reports longer than this ask first; about this many rows are laid out a minute
+// (measured with bench/payroll_window.cpp).
+constexpr std::size_t kLongReportRows = 5000;
+constexpr std::size_t kReportRowsAMinute = 30000;
 
 QString Rand(double amount) {
   return QStringLiteral("R ") + QString::fromStdString(FormatAmount(amount, 2));
@@ -146,6 +154,7 @@ PayrollBatchWindow::PayrollBatchWindow(AppContext& context)
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->horizontalHeader()->setDefaultSectionSize(120);
+  grid_->horizontalHeader()->setMinimumSectionSize(60);
   rows->addWidget(grid_, 1);
   addToTabOrder(grid_);
   totals_->setObjectName(QStringLiteral("lblTotals"));
@@ -166,12 +175,14 @@ PayrollBatchWindow::PayrollBatchWindow(AppContext& context)
   progressTimer_->setInterval(100);
 
   printOptions().choices = QStringList{tr("&Totals report"), tr("Pa&yslips")};
-  finishLayout(body, {{"O&K", "cmdOk"},
-                      {"&Calculate", "cmdCalculate"},
-                      {"&Settings", "cmdSettings"},
-                      {"&Open CSV…", "cmdOpen"},
-                      {"E&xport…", "cmdExport"},
-                      {"&Print", "cmdPrint"}});
+  finishLayout(body,
+               {{"O&K", "cmdOk"},
+                {"&Calculate", "cmdCalculate"},
+                {"&Settings", "cmdSettings"},
+                {"&Open CSV…", "cmdOpen"},
+                {"E&xport…", "cmdExport"},
+                {"&Print", "cmdPrint"}},
+               filter_);
   connect(command(QStringLiteral("cmdOk")), &QPushButton::clicked, this, [this] {
     cancelJob();
     closeWindow();
@@ -310,6 +321,8 @@ void PayrollBatchWindow::run(const QString& what, std::shared_ptr<Job> job, Work
                              std::function<void(Job&)> done) {
   job_ = std::move(job);
   jobDone_ = std::move(done);
+  // A report being laid out says nothing of how far it has got.
+  progress_->setRange(0, job_->cancellable ? 1000 : 0);
   progress_->setValue(0);
   progress_->setFormat(what + QStringLiteral(" %p%"));
   setIdle(false);
@@ -347,16 +360,22 @@ void PayrollBatchWindow::showProgress() {
 
 void PayrollBatchWindow::setIdle(bool idle) {
   progress_->setVisible(!idle);
-  cancel_->setVisible(!idle);
+  cancel_->setVisible(!idle && job_->cancellable);
   for (const char* name : {"cmdCalculate", "cmdSettings", "cmdOpen", "cmdExport", "cmdPrint"}) {
     command(QString::fromLatin1(name))->setEnabled(idle);
   }
   for (QRadioButton* option : {monthly_, fortnightly_, weekly_}) option->setEnabled(idle);
   filter_->setEnabled(idle && model_->batch() != nullptr);
   if (!idle) {
-    cancel_->setFocus();
-  } else if (cancel_->hasFocus() || focusWidget() == nullptr) {
-    grid_->setFocus();
+    // Cancel takes the keyboard while the work runs; afterwards the keyboard
+    // goes back where it was (or to the grid), not nowhere.
+    QWidget* focus = QApplication::focusWidget();
+    focusBeforeJob_ = focus != nullptr && isAncestorOf(focus) ? focus : nullptr;
+    if (cancel_->isVisible()) cancel_->setFocus();
+  } else if (QWidget* focus = QApplication::focusWidget();
+             focus == nullptr || focus == cancel_ || isAncestorOf(focus)) {
+    QWidget* back = focusBeforeJob_;
+    (back != nullptr && back->isEnabled() && back->isVisible() ? back : grid_)->setFocus();
   }
 }
 
@@ -365,6 +384,9 @@ void PayrollBatchWindow::showBatch(std::shared_ptr<const PayrollBatch> batch, co
   shownKind_ = batch->Kind;
   model_->setBatch(std::move(batch));
   grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  // The number narrow, the name wide enough for most names.
+  grid_->setColumnWidth(0, 90);
+  grid_->setColumnWidth(1, 200);
   filter_->setEnabled(true);
   const PayrollTotals& t = model_->totals();
   file_->setText(tr("%1 — %2, %n employee(s)", nullptr, static_cast<int>(t.Employees))
@@ -426,7 +448,7 @@ void PayrollBatchWindow::chooseAndExport() {
 bool PayrollBatchWindow::exportTo(const QString& path, std::int16_t language) {
   const std::shared_ptr<const PayrollBatch>& batch = model_->batch();
   if (!batch) return false;
-  const BusyCursor busy;
+  const BusyCursor waiting;
   const auto failed = [&](const QString& why) {
     context().messages.Error(this, kTitle,
                              tr("The payroll could not be exported to %1:\n%2")
@@ -434,15 +456,25 @@ bool PayrollBatchWindow::exportTo(const QString& path, std::int16_t language) {
     return false;
   };
   if (QFileInfo(path).suffix().toLower() == QLatin1String("pdf")) {
-    if (!write(PayrollReport(*batch, model_->totals(), language, path_, QDate::currentDate()))) {
+    if (busy() ||
+        !write(PayrollReport(*batch, model_->totals(), language, path_, QDate::currentDate()))) {
       return false;
     }
-    const ReportEngine::Built built = context().reports.Build(PayrollReportTemplate);
-    if (!built.document) return failed(built.error);
-    if (const auto problem = ExportReport(*built.document, kTitle, path)) {
-      context().messages.Error(this, kTitle, *problem);
-      return false;
-    }
+    auto job = std::make_shared<Job>();
+    job->cancellable = false;
+    run(
+        tr("Making the report…"), job,
+        [app = context().appFolder, store = context().stores.reportDb, path](Job& j) {
+          const BuiltReport built = BuildReport(app, store, PayrollReportTemplate);
+          if (!built.document) {
+            j.error = built.error;
+          } else if (const auto problem = ExportReport(*built.document, kTitle, path)) {
+            j.error = *problem;
+          }
+        },
+        [this](Job& j) {
+          if (!j.error.isEmpty()) context().messages.Error(this, kTitle, j.error);
+        });
     return true;
   }
   // The new file replaces an old one only once it is complete.
@@ -469,6 +501,22 @@ std::optional<Report> PayrollBatchWindow::report() {
     refuse(command(QStringLiteral("cmdOpen")), kTitle,
            tr("Open a payroll file first: choose \"Open CSV…\"."));
     return std::nullopt;
+  }
+  // A report window or printer lays a long report out before it answers again:
+  // say how long, and point to the export, which does it in the background.
+  const std::size_t rows =
+      printPanel()->choice() == 1 ? model_->totals().Employees : batch->Employees.size();
+  if (rows > kLongReportRows) {
+    Message ask;
+    ask.title = kTitle;
+    ask.icon = Message::Icon::Question;
+    ask.buttons = Message::Buttons::OkCancel;
+    ask.text = tr("The report of %1 employees takes about %2 minute(s) to lay out, and the "
+                  "program does not answer meanwhile. \"Export…\" makes the PDF while you "
+                  "go on working.\n\nMake the report now?")
+                   .arg(rows)
+                   .arg(std::max<std::size_t>(1, rows / kReportRowsAMinute));
+    if (context().messages.Show(this, ask) != Message::Answer::Ok) return std::nullopt;
   }
   const std::int16_t language = reportLanguage();
   if (printPanel()->choice() == 1) return PayslipsReport(*batch, language, QDate::currentDate());

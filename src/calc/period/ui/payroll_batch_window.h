@@ -48,6 +48,9 @@ class PayrollBatchWindow : public PayrollWindow {
   void open(const QString& path);
   // Writes the grid to a file: CSV (.csv) or a PDF report (.pdf) in the language
   // (0 English, 1 Afrikaans). False, after a message, when nothing was written.
+  // The PDF report is laid out off the window's thread (a payroll of thousands
+  // takes seconds): true then means it has begun, and busy() turns false once the
+  // file is written or its problem said.
   bool exportTo(const QString& path, std::int16_t language);
 
   // How the window asks for a file; tests answer without a dialog. `save`: a file
@@ -73,7 +76,9 @@ class PayrollBatchWindow : public PayrollWindow {
     std::atomic<std::uint64_t> rowsDone{0};
     std::uint64_t size = 0;       // of the file, for the progress bar (0: count rows)
     std::uint64_t rowsTotal = 0;  // when recalculating
+    bool cancellable = true;      // a report being laid out runs to its end
     PayrollLoad result;
+    QString error;  // why a report could not be exported
   };
   using Work = std::function<void(Job&)>;
 
@@ -108,6 +113,7 @@ class PayrollBatchWindow : public PayrollWindow {
   PayPeriodKind shownKind_ = PayPeriodKind::Monthly;
   FileChooser chooseFile_;
 
+  QPointer<QWidget> focusBeforeJob_;
   std::shared_ptr<Job> job_;
   std::function<void(Job&)> jobDone_;
   QThread* thread_ = nullptr;

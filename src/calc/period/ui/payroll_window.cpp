@@ -104,13 +104,16 @@ PayrollWindow::PayrollWindow(AppContext& context, const QString& objectName, con
 }
 
 void PayrollWindow::finishLayout() {
-  finishLayout(nullptr, {{"&OK", "cmdOk"},
-                         {"&Calculate", "cmdCalculate"},
-                         {"&Settings", "cmdSettings"},
-                         {"&Print", "cmdPrint"}});
+  finishLayout(nullptr,
+               {{"&OK", "cmdOk"},
+                {"&Calculate", "cmdCalculate"},
+                {"&Settings", "cmdSettings"},
+                {"&Print", "cmdPrint"}},
+               nullptr);
 }
 
-void PayrollWindow::finishLayout(QWidget* body, std::initializer_list<CommandEntry> commands) {
+void PayrollWindow::finishLayout(QWidget* body, std::initializer_list<CommandEntry> commands,
+                                 QWidget* printAnchor) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid_);
   if (body != nullptr) layout->addWidget(body, 1);
@@ -119,7 +122,7 @@ void PayrollWindow::finishLayout(QWidget* body, std::initializer_list<CommandEnt
   if (body == nullptr) layout->addStretch();
   // The print panel opens below the commands.
   QPushButton* print = command(QStringLiteral("cmdPrint"));
-  setUpPrinting({printOptions_}, print, print);
+  setUpPrinting({printOptions_}, print, printAnchor != nullptr ? printAnchor : print);
   connect(command(QStringLiteral("cmdCalculate")), &QPushButton::clicked, this,
           [this] { calculate(); });
   connect(command(QStringLiteral("cmdSettings")), &QPushButton::clicked, this,

@@ -41,8 +41,11 @@ class PayrollWindow : public CalculatorWindow {
   // The grid, then the commands; the tab order follows the rows.
   void finishLayout();
   // The grid, `body` below it taking the room the window has, then the commands
-  // given (which include "&OK", "&Calculate", "&Settings" and "&Print").
-  void finishLayout(QWidget* body, std::initializer_list<CommandEntry> commands);
+  // given (which include "&OK", "&Calculate", "&Settings" and "&Print"). The
+  // print panel opens below `printAnchor`, over the body, rather than below the
+  // commands, where a body that takes every bit of room leaves none.
+  void finishLayout(QWidget* body, std::initializer_list<CommandEntry> commands,
+                    QWidget* printAnchor);
   // "O&K" on the settings panel, once the settings are saved: calculates again.
   virtual void settingsConfirmed() { calculate(); }
   // The print panel's options, until finishLayout makes the panel.

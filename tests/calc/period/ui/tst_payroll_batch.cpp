@@ -128,19 +128,30 @@ void TestPayrollBatch::openFindSettingsExportAndPrint() {
   const QString pdf = app.path(QStringLiteral("totals.pdf"));
   AnswerDialogs(w, pdf, QStringLiteral("PDF report in Afrikaans (*.pdf)"));
   PressAlt(Qt::Key_X);
+  QTRY_VERIFY(!w->busy());
   QPdfDocument totals;
   QCOMPARE(totals.load(pdf), QPdfDocument::Error::None);
   const QSizeF page = totals.pagePointSize(0);
   QVERIFY2(page.width() > page.height(), "landscape");
   QVERIFY(totals.getAllText(0).text().contains(QLatin1String("Betaalstaattotale")));
 
-  // "Payslips" prints one page for each employee calculated.
+  // "Payslips" in Afrikaans, chosen with the arrow keys, prints one page for
+  // each employee calculated.
   Click(w, QStringLiteral("cmdPrint"));
-  QTest::mouseClick(Child<QRadioButton>(w, "optChoice1"), Qt::LeftButton);
+  for (const char* option : {"optChoice0", "Option1"}) {
+    Focus(Child(w, option));
+    QTest::keyClick(Child(w, option), Qt::Key_Right);
+  }
   Click(Child(w, "fraPrint"), QStringLiteral("cmdVR"));
   ReportWindow* slips = app.window->context().reports.lastWindow();
   QVERIFY(slips != nullptr);
   QCOMPARE(slips->pageCount(), 2);
+  const QString slipsPdf = app.path(QStringLiteral("payslips.pdf"));
+  QCOMPARE(slips->exportTo(slipsPdf), std::nullopt);
+  QPdfDocument payslips;
+  QCOMPARE(payslips.load(slipsPdf), QPdfDocument::Error::None);
+  QVERIFY2(payslips.getAllText(1).text().contains(QLatin1String("Betaalstrokie")),
+           qPrintable(payslips.getAllText(1).text()));
   KeepPdf(app, QStringLiteral("payslips.pdf"));
   Snapshot(w, QStringLiteral("payroll-batch"));
 }
