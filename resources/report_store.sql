@@ -477,7 +477,8 @@ INSERT INTO "Inflation" VALUES (0, 0, 0, 0, 0);
 
 -- Payroll batch: the period's totals with the captions of both of its reports in
 -- the language chosen (one row, refilled by each print), the employees of the
--- totals report, and one payslip per employee calculated.
+-- totals report, and one payslip per employee calculated. The totals row starts
+-- out empty, so that the two reports show as empty pages before a first print.
 CREATE TABLE "PayrollTotals" (
   "Title" TEXT, "PeriodCap" TEXT, "Period" TEXT, "FileCap" TEXT, "FileName" TEXT,
   "DateCap" TEXT, "Printed" TEXT, "EmpCap" TEXT, "EmpNum" INTEGER, "NotCalcCap" TEXT,
@@ -485,10 +486,14 @@ CREATE TABLE "PayrollTotals" (
   "UifErCap" TEXT, "UifErNum" REAL, "UifCap" TEXT, "UifNum" REAL, "SdlCap" TEXT,
   "SdlNum" REAL, "GrossCap" TEXT, "GrossNum" REAL, "NetCap" TEXT, "NetNum" REAL,
   "EmployeesCap" TEXT, "ColLine" TEXT, "ColNumber" TEXT, "ColName" TEXT, "ColMessage" TEXT,
+  "ColUifEe" TEXT, "ColUifEr" TEXT,
   "SlipTitle" TEXT, "SlipNumber" TEXT, "SlipName" TEXT, "SlipSalary" TEXT,
   "SlipCommission" TEXT, "SlipBonus" TEXT, "SlipTravel" TEXT, "SlipDeductions" TEXT,
   "SlipRFund" TEXT, "SlipMedAid" TEXT, "SlipTotalDed" TEXT, "SlipEmployer" TEXT
 );
+INSERT INTO "PayrollTotals" VALUES (
+  '', '', '', '', '', '', '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0,
+  '', 0, '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '', '');
 CREATE TABLE "PayrollRows" (
   "Line" INTEGER, "Number" TEXT, "Name" TEXT, "Gross" REAL, "Paye" REAL, "UifEe" REAL,
   "UifEr" REAL, "Sdl" REAL, "Net" REAL, "Message" TEXT

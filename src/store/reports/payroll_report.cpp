@@ -66,6 +66,8 @@ ReportTable TotalsTable(const PayrollBatch& batch, const PayrollTotals& t, std::
   f.append({QStringLiteral("ColNumber"), text("Number", "Nommer")});
   f.append({QStringLiteral("ColName"), text("Name", "Naam")});
   f.append({QStringLiteral("ColMessage"), text("Not calculated because", "Nie bereken nie want")});
+  f.append({QStringLiteral("ColUifEe"), text("U.I.F. employee", "U.I.F. werknemer")});
+  f.append({QStringLiteral("ColUifEr"), text("U.I.F. employer", "U.I.F. werkgewer")});
   f.append({QStringLiteral("SlipTitle"), text("Payslip", "Betaalstrokie")});
   f.append({QStringLiteral("SlipNumber"), text("Employee number", "Werknemernommer")});
   f.append({QStringLiteral("SlipName"), text("Employee", "Werknemer")});

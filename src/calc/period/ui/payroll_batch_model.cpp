@@ -195,10 +195,9 @@ QString PayrollBatchModel::totalText(const Column& c) const {
     case Column::Net:
       return Amount(totals_.Net);
     case Column::Result:
-      if (c.figure == &PayrollFigures::NetPeriodTax) return Amount(totals_.Paye);
-      if (c.figure == &PayrollFigures::UifEmployee) return Amount(totals_.UifEmployee);
-      if (c.figure == &PayrollFigures::UifEmployer) return Amount(totals_.UifEmployer);
-      if (c.figure == &PayrollFigures::SdlAmount) return Amount(totals_.Sdl);
+      for (std::size_t i = 0; i < PayrollResultColumns.size(); ++i) {
+        if (PayrollResultColumns[i].Member == c.figure) return Amount(totals_.Results[i]);
+      }
       return {};
     default:
       return {};

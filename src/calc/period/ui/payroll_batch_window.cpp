@@ -439,9 +439,12 @@ void PayrollBatchWindow::chooseAndExport() {
       QStringList{kExportCsv, kExportPdfEnglish, kExportPdfAfrikaans}.join(QStringLiteral(";;"));
   QString path = chooseFile_(this, true, proposed, filters, &selected);
   if (path.isEmpty()) return;
-  const bool pdf = selected != kExportCsv;
-  const QString suffix = pdf ? QStringLiteral("pdf") : QStringLiteral("csv");
-  if (QFileInfo(path).suffix().toLower() != suffix) path += QLatin1Char('.') + suffix;
+  // A name typed with its suffix says the kind of file; without one the kind
+  // chosen in the dialog does, and gives the name its suffix.
+  const QString typed = QFileInfo(path).suffix().toLower();
+  if (typed != QLatin1String("pdf") && typed != QLatin1String("csv")) {
+    path += selected == kExportCsv ? QStringLiteral(".csv") : QStringLiteral(".pdf");
+  }
   if (exportTo(path, selected == kExportPdfAfrikaans ? 1 : 0)) folder.remember(path);
 }
 
