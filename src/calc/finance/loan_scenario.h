@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "taxyear/input_range.h"
@@ -66,7 +67,8 @@ struct LoanOutcome {
   int Months = 0;                             // months paid, the part month counted
   double TotalInterest = 0;
   double TotalRepayments = 0;  // repayments, extras and lump sums
-  double LastPayment = 0;      // the part payment that settles the balance
+  double LastPayment = 0;      // the part payment that settles the balance (a lump sum
+                               // that clears it is not part of it)
   std::vector<LoanScenarioMonth> Schedule;
 };
 
@@ -95,15 +97,21 @@ inline constexpr InputRange LoanChangeRateRange{"Amount", 0, 50, 3};
 RangeTable<LoanScenarioInput> LoanScenarioRanges();
 
 // The first input outside what its field takes (a change's month past the
-// period, a rate above 50 ...), with the field's message.
+// period, a rate above 50 ...), with the field's message. A change's field is
+// named by its place in the list, counted from 0 as the command line's array
+// counts: "Changes[2].Month".
 std::optional<InputError> ValidateLoanScenario(const LoanScenarioInput& input);
 
-// Works the loan and the scenario out; a loan without principal or period gives
-// empty outcomes.
+// Works the loan and the scenario out; a loan without principal or period (a
+// principal below half a cent shows as 0.00), or an input ValidateLoanScenario
+// refuses, gives empty outcomes and no rate table.
 LoanScenarioResult ComputeLoanScenario(const LoanScenarioInput& input);
 
 // The names of the kinds and choices as the command line and the reports spell them.
 const char* LoanChangeKindName(LoanChangeKind kind);        // "Rate", "LumpSum", "Extra"
 const char* LoanChangeChoiceName(LoanChangeChoice choice);  // "ShorterTerm", "LowerRepayment"
+// The kind or choice of a name as above; none for any other text.
+std::optional<LoanChangeKind> LoanChangeKindFromName(std::string_view name);
+std::optional<LoanChangeChoice> LoanChangeChoiceFromName(std::string_view name);
 
 }  // namespace reventa
