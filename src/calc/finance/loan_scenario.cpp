@@ -45,6 +45,46 @@ void NoteRepayment(std::vector<LoanRepaymentFrom>& list, int month, double repay
   list.push_back({month, repayment});
 }
 
+// What the regular repayment pays off: the present value of `months` repayments
+// at the rate (the loans' principal formula; at a rate of 0 their plain sum).
+double PaidOffBy(double repayment, int months, double annualRate) {
+  if (months <= 0) return 0;
+  if (annualRate == 0) return repayment * months;
+  return LoanPrincipal(months, annualRate, repayment);
+}
+
+// The course a loan is on since its repayment was last set: the regular repayment
+// worked out to pay a balance off over a number of months from a first month, and
+// how far the loan is ahead of that course through lump sums and extra payments
+// taken as a shorter term (those amounts with the interest they save).
+//
+// The balance is worked out afresh each month as what the remaining repayments of
+// the course pay off, less the lead. A balance carried from month to month
+// (balance + interest - payment) would carry each month's rounding on with the
+// interest: at 50 % over 600 months that grows about 10^10-fold, to hundreds of
+// rand on the largest loan. Here the lead is the only figure carried, and it only
+// grows by the interest on itself; so the loan as it stands is the loans window's
+// loan to the cent at every rate and term the fields take.
+struct Course {
+  double Rate = 0;
+  double Regular = 0;
+  int First = 1;   // the course's first month
+  int Months = 0;  // the repayments it runs to
+  double Lead = 0;
+
+  // The repayment that pays `balance` off over `months` from month `first`.
+  void Set(double balance, int first, int months) {
+    Regular = RepaymentOver(balance, months, Rate);
+    First = first;
+    Months = months;
+    Lead = 0;
+  }
+  // The balance before the month's interest, or after the month before.
+  double BalanceBefore(int month) const {
+    return PaidOffBy(Regular, Months - (month - First), Rate) - Lead;
+  }
+};
+
 // The loan walked month by month with the changes, sorted by month (those outside
 // 1 to the period already left out).
 //
@@ -54,12 +94,12 @@ void NoteRepayment(std::vector<LoanRepaymentFrom>& list, int month, double repay
 // on. Interest is the balance times the monthly rate. The month's payment is the
 // repayment (with any extra), or what is owed when that is less: that part payment
 // settles the balance and ends the loan. A payment within half a cent of what is
-// owed settles it too, and so does the last month of the term, so that what 600
-// months of double arithmetic leave (far below a cent) never makes a month more.
-// In exact arithmetic every rule below ends the loan by its term: a rate change and
-// a lower repayment recompute it to end there, and a lump sum or extra payment
-// taken as a shorter term only brings the end nearer. So the walk is at most the
-// term, 600 months.
+// owed settles it too, and so does the last month of the term, so that what is
+// left of the double arithmetic (far below a cent) never makes a month more. In
+// exact arithmetic every rule below ends the loan by its term: a rate change and a
+// lower repayment recompute it to end there, and a lump sum or extra payment taken
+// as a shorter term only brings the end nearer. So the walk is at most the term,
+// 600 months.
 //
 // Lump sums are paid after the month's payment, each capped at what is still owed;
 // one that clears the balance ends the loan that month. "Lower repayment"
@@ -74,12 +114,13 @@ LoanOutcome Walk(double principal, int term, double annualRate,
                  std::span<const LoanChange> changes) {
   LoanOutcome out;
   out.Schedule.reserve(static_cast<std::size_t>(term));
-  double rate = annualRate;
+  Course course;
+  course.Rate = annualRate;
+  course.Set(principal, 1, term);
   double balance = principal;
-  double regular = RepaymentOver(principal, term, rate);
   double extra = 0;
   bool spreadExtra = false;  // an extra taken as a lower repayment is running
-  out.Repayments.push_back({1, regular});
+  out.Repayments.push_back({1, course.Regular});
   std::size_t next = 0;
   for (int month = 1; month <= term; ++month) {
     const std::size_t first = next;
@@ -89,8 +130,8 @@ LoanOutcome Walk(double principal, int term, double annualRate,
     bool dueChanged = false;
     for (const LoanChange& c : now) {
       if (c.Kind == LoanChangeKind::Rate) {
-        rate = c.Amount;
-        regular = RepaymentOver(balance, term - month + 1, rate);
+        course.Rate = c.Amount;
+        course.Set(balance, month, term - month + 1);
         dueChanged = true;
       } else if (c.Kind == LoanChangeKind::Extra) {
         extra = c.Amount;
@@ -98,29 +139,34 @@ LoanOutcome Walk(double principal, int term, double annualRate,
         dueChanged = true;
       }
     }
-    if (dueChanged) NoteRepayment(out.Repayments, month, regular + extra);
+    if (dueChanged) NoteRepayment(out.Repayments, month, course.Regular + extra);
 
     LoanScenarioMonth row;
     row.Month = month;
-    row.AnnualRate = rate;
+    row.AnnualRate = course.Rate;
     row.Changed = !now.empty();
-    row.Interest = balance * MonthlyLoanRate(rate);
+    const double i = MonthlyLoanRate(course.Rate);
+    row.Interest = balance * i;
     const double owed = balance + row.Interest;
-    row.Repayment = regular + extra;
-    if (row.Repayment >= owed - HalfCent || month == term) row.Repayment = owed;
+    row.Repayment = course.Regular + extra;
+    if (row.Repayment >= owed - HalfCent || month == term) {
+      row.Repayment = owed;
+      balance = 0;
+    } else {
+      course.Lead = course.Lead * (1 + i) + extra;
+      balance = course.BalanceBefore(month + 1);
+    }
     row.Capital = row.Repayment - row.Interest;
-    balance = owed - row.Repayment;
 
-    bool lower = spreadExtra;
     bool lumpLowers = false;
     for (const LoanChange& c : now) {
       if (c.Kind != LoanChangeKind::LumpSum) continue;
       const double paid = balance - c.Amount < HalfCent ? balance : c.Amount;
       row.LumpSum += paid;
+      course.Lead += paid;
       balance -= paid;
       if (c.Choice == LoanChangeChoice::LowerRepayment) lumpLowers = true;
     }
-    lower = lower || lumpLowers;
     row.Balance = balance;
 
     out.TotalInterest += row.Interest;
@@ -130,9 +176,9 @@ LoanOutcome Walk(double principal, int term, double annualRate,
     out.Schedule.push_back(row);
     if (balance <= 0) break;
 
-    if (lower && month < term) {
-      regular = RepaymentOver(balance, term - month, rate);
-      if (lumpLowers) NoteRepayment(out.Repayments, month + 1, regular + extra);
+    if ((spreadExtra || lumpLowers) && month < term) {
+      course.Set(balance, month + 1, term - month);
+      if (lumpLowers) NoteRepayment(out.Repayments, month + 1, course.Regular + extra);
     }
   }
   // A repayment due from a month after the loan has ended is never paid.
