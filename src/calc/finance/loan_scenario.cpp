@@ -2,8 +2,8 @@
 // Loan scenarios, worked month by month. The loan as it stands and the scenario
 // are the same walk, the first without changes, so that the two columns differ
 // only by what the changes do. The changes are sorted by month once and walked
-// with an index; a month costs a few operations and at most one repayment
-// formula, whatever the number of changes.
+// with an index; a month costs a few operations and at most two of the loans'
+// formulas, whatever the number of changes.
 #include "calc/finance/loan_scenario.h"
 
 #include <algorithm>
@@ -62,9 +62,9 @@ double PaidOffBy(double repayment, int months, double annualRate) {
 // the course pay off, less the lead. A balance carried from month to month
 // (balance + interest - payment) would carry each month's rounding on with the
 // interest: at 50 % over 600 months that grows about 10^10-fold, to hundreds of
-// rand on the largest loan. Here the lead is the only figure carried, and it only
-// grows by the interest on itself; so the loan as it stands is the loans window's
-// loan to the cent at every rate and term the fields take.
+// rand on the largest loan. Here the lead is the only figure carried, and it grows
+// only by what is paid in and the interest on itself; so the loan as it stands is the loans
+// window's loan to the cent at every rate and term the fields take.
 struct Course {
   double Rate = 0;
   double Regular = 0;

@@ -62,20 +62,16 @@ TEST_P(LoanScenarioModel, AgreesWithTheClosedForms) {
   // Every rand is repaid once: the payments less the interest are the principal.
   EXPECT_NEAR(s.TotalRepayments - s.TotalInterest, in.Principal, kCent);
   EXPECT_EQ(s.Schedule.back().Balance, 0);
-  EXPECT_EQ(r.MonthsSaved, r.AsItStands.Months - s.Months);
-  EXPECT_DOUBLE_EQ(r.InterestSaved, r.AsItStands.TotalInterest - s.TotalInterest);
 
   // The loan as it stands is the loans window's loan, to the cent.
   const double n = in.Period;
-  const double due =
-      in.AnnualRate == 0 ? in.Principal / n : LoanRepayment(in.Principal, n, in.AnnualRate);
   LoanState loan;
   loan.Principal = in.Principal;
   loan.Period = n;
   loan.AnnualRate = in.AnnualRate;
-  loan.Repayment = due;
+  loan.Repayment =
+      in.AnnualRate == 0 ? in.Principal / n : LoanRepayment(in.Principal, n, in.AnnualRate);
   EXPECT_NEAR(r.AsItStands.TotalInterest, LoanTotalInterest(loan), kCent);
-  EXPECT_EQ(r.AsItStands.Months, n);
   if (in.AnnualRate != 0) {
     const std::vector<AmortisationRow> window = MonthlySchedule(loan);
     ASSERT_EQ(r.AsItStands.Schedule.size(), window.size());
@@ -95,7 +91,6 @@ TEST_P(LoanScenarioModel, AgreesWithTheClosedForms) {
     const double want = rate == 0 ? in.Principal / n : LoanRepayment(in.Principal, n, rate);
     EXPECT_NEAR(t.AnnualRate, rate, 1e-9);
     EXPECT_NEAR(t.Repayment, want, 1e-6 * want) << rate;
-    EXPECT_NEAR(t.TotalInterest, want * n - in.Principal, 1e-6 * want * n) << rate;
     EXPECT_EQ(t.Current, k == 0) << rate;
   }
   EXPECT_EQ(row, r.RateTable.size());
