@@ -1,7 +1,7 @@
 -- The report data store: one table per report, read by the report templates.
 -- Single-row tables hold exactly one row that every print edits in place; the
--- refilled tables (compcar, Amort and the payroll batch's) are emptied and
--- refilled by each print.
+-- refilled tables (compcar, Amort, the payroll batch's and the loan scenarios')
+-- are emptied and refilled by each print.
 -- The program never creates or alters a table: this file builds the pristine
 -- store that a first start copies into the user's data folder. Later
 -- calculators only add to it.
@@ -502,6 +502,57 @@ CREATE TABLE "Payslips" (
   "Number" TEXT, "Name" TEXT, "Period" TEXT, "Salary" REAL, "Commission" REAL, "Bonus" REAL, "Travel" REAL,
   "Gross" REAL, "Paye" REAL, "UifEe" REAL, "RFund" REAL, "MedAid" REAL, "Deductions" REAL,
   "Net" REAL, "UifEr" REAL, "Sdl" REAL, "PageBreak" TEXT
+);
+
+-- Loan scenarios: the loan with its changes, the loan as it stands beside the
+-- scenario and the rate table (one row, refilled by each print; it starts out
+-- empty so that the report shows as an empty page before a first print), and one
+-- row a month for as long as either loan runs (month 0: the principal).
+CREATE TABLE "LoanScenario" (
+  "Principal" REAL, "Period" INTEGER, "AnnualRate" REAL, "Changes" TEXT,
+  "BaseRepayment" TEXT, "ScenarioRepayment" TEXT, "BaseMonths" INTEGER, "ScenarioMonths" INTEGER,
+  "BaseInterest" REAL, "ScenarioInterest" REAL, "BaseTotal" REAL, "ScenarioTotal" REAL,
+  "BaseLast" REAL, "ScenarioLast" REAL, "InterestSaved" REAL, "MonthsSaved" INTEGER,
+  "Rate1" REAL, "RateRep1" REAL, "RateInt1" REAL, "RateMark1" TEXT,
+  "Rate2" REAL, "RateRep2" REAL, "RateInt2" REAL, "RateMark2" TEXT,
+  "Rate3" REAL, "RateRep3" REAL, "RateInt3" REAL, "RateMark3" TEXT,
+  "Rate4" REAL, "RateRep4" REAL, "RateInt4" REAL, "RateMark4" TEXT,
+  "Rate5" REAL, "RateRep5" REAL, "RateInt5" REAL, "RateMark5" TEXT,
+  "Rate6" REAL, "RateRep6" REAL, "RateInt6" REAL, "RateMark6" TEXT,
+  "Rate7" REAL, "RateRep7" REAL, "RateInt7" REAL, "RateMark7" TEXT,
+  "Rate8" REAL, "RateRep8" REAL, "RateInt8" REAL, "RateMark8" TEXT,
+  "Rate9" REAL, "RateRep9" REAL, "RateInt9" REAL, "RateMark9" TEXT,
+  "Rate10" REAL, "RateRep10" REAL, "RateInt10" REAL, "RateMark10" TEXT,
+  "Rate11" REAL, "RateRep11" REAL, "RateInt11" REAL, "RateMark11" TEXT,
+  "Rate12" REAL, "RateRep12" REAL, "RateInt12" REAL, "RateMark12" TEXT,
+  "Rate13" REAL, "RateRep13" REAL, "RateInt13" REAL, "RateMark13" TEXT,
+  "Rate14" REAL, "RateRep14" REAL, "RateInt14" REAL, "RateMark14" TEXT,
+  "Rate15" REAL, "RateRep15" REAL, "RateInt15" REAL, "RateMark15" TEXT,
+  "Rate16" REAL, "RateRep16" REAL, "RateInt16" REAL, "RateMark16" TEXT,
+  "Rate17" REAL, "RateRep17" REAL, "RateInt17" REAL, "RateMark17" TEXT
+);
+INSERT INTO "LoanScenario" VALUES (
+  0, 0, 0, '', '', '', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '',
+  NULL, NULL, NULL, '');
+CREATE TABLE "ScenarioMonths" (
+  "Month" INTEGER, "InScenario" INTEGER, "Rate" REAL, "Repayment" REAL, "Interest" REAL,
+  "Capital" REAL, "LumpSum" REAL, "Balance" REAL, "BaseBalance" REAL, "Change" TEXT
 );
 
 COMMIT;

@@ -90,6 +90,7 @@ const std::vector<Menu>& MenuBar() {
        {{"mnuInflationProject", "Inflation Projections", "frmInflation"},
         {"mnuLoans", "Loans", "frmLoans"},
         {"mnuLoansBuster", "Loan buster", "frmLoanBuster"},
+        {"mnuLoanScenarios", "Loan &Scenarios", "frmLoanScenario"},
         {"mnuLoansComparison", "Loan comparison", "frmLoanComp"},
         {"mnuDailyBalance", "Daily balance", "frmDayBal"}}},
       {"mnuHelp",
