@@ -250,6 +250,7 @@ void TestHelp::guideHasContentsAndAChapterPerCalculator() {
                              "Company car",
                              "Loans",
                              "Loan buster",
+                             "Loan scenarios",
                              "Loan comparison",
                              "Daily balance interest",
                              "Inflation",
