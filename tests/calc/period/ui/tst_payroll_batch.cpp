@@ -47,7 +47,7 @@ void AnswerDialogs(PayrollBatchWindow* w, const QString& path, const QString& fi
 // An access key, pressed where the focus is; a button's click is animated.
 void PressAlt(Qt::Key key) {
   QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
-  QTest::qWait(200);
+  QTest::qWait(300);  // the button's animated click
 }
 
 QString Cell(PayrollBatchModel* m, int row, const QString& column) {
