@@ -171,13 +171,13 @@ LoanScenarioWindow::LoanScenarioWindow(AppContext& context)
                   QStringLiteral("Total interest")});
   comparisonRows->addLayout(left, 3);
   comparisonRows->addWidget(rates_, 2);
-  tabs_->addTab(comparison, tr("Compa&rison"));
+  tabs_->addTab(comparison, tr("Compar&ison"));
   chart_ = new ChartView(tabs_);
   chart_->setObjectName(QStringLiteral("chtBalance"));
   chart_->setAccessibleName(QStringLiteral("Balance outstanding, month by month"));
   chart_->setTitle(QStringLiteral("Balance outstanding"));
   chart_->setAxisTitles(QStringLiteral("Month"), QStringLiteral("Rand"));
-  tabs_->addTab(chart_, tr("Balance c&hart"));
+  tabs_->addTab(chart_, tr("&Balance chart"));
   schedule_ =
       Table(tabs_, "tblSchedule", QStringLiteral("The scenario month by month"),
             {QStringLiteral("Month"), QStringLiteral("Rate"), QStringLiteral("Repayment"),
