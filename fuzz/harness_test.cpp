@@ -13,6 +13,8 @@
 #include <iterator>
 #include <limits>
 #include <ostream>
+#include <random>
+#include <set>
 #include <span>
 #include <sstream>
 #include <string>
@@ -96,6 +98,38 @@ TEST(FuzzTargets, EveryCommandHasARecordTarget) {
   std::vector<std::string> targets = Split(REVENTA_FUZZ_COMMANDS);
   std::sort(targets.begin(), targets.end());
   EXPECT_EQ(targets, registered) << "fuzz/CMakeLists.txt REVENTA_FUZZ_COMMANDS";
+}
+
+// Random bytes make loan changes of every kind, kinds the command refuses, long
+// lists, and rate changes mostly inside the rate field (so that they get past
+// validation into the walk, as lump sums and extras do).
+TEST(FuzzTargets, LoanChangesReachEveryPath) {
+  const reventa::cli::Command* command = reventa::cli::FindCommand("loan-scenario");
+  ASSERT_NE(command, nullptr);
+  std::mt19937 random(22);
+  std::set<std::string> seen;
+  int rates = 0;
+  int ratesInside = 0;
+  for (int n = 0; n < 5000; ++n) {
+    std::vector<std::uint8_t> bytes(600);
+    for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
+    const Json input = reventa::fuzz::DecodeRecord(*command, bytes);
+    const Json changes = input.value("Changes", Json());
+    if (!changes.is_array()) continue;
+    if (changes.size() >= 20) seen.insert("long list");
+    for (const Json& c : changes) {
+      const Json kind = c.is_object() ? c.value("Kind", Json()) : Json();
+      if (!kind.is_string()) continue;
+      const auto name = kind.get<std::string>();
+      seen.insert(name == "Rate" || name == "LumpSum" || name == "Extra" ? name : "other");
+      const Json amount = c.value("Amount", Json());
+      if (name != "Rate" || !amount.is_number()) continue;
+      ++rates;
+      if (amount.get<double>() >= 0 && amount.get<double>() <= 50) ++ratesInside;
+    }
+  }
+  EXPECT_EQ(seen, (std::set<std::string>{"Extra", "LumpSum", "Rate", "long list", "other"}));
+  EXPECT_GT(ratesInside * 2, rates) << ratesInside << " of " << rates;
 }
 
 const std::vector<reventa::fuzz::WorkedCase>& Cases() {

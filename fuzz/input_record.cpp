@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calc/annual/annual_paye.h"
+#include "calc/finance/loan_scenario.h"
 #include "calc/vehicle/company_car.h"
 
 namespace reventa::fuzz {
@@ -21,7 +22,7 @@ namespace {
 
 using cli::Json;
 
-enum class Kind { Number, Bool, Text, MonthCounts, Cars };
+enum class Kind { Number, Bool, Text, MonthCounts, Cars, Changes };
 
 // How a key's value is made: its kind and, for numbers, the range the window's
 // field or setting accepts and the step its entries take (0.01 for rands and
@@ -37,6 +38,7 @@ struct Rule {
 };
 
 constexpr std::string_view CarCommand = "company-car/Cars";
+constexpr std::string_view ChangeCommand = "loan-scenario/Changes";
 
 // A number within a field's range, in steps of the places the field takes; dates
 // in whole days.
@@ -78,6 +80,11 @@ const std::vector<Rule>& Rules() {
        0,
        {"Monthly repayment", "Principal amount", "Repayment period", "Interest rate"}},
       {"", "Kind", Kind::Text, 0, 0, 0, {"monthly", "annual"}},
+      // Loan scenarios: the changes and the schedule flag; a change's texts.
+      {"", "Changes", Kind::Changes},
+      {"", "Schedule", Kind::Bool},
+      {ChangeCommand, "Kind", Kind::Text, 0, 0, 0, {"Rate", "LumpSum", "Extra"}},
+      {ChangeCommand, "Choice", Kind::Text, 0, 0, 0, {"ShorterTerm", "LowerRepayment"}},
   };
   return rules;
 }
@@ -126,6 +133,21 @@ const Shape& CarShape() {
     return s;
   }();
   return shape;
+}
+
+// A change's month, kind, amount and choice, in the order a change's bytes give
+// them. The amount's range is a lump sum's; a rate change takes the rate field's
+// instead (RateChangeAmount), so that its rates fall inside 0 to 50 as often as
+// a lump sum's amounts fall inside theirs.
+const Shape& ChangeShape() {
+  static const Shape shape{NumberRule(LoanChangeMonthRange), RuleFor(ChangeCommand, "Kind"),
+                           NumberRule(LoanChangeAmountRange), RuleFor(ChangeCommand, "Choice")};
+  return shape;
+}
+
+const Rule& RateChangeAmount() {
+  static const Rule rule = NumberRule(LoanChangeRateRange);
+  return rule;
 }
 
 // The choices of a number; the encoder uses Exact and WrongType.
@@ -309,7 +331,17 @@ std::optional<Json> DecodeMonthCounts(const Rule& rule, Reader& in) {
   return counts;
 }
 
-Json DecodeObject(const Shape& shape, Reader& in);
+// The rule a key's value is made by, given the keys made before it: the shape's
+// own, or for a change's amount the rate field's when the change is a rate change.
+using RulePick = const Rule& (*)(const Rule& rule, const Json& made);
+const Rule& ShapeRule(const Rule& rule, const Json& /*made*/) { return rule; }
+const Rule& ChangeRule(const Rule& rule, const Json& made) {
+  if (rule.key != "Amount") return rule;
+  const auto kind = made.find("Kind");
+  return kind != made.end() && *kind == "Rate" ? RateChangeAmount() : rule;
+}
+
+Json DecodeObject(const Shape& shape, Reader& in, RulePick pick = ShapeRule);
 
 std::optional<Json> DecodeCars(Reader& in) {
   const std::uint8_t choice = in.Byte() % 8;
@@ -325,13 +357,31 @@ std::optional<Json> DecodeCars(Reader& in) {
   return cars;
 }
 
-Json DecodeObject(const Shape& shape, Reader& in) {
+// A loan's changes: none, a few, or a long list such as a rate change every
+// month; each change's kind one of the three names, now and then another text or
+// no text, to reach the command's messages.
+std::optional<Json> DecodeChanges(Reader& in) {
+  const std::uint8_t choice = in.Byte() % 8;
+  if (choice == 0) return std::nullopt;
+  if (choice == 7) {
+    const Json wrong = WrongTypes[in.Byte() % WrongTypes.size()];
+    return wrong.is_array() ? Json::array({7}) : wrong;
+  }
+  const std::size_t count = choice == 6 ? 20 + in.Byte() % 236 : in.Byte() % 5;
+  Json changes = Json::array();
+  for (std::size_t i = 0; i < count; ++i) {
+    changes.push_back(DecodeObject(ChangeShape(), in, ChangeRule));
+  }
+  return changes;
+}
+
+Json DecodeObject(const Shape& shape, Reader& in, RulePick pick) {
   Json object = Json::object();
   for (const Rule& rule : shape) {
     std::optional<Json> value;
     switch (rule.kind) {
       case Kind::Number:
-        value = DecodeNumber(rule, in);
+        value = DecodeNumber(pick(rule, object), in);
         break;
       case Kind::Bool:
         value = DecodeBool(in);
@@ -344,6 +394,9 @@ Json DecodeObject(const Shape& shape, Reader& in) {
         break;
       case Kind::Cars:
         value = DecodeCars(in);
+        break;
+      case Kind::Changes:
+        value = DecodeChanges(in);
         break;
     }
     if (value) object[rule.key] = std::move(*value);
@@ -413,6 +466,16 @@ bool EncodeCars(const Json& value, Writer& out) {
   return true;
 }
 
+bool EncodeChanges(const Json& value, Writer& out) {
+  if (!value.is_array() || value.size() > 4) return false;
+  out.Byte(1);
+  out.Byte(static_cast<std::uint8_t>(value.size()));
+  for (const Json& change : value) {
+    if (!EncodeObject(ChangeShape(), change, out)) return false;
+  }
+  return true;
+}
+
 bool EncodeObject(const Shape& shape, const Json& object, Writer& out) {
   if (!object.is_object()) return false;
   for (const auto& item : object.items()) {
@@ -443,6 +506,9 @@ bool EncodeObject(const Shape& shape, const Json& object, Writer& out) {
         break;
       case Kind::Cars:
         written = EncodeCars(*it, out);
+        break;
+      case Kind::Changes:
+        written = EncodeChanges(*it, out);
         break;
     }
     if (!written) return false;
