@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -303,9 +304,22 @@ void LoanScenarioWindow::showChanges(int select) {
   }
 }
 
+// A refused input in the window's words: a change is named by its row in the
+// list (counted from 1), not by its place in the record.
+QString LoanScenarioWindow::refusal(const InputError& error) const {
+  const QString field = QString::fromStdString(error.Field);
+  const QRegularExpression change(QStringLiteral(R"(^Changes\[(\d+)\]\.)"));
+  if (const auto m = change.match(field); m.hasMatch()) {
+    return tr("The change in row %1 of the list, %2: %3")
+        .arg(m.captured(1).toInt() + 1)
+        .arg(field.mid(m.capturedLength()), QString::fromStdString(error.Message));
+  }
+  return QString::fromStdString(error.Text());
+}
+
 void LoanScenarioWindow::calculate() {
   if (const auto error = ValidateLoanScenario(input_)) {
-    refuse(nullptr, kTitle, QString::fromStdString(error->Text()));
+    refuse(nullptr, kTitle, refusal(*error));
     return;
   }
   calculated_ = input_;
@@ -393,7 +407,7 @@ void LoanScenarioWindow::showResult() {
 
 void LoanScenarioWindow::useInLoans() {
   if (const auto error = ValidateLoanScenario(input_)) {
-    refuse(nullptr, kTitle, QString::fromStdString(error->Text()));
+    refuse(nullptr, kTitle, refusal(*error));
     return;
   }
   // The loans window takes the loan (not the changes) and shows it when next

@@ -46,6 +46,7 @@ class LoanScenarioWindow : public FinanceWindow {
   void showChanges(int select = -1);
   void showResult();
   void useInLoans();
+  QString refusal(const InputError& error) const;
 
   LoanScenarioInput input_;
   LoanScenarioInput calculated_;  // what the figures shown were worked out for

@@ -90,6 +90,16 @@ void TestLoanScenario::startsFromTheLoanAndTriesChanges() {
   QCOMPARE(Child<QTableWidget>(w, QStringLiteral("tblSchedule"))->rowCount(),
            w->result().Scenario.Months);
 
+  // A period shortened past a change names the change by its row.
+  Type(w, {QStringLiteral("numPeriod=12")});
+  Click(w, QStringLiteral("cmdCalculate"));
+  QCOMPARE(app.messages.shown.size(), 1);
+  QCOMPARE(app.messages.shown[0].text,
+           QStringLiteral("The change in row 1 of the list, Month: 13 is outside 1 to 12"));
+  Type(w, {QStringLiteral("numPeriod=240")});
+  app.messages.shown.clear();
+  Click(w, QStringLiteral("cmdCalculate"));
+
   // The report: both loans, the rate table and the schedule.
   Click(w, QStringLiteral("cmdPrint"));
   Click(Child(w, QStringLiteral("fraPrint")), QStringLiteral("cmdVR"));
