@@ -30,6 +30,10 @@ class LoanScenarioWindow : public FinanceWindow {
   const LoanScenarioInput& input() const { return input_; }
   const LoanScenarioResult& result() const { return result_; }
   QSize sizeHint() const override { return {1000, 600}; }
+  // Nothing to show again on activation: the loan was copied when the window
+  // opened, and the figures stand as last calculated. (A refused change would
+  // otherwise be said again each time the window comes to the front.)
+  void activated() override {}
 
  protected:
   void calculate() override;
