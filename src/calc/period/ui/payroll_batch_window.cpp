@@ -293,11 +293,9 @@ void PayrollBatchWindow::startLoad(const QString& path, PayPeriodKind kind, bool
 }
 
 void PayrollBatchWindow::startRecalculation() {
-  if (!model_->batch()) return;
-  if (busy()) {
-    // The settings reach the grid when the load under way is done.
-    return;
-  }
+  // "&Settings" is disabled while a load or recalculation runs, so new
+  // settings never meet work under way.
+  if (!model_->batch() || busy()) return;
   auto job = std::make_shared<Job>();
   job->rowsTotal = model_->batch()->Employees.size();
   const PayrollSettings settings = currentSettings();
