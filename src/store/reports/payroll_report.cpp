@@ -11,17 +11,6 @@ namespace {
 
 const QString kTotalsTable = QStringLiteral("PayrollTotals");
 
-ReportCaption PeriodCaption(PayPeriodKind kind) {
-  switch (kind) {
-    case PayPeriodKind::Fortnightly:
-      return {"Fortnightly", "Tweeweekliks"};
-    case PayPeriodKind::Weekly:
-      return {"Weekly", "Weekliks"};
-    default:
-      return {"Monthly", "Maandeliks"};
-  }
-}
-
 // A figure of a row that was not calculated is left empty, not 0.
 QVariant Figure(const PayrollEmployee& e, double value) {
   return e.Calculated() ? QVariant(Cents(value)) : QVariant();
@@ -99,6 +88,17 @@ QString SlipPeriod(PayPeriodKind kind, const PayPeriodInput& in, std::int16_t la
 }
 
 }  // namespace
+
+ReportCaption PeriodCaption(PayPeriodKind kind) {
+  switch (kind) {
+    case PayPeriodKind::Fortnightly:
+      return {"Fortnightly", "Tweeweekliks"};
+    case PayPeriodKind::Weekly:
+      return {"Weekly", "Weekliks"};
+    default:
+      return {"Monthly", "Maandeliks"};
+  }
+}
 
 Report PayrollReport(const PayrollBatch& batch, const PayrollTotals& totals, std::int16_t language,
                      const QString& file, const QDate& today) {

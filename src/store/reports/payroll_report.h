@@ -17,6 +17,9 @@ namespace reventa {
 inline const QString PayrollReportTemplate = QStringLiteral("Payroll.rpt");
 inline const QString PayslipReportTemplate = QStringLiteral("Payslip.rpt");
 
+// The pay period's name: "Monthly" / "Maandeliks" ...
+ReportCaption PeriodCaption(PayPeriodKind kind);
+
 // `file`: the payroll file the figures come from; `today`: the date printed.
 Report PayrollReport(const PayrollBatch& batch, const PayrollTotals& totals, std::int16_t language,
                      const QString& file, const QDate& today);

@@ -55,16 +55,7 @@ const QString kExportCsv = QStringLiteral("CSV for a spreadsheet (*.csv)");
 const QString kExportPdfEnglish = QStringLiteral("PDF report in English (*.pdf)");
 const QString kExportPdfAfrikaans = QStringLiteral("PDF report in Afrikaans (*.pdf)");
 
-QString PeriodName(PayPeriodKind kind) {
-  switch (kind) {
-    case PayPeriodKind::Fortnightly:
-      return QStringLiteral("Fortnightly");
-    case PayPeriodKind::Weekly:
-      return QStringLiteral("Weekly");
-    default:
-      return QStringLiteral("Monthly");
-  }
-}
+QString PeriodName(PayPeriodKind kind) { return PeriodCaption(kind).in(0); }
 
 // Reports longer than this ask first; about this many rows are laid out a minute
 // (measured with bench/payroll_window.cpp).
